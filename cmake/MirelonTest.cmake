@@ -1,0 +1,18 @@
+# mirelon_add_test(NAME SOURCES ... LIBS ... [XVFB])
+# One GoogleTest executable, registered with CTest test by test. XVFB runs it under a virtual
+# display (the GUI tests); the core tests never need one.
+function(mirelon_add_test name)
+  cmake_parse_arguments(ARG "XVFB" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE "${CMAKE_SOURCE_DIR}/src" "${CMAKE_SOURCE_DIR}/tests")
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+    MIRELON_TEST_DATA="${MIRELON_TEST_DATA}"
+    MIRELON_POSTAL_DATA="${MIRELON_POSTAL_DATA}")
+  if(ARG_XVFB)
+    # One display for the whole executable: starting Xvfb per test would cost more than the tests.
+    add_test(NAME ${name} COMMAND xvfb-run -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>)
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()

@@ -1,0 +1,20 @@
+// How core operations talk to the user: the GUI shows message boxes, tests record the texts,
+// mirelon-tool prints them. Texts are CP932 with CR LF line breaks, exactly as shown.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace mirelon {
+
+enum class PromptButtons { Ok, OkCancel, YesNo };
+
+class UserPrompt {
+ public:
+  virtual ~UserPrompt() = default;
+  // Shows `text`; returns true for OK or Yes, false for Cancel or No.
+  virtual bool Show(std::string_view text, PromptButtons buttons) = 0;
+  void Message(std::string_view text) { Show(text, PromptButtons::Ok); }
+};
+
+}  // namespace mirelon
