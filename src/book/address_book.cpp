@@ -1,1 +1,207 @@
-// placeholder: being written
+#include "book/address_book.h"
+
+#include <algorithm>
+#include <ctime>
+#include <optional>
+#include <system_error>
+
+#include "book/history_rules.h"
+#include "text/collation.h"
+#include "text/cp932.h"
+#include "text/text_mapping.h"
+
+namespace mirelon {
+
+using namespace literals;
+
+namespace {
+
+// The default prompt: nothing is shown and nothing is agreed to.
+class SilentPrompt final : public UserPrompt {
+ public:
+  bool Show(std::string_view, PromptButtons buttons) override { return buttons == PromptButtons::Ok; }
+};
+
+SilentPrompt& DefaultPrompt() {
+  static SilentPrompt prompt;
+  return prompt;
+}
+
+// Limits of the path parts, terminator excluded.
+constexpr size_t kMaxPathPart = 255;
+constexpr size_t kSuffixLength = 4;
+constexpr size_t kPostalKeyBuffer = 20;
+constexpr int kPostalCodeDigits = 7;
+
+struct BookPathParts {
+  std::string directory;
+  std::string name;
+  std::string extension;
+};
+
+std::optional<BookPathParts> SplitBookPath(const std::filesystem::path& path) {
+  BookPathParts parts{(path.parent_path() / "").string(), path.stem().string(), path.extension().string()};
+  std::string lower = parts.extension;
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+  if (lower != ".csv") return std::nullopt;
+  if (parts.directory.size() > kMaxPathPart || parts.name.size() > kMaxPathPart ||
+      parts.extension.size() > kMaxPathPart) {
+    return std::nullopt;
+  }
+  return parts;
+}
+
+bool EndsWithSuffix(const std::string& name, std::string_view suffix) {
+  return name.size() > kSuffixLength && name.compare(name.size() - kSuffixLength, kSuffixLength, suffix) == 0;
+}
+
+std::string_view SuffixOf(BookFileKind kind) {
+  switch (kind) {
+    case BookFileKind::ImportFile: return "_imp";
+    case BookFileKind::NoSendFile: return "_nos";
+    case BookFileKind::HistoryFile: return "_nen";
+    case BookFileKind::SendFile: break;
+  }
+  return "";
+}
+
+bool FileExists(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::exists(path, error);
+}
+
+std::string DefaultMemoTitle1() { return "メモ１"_sjis; }
+std::string DefaultMemoTitle2() { return "メモ２"_sjis; }
+
+int32_t PostalKey(const std::string& postalCode) {
+  const std::string halfWidth = ToHalfWidth(postalCode);
+  if (halfWidth.size() >= kPostalKeyBuffer) return -1;
+  int32_t value = 0;
+  int digits = 0;
+  for (const char c : halfWidth) {
+    if (c < '0' || c > '9') continue;
+    if (++digits > kPostalCodeDigits) return -1;
+    value = value * 10 + (c - '0');
+  }
+  return digits == kPostalCodeDigits ? value : -1;
+}
+
+}  // namespace
+
+int CurrentLocalYear() {
+  const std::time_t now = std::time(nullptr);
+  return std::localtime(&now)->tm_year + 1900;
+}
+
+bool IsBookPath(const std::filesystem::path& path) { return SplitBookPath(path).has_value(); }
+
+AddressBook::AddressBook()
+    : year(CurrentLocalYear()),
+      nonSendMark(DefaultNonSendMark()),
+      memoTitle1(DefaultMemoTitle1()),
+      memoTitle2(DefaultMemoTitle2()),
+      prompt_(&DefaultPrompt()) {}
+
+void AddressBook::SetPrompt(UserPrompt* prompt) { prompt_ = prompt ? prompt : &DefaultPrompt(); }
+
+std::string AddressBook::UniqueName(const std::string& original, std::string& key,
+                                    const std::function<bool(const std::string& key)>& taken) const {
+  std::string candidate = original;
+  key = CollationKey(candidate);
+  // Each candidate is longer than the last and at most 1000 names are taken, so this ends.
+  for (int counter = 2; taken(key); ++counter) {
+    candidate = original + "-" + std::to_string(counter);
+    key = CollationKey(candidate);
+  }
+  if (candidate != original) {
+    Prompt().Message("登録名が重複するので変更しました\r\n\""_sjis + original + "\" → \""_sjis + candidate + "\"");
+  }
+  return candidate;
+}
+
+bool AddressBook::RefuseInsertion(size_t count) const {
+  if (count < static_cast<size_t>(kBookCapacity)) return false;
+  if (limitWarningEnabled) {
+    Prompt().Message("データ数が"_sjis + std::to_string(kBookCapacity) + "を超えています"_sjis);
+  }
+  return true;
+}
+
+int AddressBook::AddRecord(const AddressRecord& record) {
+  std::string key;
+  const std::string name = UniqueName(record.registrationName, key, [this](const std::string& candidate) {
+    const auto it = std::lower_bound(keys_.begin(), keys_.end(), candidate);
+    return it != keys_.end() && *it == candidate;
+  });
+  const auto index = static_cast<int>(std::lower_bound(keys_.begin(), keys_.end(), key) - keys_.begin());
+  AddressRecord renamed = record;
+  renamed.registrationName = name;
+  InsertRecordAt(index, renamed);
+  postalCheckDone = false;
+  return index;
+}
+
+bool AddressBook::InsertRecordAt(int index, const AddressRecord& record) {
+  if (RefuseInsertion(records_.size())) return false;
+  index = std::clamp(index, 0, recordCount());
+  records_.insert(records_.begin() + index, record);
+  keys_.insert(keys_.begin() + index, CollationKey(record.registrationName));
+  return true;
+}
+
+void AddressBook::DeleteRecord(int index) {
+  if (index < 0 || index >= recordCount()) return;
+  records_.erase(records_.begin() + index);
+  keys_.erase(keys_.begin() + index);
+  postalCheckDone = false;
+}
+
+void AddressBook::ComputePostalKeys() {
+  for (size_t i = 0; i < records_.size(); ++i) postalCheckValue[i] = PostalKey(records_[i].postalCode);
+}
+
+int AddressBook::LowerBound(std::string_view name) const {
+  return static_cast<int>(std::lower_bound(keys_.begin(), keys_.end(), CollationKey(name)) - keys_.begin());
+}
+
+void AddressBook::ResetForRead() {
+  records_.clear();
+  keys_.clear();
+  postalCheckDone = false;
+  year = CurrentLocalYear();
+  memoTitle1 = DefaultMemoTitle1();
+  memoTitle2 = DefaultMemoTitle2();
+  notes.clear();
+}
+
+bool AddressBook::SetFileName(const std::filesystem::path& path) {
+  importExists = sendExists = noSendExists = historyExists = false;
+  const std::optional<BookPathParts> parts = SplitBookPath(path);
+  if (!parts) return false;
+  directory = parts->directory;
+  extension = parts->extension;
+  baseName = parts->name;
+  const bool import = EndsWithSuffix(baseName, SuffixOf(BookFileKind::ImportFile));
+  if (import || EndsWithSuffix(baseName, SuffixOf(BookFileKind::NoSendFile)) ||
+      EndsWithSuffix(baseName, SuffixOf(BookFileKind::HistoryFile))) {
+    baseName.resize(baseName.size() - kSuffixLength);
+  }
+  const auto exists = [this](BookFileKind kind) {
+    return FileExists(directory + baseName + std::string(SuffixOf(kind)) + extension);
+  };
+  if (import) {
+    importExists = exists(BookFileKind::ImportFile);
+  } else {
+    sendExists = exists(BookFileKind::SendFile);
+    noSendExists = exists(BookFileKind::NoSendFile);
+    historyExists = exists(BookFileKind::HistoryFile);
+  }
+  return HasFile();
+}
+
+std::filesystem::path AddressBook::FilePathForKind() const {
+  return directory + baseName + std::string(SuffixOf(fileKind)) + extension;
+}
+
+}  // namespace mirelon

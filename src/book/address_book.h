@@ -4,9 +4,9 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <istream>
-#include <ostream>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "book/address_record.h"
@@ -15,6 +15,13 @@
 namespace mirelon {
 
 inline constexpr int kBookCapacity = 1000;
+
+// The year of the local clock.
+int CurrentLocalYear();
+
+// Whether `path` can name a book: its extension is ".csv" in any letter case and its folder, name
+// and extension each fit in 255 bytes.
+bool IsBookPath(const std::filesystem::path& path);
 
 class AddressBook {
  public:
@@ -42,7 +49,8 @@ class AddressBook {
   bool mismatchOnly = false;
   bool limitWarningEnabled = true;
 
-  // Where the book's messages go (duplicate renaming, the record limit); never null.
+  // Where the book's messages and questions go (renaming, the record limit, file errors).
+  // nullptr restores the default, which shows nothing and answers every question with Cancel/No.
   void SetPrompt(UserPrompt* prompt);
   UserPrompt& Prompt() const { return *prompt_; }
 
@@ -55,8 +63,12 @@ class AddressBook {
   bool HasFile() const { return importExists || sendExists || noSendExists || historyExists; }
 
   // Book operations.
+  // Inserts a copy in sorted position, renaming a taken registration name to "name-2", "name-3"…
+  // with a message; returns the index (also when the full book refused the record).
   int AddRecord(const AddressRecord& record);
-  void InsertRecordAt(int index, const AddressRecord& record);
+  // Inserts a copy at `index`; false, with the limit message while limitWarningEnabled, when the
+  // book is full.
+  bool InsertRecordAt(int index, const AddressRecord& record);
   void DeleteRecord(int index);
   void ComputePostalKeys();
   // First index whose name collates higher than or equal to `name` (recordCount() if none).
@@ -68,11 +80,22 @@ class AddressBook {
   // File family.
   bool SetFileName(const std::filesystem::path& path);
   std::filesystem::path FilePathForKind() const;
-  // Reads or writes the file of the current fileKind from/to a stream (no opening, no messages).
-  void Read(std::istream& in);
-  void Write(std::ostream& out);
+  // The two halves of serialising the file of the current fileKind, on its whole text (no opening,
+  // no file messages). Read returns the number of lines the full book had to drop. Write leaves
+  // `modified` alone: the caller clears it once the text is safely in place.
+  int Read(std::string_view content);
+  std::string Write() const;
 
  private:
+  friend class BookReader;
+
+  // The candidate name for `original`: itself, or the first free "original-n"; reports a rename.
+  std::string UniqueName(const std::string& original, std::string& key,
+                         const std::function<bool(const std::string& key)>& taken) const;
+  // True (with the limit message while enabled) when a book of `count` records takes no more.
+  bool RefuseInsertion(size_t count) const;
+  void ReadHistoryHeader(std::string_view line);
+
   std::vector<AddressRecord> records_;
   std::vector<std::string> keys_;  // collation keys, parallel to records_
   UserPrompt* prompt_;

@@ -2,7 +2,6 @@
 // came together while the book was read.
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -14,6 +13,13 @@ enum class Pairing { AddressOnly = 0, Joined = 1, HistoryOnly = 2 };
 
 class AddressRecord {
  public:
+  // The virtual destructor would suppress the implicit moves; the book shifts records on every
+  // insertion, so they must move, not copy.
+  AddressRecord() = default;
+  AddressRecord(const AddressRecord&) = default;
+  AddressRecord(AddressRecord&&) noexcept = default;
+  AddressRecord& operator=(const AddressRecord&) = default;
+  AddressRecord& operator=(AddressRecord&&) noexcept = default;
   virtual ~AddressRecord() = default;
 
   std::string registrationName;  // 1

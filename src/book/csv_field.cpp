@@ -1,1 +1,85 @@
-// placeholder: being written
+#include "book/csv_field.h"
+
+#include "text/sjis.h"
+
+namespace mirelon {
+
+namespace {
+
+// The reader works as on a zero-terminated line: a NUL byte ends it like the end of the text.
+char ByteAt(std::string_view line, size_t pos) { return pos < line.size() ? line[pos] : '\0'; }
+
+bool EndsField(char byte) { return byte == '\0' || byte == '\r' || byte == '\n'; }
+
+size_t ReadField(std::string_view line, size_t pos, std::string& out, bool lineBreaks) {
+  out.clear();
+  bool quoted = ByteAt(line, pos) == '"';
+  if (quoted) ++pos;
+  for (char byte = ByteAt(line, pos); !EndsField(byte); byte = ByteAt(line, pos)) {
+    if (byte == ',' && !quoted) return pos + 1;
+    if (byte == '"' && quoted) {
+      const char next = ByteAt(line, pos + 1);
+      if (next == ',') return pos + 2;
+      if (next == '"') {
+        out += '"';
+        pos += 2;
+      } else {
+        // A stray closing quote: the rest of the field is read plainly.
+        quoted = false;
+        ++pos;
+      }
+      continue;
+    }
+    if (lineBreaks && byte == '\\' && ByteAt(line, pos + 1) == 'n') {
+      out += "\r\n";
+      pos += 2;
+      continue;
+    }
+    out += byte;
+    ++pos;
+    if (IsLeadByte(byte) && !EndsField(ByteAt(line, pos))) out += line[pos++];
+  }
+  return pos;
+}
+
+}  // namespace
+
+std::string QuoteCsvField(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  bool needsQuotes = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char byte = text[i];
+    if (byte == '\r') continue;
+    if (byte == '\n') {
+      out += "\\n";
+      continue;
+    }
+    // The reader takes a lead byte's second byte with it whatever it is, so a quote or comma
+    // there is part of the character and must be neither doubled nor counted.
+    if (IsLeadByte(byte) && i + 1 < text.size() && text[i + 1] != '\r' && text[i + 1] != '\n') {
+      out += byte;
+      out += text[++i];
+      continue;
+    }
+    if (byte == '"') {
+      out += '"';
+      needsQuotes = true;
+    } else if (byte == ',') {
+      needsQuotes = true;
+    }
+    out += byte;
+  }
+  if (needsQuotes) out = '"' + out + '"';
+  return out;
+}
+
+size_t ReadCsvField(std::string_view line, size_t pos, std::string& out) {
+  return ReadField(line, pos, out, false);
+}
+
+size_t ReadCsvTextField(std::string_view line, size_t pos, std::string& out) {
+  return ReadField(line, pos, out, true);
+}
+
+}  // namespace mirelon

@@ -1,0 +1,74 @@
+// Members ⇄ controls in bulk, in the order the bindings were made (which is also the order of
+// validation when the controls are read). Text members are CP932; a control whose text still
+// equals what was last pushed into it leaves its member's bytes untouched, so bytes that do not
+// decode survive an edit of another field. Pushing writes only controls whose text differs, with
+// ChangeValue, and while an exchange runs `Exchanging()` is true so change handlers can ignore
+// the program's own writes.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <wx/string.h>
+
+class wxWindow;
+
+namespace mirelon {
+
+class DataExchange {
+ public:
+  // An edit or editable combo box; `byteLimit` 0 means none; `fieldName` (UTF-8) names the field
+  // in messages.
+  void BindText(int id, std::string* member, int byteLimit, std::string_view fieldName);
+  // A drop-down list whose member is the CP932 text of the selected item.
+  void BindChoice(int id, std::string* member);
+  // A number typed into an edit, validated to [min, max].
+  void BindNumber(int id, int* member, int min, int max);
+
+  // The window whose controls are bound; call again when it is re-created.
+  void Attach(wxWindow* dialog);
+  void Detach() { dialog_ = nullptr; }
+  bool Attached() const { return dialog_ != nullptr; }
+
+  void Push();
+  void PushOne(int id);
+  // Reads every control in order; on the first invalid one shows a message naming it, puts the
+  // focus there and returns false (members read before it keep their new values).
+  bool Pull();
+  bool Exchanging() const { return exchanging_ > 0; }
+
+  // Marks a stretch of program writes to controls outside Push (filling lists and the like).
+  class Suppress {
+   public:
+    explicit Suppress(DataExchange& exchange) : exchange_(exchange) { ++exchange_.exchanging_; }
+    ~Suppress() { --exchange_.exchanging_; }
+    Suppress(const Suppress&) = delete;
+    Suppress& operator=(const Suppress&) = delete;
+
+   private:
+    DataExchange& exchange_;
+  };
+
+ private:
+  enum class Kind { Text, Choice, Number };
+  struct Binding {
+    Kind kind;
+    int id;
+    void* member;
+    int limit;
+    int min;
+    int max;
+    wxString fieldName;
+    wxString pushed;  // control text after the last push or pull
+    bool hasPushed = false;
+  };
+  void PushBinding(Binding& binding);
+  bool PullBinding(Binding& binding);
+
+  std::vector<Binding> bindings_;
+  wxWindow* dialog_ = nullptr;
+  int exchanging_ = 0;
+};
+
+}  // namespace mirelon

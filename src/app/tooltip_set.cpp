@@ -1,0 +1,39 @@
+#include "app/tooltip_set.h"
+
+#include <wx/window.h>
+
+#include "app/wx_text.h"
+
+namespace mirelon {
+
+void TooltipSet::Add(wxWindow* dialog, std::initializer_list<int> ids, std::string_view utf8) {
+  const wxString text = ToControlLineBreaks(U8(utf8));
+  for (int id : ids) {
+    if (wxWindow* control = dialog->FindWindow(id)) Add(control, text);
+  }
+}
+
+void TooltipSet::Add(wxWindow* control, const wxString& text) {
+  entries_.emplace_back(control, text);
+  if (active_) control->SetToolTip(text);
+}
+
+void TooltipSet::Activate(bool on) {
+  active_ = on;
+  for (auto& [control, text] : entries_) {
+    if (on) {
+      control->SetToolTip(text);
+    } else {
+      control->UnsetToolTip();
+    }
+  }
+}
+
+wxString TooltipSet::TextOf(const wxWindow* control) const {
+  for (const auto& [window, text] : entries_) {
+    if (window == control) return text;
+  }
+  return {};
+}
+
+}  // namespace mirelon

@@ -1,0 +1,127 @@
+#include "book/book_files.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "book/safe_file.h"
+#include "text/cp932.h"
+
+namespace mirelon {
+
+using namespace literals;
+
+namespace {
+
+size_t Utf8SequenceLength(unsigned char lead) {
+  if (lead >= 0xF0 && lead <= 0xF7) return 4;
+  if (lead >= 0xE0) return 3;
+  if (lead >= 0xC0) return 2;
+  return 1;
+}
+
+void ReportFileFailure(const AddressBook& book, const std::filesystem::path& path, FileIoResult result) {
+  const std::string reason =
+      result == FileIoResult::OpenFailed ? "ファイルのオープンに失敗しました"_sjis : "ファイルが壊れています"_sjis;
+  book.Prompt().Message(PathText(path) + "\r\n" + reason);
+}
+
+void ReportBadName(const AddressBook& book) { book.Prompt().Message("ファイル名が不正です"_sjis); }
+
+// What was read before a read error, without the line it broke off in.
+std::string_view CompleteLines(std::string_view content) {
+  const size_t lastLineEnd = content.rfind('\n');
+  return lastLineEnd == std::string_view::npos ? std::string_view() : content.substr(0, lastLineEnd + 1);
+}
+
+}  // namespace
+
+std::string PathText(const std::filesystem::path& path) {
+  const std::u8string utf8Path = path.u8string();
+  std::string_view rest(reinterpret_cast<const char*>(utf8Path.data()), utf8Path.size());
+  std::string text;
+  for (;;) {
+    const Cp932Encoded encoded = Utf8ToCp932(rest);
+    if (encoded.ok()) return text + encoded.bytes;
+    text += Utf8ToCp932(rest.substr(0, encoded.firstUnmappable)).bytes + "?";
+    const size_t skip = Utf8SequenceLength(static_cast<unsigned char>(rest[encoded.firstUnmappable]));
+    rest.remove_prefix(std::min(rest.size(), encoded.firstUnmappable + skip));
+  }
+}
+
+bool LoadBookFile(AddressBook& book, BookFileKind kind) {
+  book.fileKind = kind;
+  const std::filesystem::path path = book.FilePathForKind();
+  std::string content;
+  FileIoResult result = ReadWholeFile(path, content);
+  if (result == FileIoResult::OpenFailed) {
+    ReportFileFailure(book, path, result);
+    return false;
+  }
+  int dropped = 0;
+  try {
+    dropped = book.Read(result == FileIoResult::Done ? std::string_view(content) : CompleteLines(content));
+  } catch (const std::exception&) {
+    result = FileIoResult::IoFailed;
+  }
+  if (result != FileIoResult::Done) {
+    ReportFileFailure(book, path, result);
+    return false;
+  }
+  return dropped == 0;
+}
+
+bool SaveBookFile(AddressBook& book, BookFileKind kind) {
+  book.fileKind = kind;
+  const std::filesystem::path path = book.FilePathForKind();
+  const FileIoResult result = ReplaceFile(path, book.Write());
+  if (result != FileIoResult::Done) {
+    ReportFileFailure(book, path, result);
+    return false;
+  }
+  if (kind != BookFileKind::ImportFile) book.modified = false;
+  return true;
+}
+
+FamilyRead ReadBookFamily(AddressBook& book, const std::filesystem::path& chosen) {
+  if (!book.SetFileName(chosen)) {
+    ReportBadName(book);
+    return FamilyRead::NameRefused;
+  }
+  if (book.importExists && !book.Prompt().Show("インポートします"_sjis, PromptButtons::OkCancel)) {
+    return FamilyRead::ImportCancelled;
+  }
+  book.ResetForRead();
+  return LoadBookFamilyFiles(book) ? FamilyRead::Read : FamilyRead::Incomplete;
+}
+
+bool LoadBookFamilyFiles(AddressBook& book) {
+  if (book.importExists) return LoadBookFile(book, BookFileKind::ImportFile);
+  bool complete = true;
+  if (book.sendExists) complete = LoadBookFile(book, BookFileKind::SendFile) && complete;
+  if (book.noSendExists) complete = LoadBookFile(book, BookFileKind::NoSendFile) && complete;
+  if (book.historyExists) complete = LoadBookFile(book, BookFileKind::HistoryFile) && complete;
+  return complete;
+}
+
+bool WriteBookFamily(AddressBook& book) {
+  const bool wasModified = book.modified;
+  bool written = true;
+  for (const BookFileKind kind : {BookFileKind::SendFile, BookFileKind::NoSendFile, BookFileKind::HistoryFile}) {
+    written = SaveBookFile(book, kind) && written;
+  }
+  if (!written) book.modified = wasModified;
+  return written;
+}
+
+bool SaveBookFamilyAs(AddressBook& book, const std::filesystem::path& chosen) {
+  if (!IsBookPath(chosen)) {
+    ReportBadName(book);
+    return false;
+  }
+  book.SetFileName(chosen);
+  const bool written = WriteBookFamily(book);
+  book.SetFileName(chosen);
+  return written;
+}
+
+}  // namespace mirelon

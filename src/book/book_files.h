@@ -1,0 +1,50 @@
+// The book's files as the file flows use them: one file of the family read or written with its
+// failure messages, and the family read and written in its fixed order. Messages and questions go
+// through the book's prompt.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "book/address_book.h"
+
+namespace mirelon {
+
+// A path as CP932 text for a message (a character CP932 cannot hold shows as "?").
+std::string PathText(const std::filesystem::path& path);
+
+// Reads the file of `kind` into the book. False when the file could not be opened or read
+// ("%s\r\nファイルのオープンに失敗しました", "%s\r\nファイルが壊れています"; records read before a
+// read error stay) or when the full book had to drop records.
+bool LoadBookFile(AddressBook& book, BookFileKind kind);
+
+// Writes the file of `kind` in place of the old one, only when complete; clears `modified` for
+// the send, no-send and history files. False, with the message, when it could not be written;
+// the old file is then untouched.
+bool SaveBookFile(AddressBook& book, BookFileKind kind);
+
+enum class FamilyRead {
+  Read,             // every file of the family read
+  Incomplete,       // read, but a file failed or records were dropped (reported)
+  NameRefused,      // "ファイル名が不正です" reported; the records are untouched
+  ImportCancelled,  // the user did not confirm "インポートします"; the records are untouched
+};
+
+// "ファイル読込" from the chosen file up to the merge: the chosen name selects the family (or its
+// import file, after confirmation), the book is reset and the files are read in order.
+FamilyRead ReadBookFamily(AddressBook& book, const std::filesystem::path& chosen);
+
+// The import file alone when it was chosen, else the send, no-send and history files that exist,
+// in that order. The caller has set the file name and reset the book. False if any file failed.
+bool LoadBookFamilyFiles(AddressBook& book);
+
+// Writes the send, no-send and history files, in that order, always all three. If any fails,
+// `modified` keeps the value it had, since the family on disk is not the book.
+bool WriteBookFamily(AddressBook& book);
+
+// The first write of a book under a chosen name: takes the name, writes the family and takes the
+// name again so that the existence flags describe the written files. A name that cannot name a
+// book is refused with "ファイル名が不正です" before anything is written.
+bool SaveBookFamilyAs(AddressBook& book, const std::filesystem::path& chosen);
+
+}  // namespace mirelon

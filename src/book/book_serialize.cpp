@@ -1,0 +1,170 @@
+// Reading and writing the text of one file of the family.
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+
+#include "book/address_book.h"
+#include "book/csv_field.h"
+#include "book/history_rules.h"
+#include "text/collation.h"
+#include "text/sjis.h"
+
+namespace mirelon {
+
+namespace {
+
+constexpr int kFirstHeaderYear = 1990;
+constexpr int kLastHeaderYear = 2100;
+
+// Calls `onLine` for every line without its LF or CR LF; a last line without line end counts.
+template <typename OnLine>
+void ForEachLine(std::string_view content, OnLine onLine) {
+  size_t pos = 0;
+  while (pos < content.size()) {
+    size_t end = content.find('\n', pos);
+    const size_t next = end == std::string_view::npos ? content.size() : end + 1;
+    if (end == std::string_view::npos) end = content.size();
+    std::string_view line = content.substr(pos, end - pos);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    onLine(line);
+    pos = next;
+  }
+}
+
+bool BelongsTo(const AddressRecord& record, BookFileKind kind) {
+  switch (kind) {
+    case BookFileKind::SendFile: return JudgeSend(record, WhichMark::Newest);
+    case BookFileKind::NoSendFile: return !JudgeSend(record, WhichMark::Newest);
+    case BookFileKind::ImportFile:
+    case BookFileKind::HistoryFile: break;
+  }
+  return true;
+}
+
+}  // namespace
+
+// Collects the records of one file apart from the book and merges them in at the end, so that a
+// file read costs O(n log n) instead of shifting the book on every line. Lookups see the book and
+// the collected records together, so renaming, joining and the limit behave exactly as if every
+// line were inserted into the book at once.
+class BookReader {
+ public:
+  explicit BookReader(AddressBook& book) : book_(book) {}
+
+  void Add(AddressRecord record) {
+    std::string key;
+    record.registrationName = book_.UniqueName(record.registrationName, key,
+                                               [this](const std::string& candidate) { return Find(candidate) != nullptr; });
+    Insert(std::move(key), std::move(record));
+  }
+
+  // A history line joins the record of its name, or stands alone until the merge.
+  void JoinOrAdd(AddressRecord record) {
+    std::string key = CollationKey(record.registrationName);
+    if (AddressRecord* existing = Find(key)) {
+      existing->TakeHistoryFrom(record);
+    } else {
+      record.pairing = Pairing::HistoryOnly;
+      Insert(std::move(key), std::move(record));
+    }
+  }
+
+  void Commit() {
+    if (pending_.empty()) return;
+    std::vector<AddressRecord> records;
+    std::vector<std::string> keys;
+    records.reserve(book_.records_.size() + pending_.size());
+    keys.reserve(records.capacity());
+    size_t i = 0;
+    while (i < book_.records_.size() || !pending_.empty()) {
+      if (pending_.empty() || (i < book_.keys_.size() && book_.keys_[i] < pending_.begin()->first)) {
+        records.push_back(std::move(book_.records_[i]));
+        keys.push_back(std::move(book_.keys_[i]));
+        ++i;
+      } else {
+        auto node = pending_.extract(pending_.begin());
+        records.push_back(std::move(node.mapped()));
+        keys.push_back(std::move(node.key()));
+      }
+    }
+    book_.records_ = std::move(records);
+    book_.keys_ = std::move(keys);
+    book_.postalCheckDone = false;
+  }
+
+  int dropped() const { return dropped_; }
+
+ private:
+  AddressRecord* Find(const std::string& key) {
+    const auto it = std::lower_bound(book_.keys_.begin(), book_.keys_.end(), key);
+    if (it != book_.keys_.end() && *it == key) return &book_.records_[static_cast<size_t>(it - book_.keys_.begin())];
+    const auto found = pending_.find(key);
+    return found == pending_.end() ? nullptr : &found->second;
+  }
+
+  void Insert(std::string key, AddressRecord record) {
+    if (book_.RefuseInsertion(book_.records_.size() + pending_.size())) {
+      // One message per file is enough.
+      book_.limitWarningEnabled = false;
+      ++dropped_;
+      return;
+    }
+    pending_.emplace(std::move(key), std::move(record));
+  }
+
+  AddressBook& book_;
+  std::map<std::string, AddressRecord> pending_;
+  int dropped_ = 0;
+};
+
+void AddressBook::ReadHistoryHeader(std::string_view line) {
+  std::string field;
+  size_t pos = ReadCsvField(line, 0, field);
+  const long headerYear = std::strtol(field.c_str(), nullptr, 10);
+  if (headerYear >= kFirstHeaderYear && headerYear <= kLastHeaderYear) year = static_cast<int>(headerYear);
+  pos = ReadCsvField(line, pos, field);
+  FitToHalfWidth(field, 2, false);
+  nonSendMark = NormalizeNonSendMark(field);
+  pos = ReadCsvField(line, pos, memoTitle1);
+  pos = ReadCsvField(line, pos, memoTitle2);
+  ReadCsvTextField(line, pos, notes);
+}
+
+int AddressBook::Read(std::string_view content) {
+  BookReader reader(*this);
+  bool headerPending = fileKind == BookFileKind::HistoryFile;
+  ForEachLine(content, [&](std::string_view line) {
+    if (headerPending) {
+      ReadHistoryHeader(line);
+      headerPending = false;
+      return;
+    }
+    AddressRecord record;
+    record.FromCsvLine(line, fileKind);
+    if (fileKind == BookFileKind::HistoryFile) {
+      reader.JoinOrAdd(std::move(record));
+    } else {
+      reader.Add(std::move(record));
+    }
+  });
+  reader.Commit();
+  limitWarningEnabled = true;
+  modified = fileKind == BookFileKind::ImportFile;
+  return reader.dropped();
+}
+
+std::string AddressBook::Write() const {
+  std::string out;
+  if (fileKind == BookFileKind::HistoryFile) {
+    out = std::to_string(year) + ',' + QuoteCsvField(nonSendMark) + ',' + QuoteCsvField(memoTitle1) + ',' +
+          QuoteCsvField(memoTitle2) + ',' + QuoteCsvField(notes) + "\r\n";
+  }
+  for (const AddressRecord& record : records_) {
+    if (!BelongsTo(record, fileKind)) continue;
+    out += record.ToCsvLine(fileKind);
+    out += "\r\n";
+  }
+  return out;
+}
+
+}  // namespace mirelon
