@@ -37,7 +37,7 @@ AddressBook FullBook() {
     record.memo1 = Sjis("年賀状は家族写真\r\nで送る");
     record.memo2 = Sjis("喪中 2021");
     record.initialSendState = Sjis(i % 3 == 0 ? "送信しない" : "送信する");
-    record.sendHistory = Sjis("□□×後□○□喪□□");
+    record.sendHistory = Sjis(i % 2 == 0 ? "□□×後□○□喪□□" : "□□×後□○□□喪×");
     record.receiveHistory = Sjis("□○○□ x□");
     book.InsertRecordAt(i, record);
   }

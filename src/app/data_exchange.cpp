@@ -23,15 +23,15 @@ void Refuse(wxWindow* control, const wxString& message) {
 }  // namespace
 
 void DataExchange::BindText(int id, std::string* member, int byteLimit, std::string_view fieldName) {
-  bindings_.push_back({Kind::Text, id, member, byteLimit, 0, 0, U8(fieldName)});
+  bindings_.push_back({Kind::Text, id, member, nullptr, byteLimit, 0, 0, U8(fieldName), wxString(), false});
 }
 
 void DataExchange::BindChoice(int id, std::string* member) {
-  bindings_.push_back({Kind::Choice, id, member, 0, 0, 0, wxString()});
+  bindings_.push_back({Kind::Choice, id, member, nullptr, 0, 0, 0, wxString(), wxString(), false});
 }
 
 void DataExchange::BindNumber(int id, int* member, int min, int max) {
-  bindings_.push_back({Kind::Number, id, member, 0, min, max, wxString()});
+  bindings_.push_back({Kind::Number, id, nullptr, member, 0, min, max, wxString(), wxString(), false});
 }
 
 void DataExchange::Attach(wxWindow* dialog) {
@@ -68,7 +68,7 @@ void DataExchange::PushBinding(Binding& binding) {
   switch (binding.kind) {
     case Kind::Text: {
       auto* entry = dynamic_cast<wxTextEntry*>(control);
-      const wxString shown = ToControlLineBreaks(FromCp932(*static_cast<std::string*>(binding.member)));
+      const wxString shown = ToControlLineBreaks(FromCp932(*binding.text));
       if (entry->GetValue() != shown) entry->ChangeValue(shown);
       binding.pushed = shown;
       binding.hasPushed = true;
@@ -76,13 +76,13 @@ void DataExchange::PushBinding(Binding& binding) {
     }
     case Kind::Choice: {
       auto* choice = dynamic_cast<wxChoice*>(control);
-      const int index = choice->FindString(FromCp932(*static_cast<std::string*>(binding.member)), true);
+      const int index = choice->FindString(FromCp932(*binding.text), true);
       if (choice->GetSelection() != index) choice->SetSelection(index);
       break;
     }
     case Kind::Number: {
       auto* entry = dynamic_cast<wxTextEntry*>(control);
-      const wxString shown = wxString::Format("%d", *static_cast<int*>(binding.member));
+      const wxString shown = wxString::Format("%d", *binding.number);
       if (entry->GetValue() != shown) entry->ChangeValue(shown);
       break;
     }
@@ -109,7 +109,7 @@ bool DataExchange::PullBinding(Binding& binding) {
                                          binding.fieldName, binding.limit, binding.limit / 2));
         return false;
       }
-      *static_cast<std::string*>(binding.member) = std::move(encoded.bytes);
+      *binding.text = std::move(encoded.bytes);
       binding.pushed = text;
       binding.hasPushed = true;
       return true;
@@ -117,7 +117,7 @@ bool DataExchange::PullBinding(Binding& binding) {
     case Kind::Choice: {
       auto* choice = dynamic_cast<wxChoice*>(control);
       const int index = choice->GetSelection();
-      if (index != wxNOT_FOUND) *static_cast<std::string*>(binding.member) = ToCp932(choice->GetString(index)).bytes;
+      if (index != wxNOT_FOUND) *binding.text = ToCp932(choice->GetString(index)).bytes;
       return true;
     }
     case Kind::Number: {
@@ -127,7 +127,7 @@ bool DataExchange::PullBinding(Binding& binding) {
         Refuse(control, wxString::Format(U8("%d から %d までの整数を入力してください。"), binding.min, binding.max));
         return false;
       }
-      *static_cast<int*>(binding.member) = static_cast<int>(value);
+      *binding.number = static_cast<int>(value);
       return true;
     }
   }

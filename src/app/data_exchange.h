@@ -55,12 +55,13 @@ class DataExchange {
   struct Binding {
     Kind kind;
     int id;
-    void* member;
+    std::string* text;  // Text and Choice
+    int* number;        // Number
     int limit;
     int min;
     int max;
     wxString fieldName;
-    wxString pushed;  // control text after the last push or pull
+    wxString pushed = wxString();  // control text after the last push or pull
     bool hasPushed = false;
   };
   void PushBinding(Binding& binding);

@@ -6,7 +6,7 @@
 
 namespace mirelon {
 
-void TooltipSet::Add(wxWindow* dialog, std::initializer_list<int> ids, std::string_view utf8) {
+void TooltipSet::Add(wxWindow* dialog, const std::vector<int>& ids, std::string_view utf8) {
   const wxString text = ToControlLineBreaks(U8(utf8));
   for (int id : ids) {
     if (wxWindow* control = dialog->FindWindow(id)) Add(control, text);

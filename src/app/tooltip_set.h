@@ -2,7 +2,6 @@
 // Windows caps a tip at 400 pixels wide; GTK wraps long tips by itself and offers no such cap.
 #pragma once
 
-#include <initializer_list>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -16,7 +15,7 @@ namespace mirelon {
 class TooltipSet {
  public:
   // `utf8` with CR LF breaks, as the texts are written; controls missing from `dialog` are skipped.
-  void Add(wxWindow* dialog, std::initializer_list<int> ids, std::string_view utf8);
+  void Add(wxWindow* dialog, const std::vector<int>& ids, std::string_view utf8);
   void Add(wxWindow* control, const wxString& text);
   void Activate(bool on);
   bool Active() const { return active_; }

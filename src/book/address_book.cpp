@@ -105,15 +105,10 @@ AddressBook::AddressBook()
 
 void AddressBook::SetPrompt(UserPrompt* prompt) { prompt_ = prompt ? prompt : &DefaultPrompt(); }
 
-std::string AddressBook::UniqueName(const std::string& original, std::string& key,
-                                    const std::function<bool(const std::string& key)>& taken) const {
+std::string AddressBook::UniqueName(const std::string& original, std::string& key, const NameTaken& taken) const {
   std::string candidate = original;
-  key = CollationKey(candidate);
   // Each candidate is longer than the last and at most 1000 names are taken, so this ends.
-  for (int counter = 2; taken(key); ++counter) {
-    candidate = original + "-" + std::to_string(counter);
-    key = CollationKey(candidate);
-  }
+  for (int counter = 2; taken(candidate, key); ++counter) candidate = original + "-" + std::to_string(counter);
   if (candidate != original) {
     Prompt().Message("登録名が重複するので変更しました\r\n\""_sjis + original + "\" → \""_sjis + candidate + "\"");
   }
@@ -130,9 +125,9 @@ bool AddressBook::RefuseInsertion(size_t count) const {
 
 int AddressBook::AddRecord(const AddressRecord& record) {
   std::string key;
-  const std::string name = UniqueName(record.registrationName, key, [this](const std::string& candidate) {
-    const auto it = std::lower_bound(keys_.begin(), keys_.end(), candidate);
-    return it != keys_.end() && *it == candidate;
+  const std::string name = UniqueName(record.registrationName, key, [this](const std::string& candidate, std::string& candidateKey) {
+    candidateKey = CollationKey(candidate);
+    return std::binary_search(keys_.begin(), keys_.end(), candidateKey);
   });
   const auto index = static_cast<int>(std::lower_bound(keys_.begin(), keys_.end(), key) - keys_.begin());
   AddressRecord renamed = record;

@@ -89,9 +89,10 @@ class AddressBook {
  private:
   friend class BookReader;
 
-  // The candidate name for `original`: itself, or the first free "original-n"; reports a rename.
-  std::string UniqueName(const std::string& original, std::string& key,
-                         const std::function<bool(const std::string& key)>& taken) const;
+  // The name `original` gets: itself, or the first free "original-n"; reports a rename. `taken`
+  // tells whether a candidate is in use and, when it is free, sets `key` to its collation key.
+  using NameTaken = std::function<bool(const std::string& candidate, std::string& key)>;
+  std::string UniqueName(const std::string& original, std::string& key, const NameTaken& taken) const;
   // True (with the limit message while enabled) when a book of `count` records takes no more.
   bool RefuseInsertion(size_t count) const;
   void ReadHistoryHeader(std::string_view line);

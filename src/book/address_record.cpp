@@ -1,6 +1,7 @@
 #include "book/address_record.h"
 
 #include <array>
+#include <utility>
 
 #include "book/csv_field.h"
 #include "book/history_rules.h"
@@ -33,6 +34,15 @@ bool IsMultiLineField(int n) { return n == kMemo1Field || n == kMemo2Field; }
 bool HasAddressSide(BookFileKind kind) { return kind != BookFileKind::HistoryFile; }
 bool HasHistorySide(BookFileKind kind) {
   return kind == BookFileKind::ImportFile || kind == BookFileKind::HistoryFile;
+}
+
+// Fills the empty history fields of `to` by `take(field, n)`, copying or moving.
+template <typename Take>
+void TakeHistory(AddressRecord& to, Take take) {
+  for (int n = kFirstHistoryField; n <= AddressRecord::kFieldCount; ++n) {
+    if (to.Field(n).empty()) take(to.Field(n), n);
+  }
+  to.pairing = Pairing::Joined;
 }
 
 }  // namespace
@@ -75,10 +85,11 @@ void AddressRecord::FromCsvLine(std::string_view line, BookFileKind kind) {
 }
 
 void AddressRecord::TakeHistoryFrom(const AddressRecord& other) {
-  for (int n = kFirstHistoryField; n <= kFieldCount; ++n) {
-    if (Field(n).empty()) Field(n) = other.Field(n);
-  }
-  pairing = Pairing::Joined;
+  TakeHistory(*this, [&](std::string& field, int n) { field = other.Field(n); });
+}
+
+void AddressRecord::TakeHistoryFrom(AddressRecord&& other) {
+  TakeHistory(*this, [&](std::string& field, int n) { field = std::move(other.Field(n)); });
 }
 
 }  // namespace mirelon

@@ -59,6 +59,7 @@ class AddressRecord {
 
   // Fills this record's empty fields 16-24 from `other` and marks it Joined.
   void TakeHistoryFrom(const AddressRecord& other);
+  void TakeHistoryFrom(AddressRecord&& other);  // the same, moving the texts
 
   bool operator==(const AddressRecord&) const = default;
 };

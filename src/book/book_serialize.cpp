@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <unordered_map>
 
 #include "book/address_book.h"
 #include "book/csv_field.h"
@@ -49,20 +50,24 @@ bool BelongsTo(const AddressRecord& record, BookFileKind kind) {
 // line were inserted into the book at once.
 class BookReader {
  public:
-  explicit BookReader(AddressBook& book) : book_(book) {}
+  explicit BookReader(AddressBook& book) : book_(book) {
+    for (AddressRecord& record : book_.records_) byName_.emplace(record.registrationName, &record);
+  }
 
-  void Add(AddressRecord record) {
+  void Add(AddressRecord&& record) {
     std::string key;
-    record.registrationName = book_.UniqueName(record.registrationName, key,
-                                               [this](const std::string& candidate) { return Find(candidate) != nullptr; });
+    record.registrationName =
+        book_.UniqueName(record.registrationName, key, [this](const std::string& candidate, std::string& candidateKey) {
+          return Find(candidate, candidateKey) != nullptr;
+        });
     Insert(std::move(key), std::move(record));
   }
 
   // A history line joins the record of its name, or stands alone until the merge.
-  void JoinOrAdd(AddressRecord record) {
-    std::string key = CollationKey(record.registrationName);
-    if (AddressRecord* existing = Find(key)) {
-      existing->TakeHistoryFrom(record);
+  void JoinOrAdd(AddressRecord&& record) {
+    std::string key;
+    if (AddressRecord* existing = Find(record.registrationName, key)) {
+      existing->TakeHistoryFrom(std::move(record));
     } else {
       record.pairing = Pairing::HistoryOnly;
       Insert(std::move(key), std::move(record));
@@ -71,6 +76,7 @@ class BookReader {
 
   void Commit() {
     if (pending_.empty()) return;
+    byName_.clear();
     std::vector<AddressRecord> records;
     std::vector<std::string> keys;
     records.reserve(book_.records_.size() + pending_.size());
@@ -95,25 +101,33 @@ class BookReader {
   int dropped() const { return dropped_; }
 
  private:
-  AddressRecord* Find(const std::string& key) {
+  // The record whose name collates equal to `name`, or null. The same bytes are always the same
+  // name, so the collation key is computed (into `key`) only when the bytes find nothing.
+  AddressRecord* Find(const std::string& name, std::string& key) {
+    if (const auto same = byName_.find(name); same != byName_.end()) return same->second;
+    key = CollationKey(name);
     const auto it = std::lower_bound(book_.keys_.begin(), book_.keys_.end(), key);
     if (it != book_.keys_.end() && *it == key) return &book_.records_[static_cast<size_t>(it - book_.keys_.begin())];
     const auto found = pending_.find(key);
     return found == pending_.end() ? nullptr : &found->second;
   }
 
-  void Insert(std::string key, AddressRecord record) {
+  void Insert(std::string&& key, AddressRecord&& record) {
     if (book_.RefuseInsertion(book_.records_.size() + pending_.size())) {
       // One message per file is enough.
       book_.limitWarningEnabled = false;
       ++dropped_;
       return;
     }
-    pending_.emplace(std::move(key), std::move(record));
+    AddressRecord& placed = pending_.emplace(std::move(key), std::move(record)).first->second;
+    byName_.emplace(placed.registrationName, &placed);
   }
 
   AddressBook& book_;
-  std::map<std::string, AddressRecord> pending_;
+  std::map<std::string, AddressRecord> pending_;  // by collation key
+  // Every record of the book and of the file by its name's bytes; the records do not move until
+  // the commit.
+  std::unordered_map<std::string_view, AddressRecord*> byName_;
   int dropped_ = 0;
 };
 

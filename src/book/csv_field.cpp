@@ -11,11 +11,35 @@ char ByteAt(std::string_view line, size_t pos) { return pos < line.size() ? line
 
 bool EndsField(char byte) { return byte == '\0' || byte == '\r' || byte == '\n'; }
 
+// End of the run of bytes from `pos` that need no rule: stops at a comma, a quote, a backslash of
+// a text field or the line end. A lead byte takes its second byte into the run; before the line
+// end it stays alone.
+size_t RunEnd(std::string_view line, size_t pos, bool lineBreaks) {
+  while (pos < line.size()) {
+    const char byte = line[pos];
+    if (IsLeadByte(byte)) {
+      if (pos + 1 < line.size() && !EndsField(line[pos + 1])) {
+        pos += 2;
+        continue;
+      }
+      return pos + 1;
+    }
+    if (byte == ',' || byte == '"' || EndsField(byte) || (lineBreaks && byte == '\\')) return pos;
+    ++pos;
+  }
+  return pos;
+}
+
 size_t ReadField(std::string_view line, size_t pos, std::string& out, bool lineBreaks) {
   out.clear();
   bool quoted = ByteAt(line, pos) == '"';
   if (quoted) ++pos;
-  for (char byte = ByteAt(line, pos); !EndsField(byte); byte = ByteAt(line, pos)) {
+  for (;;) {
+    const size_t runEnd = RunEnd(line, pos, lineBreaks);
+    out.append(line.data() + pos, runEnd - pos);
+    pos = runEnd;
+    const char byte = ByteAt(line, pos);
+    if (EndsField(byte)) return pos;
     if (byte == ',' && !quoted) return pos + 1;
     if (byte == '"' && quoted) {
       const char next = ByteAt(line, pos + 1);
@@ -35,11 +59,10 @@ size_t ReadField(std::string_view line, size_t pos, std::string& out, bool lineB
       pos += 2;
       continue;
     }
+    // A comma in quotes, a quote inside a plain field, a backslash not before n: ordinary bytes.
     out += byte;
     ++pos;
-    if (IsLeadByte(byte) && !EndsField(ByteAt(line, pos))) out += line[pos++];
   }
-  return pos;
 }
 
 }  // namespace

@@ -5,19 +5,6 @@
 
 namespace mirelon {
 
-ListItemMode ModeOfItem(int code) {
-  switch (code) {
-    case static_cast<int>(ListItemKind::Memo1):
-    case static_cast<int>(ListItemKind::Memo2):
-      return ListItemMode::Memo;
-    case static_cast<int>(ListItemKind::SendHistory):
-    case static_cast<int>(ListItemKind::ReceiveHistory):
-      return ListItemMode::History;
-    default:
-      return code >= 1 && code < kListItemKindCount ? ListItemMode::Plain : ListItemMode::Blank;
-  }
-}
-
 std::array<std::string, kListItemKindCount> ListItemLabels(const AddressBook& book) {
   static const std::array<std::string, kListItemKindCount> kFixedLabels = {
       Sjis("空白"),           Sjis("登録名"),

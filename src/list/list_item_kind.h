@@ -45,7 +45,18 @@ inline constexpr int kListItemKindCount = 27;
 enum class ListItemMode { Blank, Plain, Memo, History };
 
 // Any code outside 0..26 (possible from the registry or a format file) is a blank item.
-ListItemMode ModeOfItem(int code);
+constexpr ListItemMode ModeOfItem(int code) {
+  switch (static_cast<ListItemKind>(code)) {
+    case ListItemKind::Memo1:
+    case ListItemKind::Memo2:
+      return ListItemMode::Memo;
+    case ListItemKind::SendHistory:
+    case ListItemKind::ReceiveHistory:
+      return ListItemMode::History;
+    default:
+      return code >= 1 && code < kListItemKindCount ? ListItemMode::Plain : ListItemMode::Blank;
+  }
+}
 
 // The 27 labels in code order (CP932); entries 22 and 23 are the book's current memo titles.
 std::array<std::string, kListItemKindCount> ListItemLabels(const AddressBook& book);

@@ -13,6 +13,8 @@ class AddressRecord;
 // cut and padded; memos on one line, cut and padded; histories by FitHistoryTail. The result is
 // exactly `width` bytes for every width of 1 or more.
 std::string RenderListItem(const AddressRecord& record, int kind, int width);
+// The same, appended to `out` (the list builder's way: no text per slot).
+void AppendListItem(std::string& out, const AddressRecord& record, int kind, int width);
 
 // Shows the newest marks of a history (its right end) in exactly `width` cells: whole marks only,
 // one full-width "？" for each year the history does not reach, a half-width space to fill an odd

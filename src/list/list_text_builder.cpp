@@ -143,7 +143,7 @@ std::string BuildListText(const AddressBook& book, DisplayFormat& format) {
       for (int j = 0; j < row.slotCount; ++j) {
         const Slot& slot = row.slots[static_cast<size_t>(j)];
         if (j > 0 && ModeOfItem(slot.kind) != ListItemMode::Blank) text += ' ';
-        text += RenderListItem(record, slot.kind, slot.width);
+        AppendListItem(text, record, slot.kind, slot.width);
       }
       ++cellCounter;
       if (cellCounter % columns.count == 0) {

@@ -172,16 +172,14 @@ TEST(ListTextBuilderTest, NumberingCountsListedRecordsOrBookPages) {
   DisplayFormat format = LineOneFormat({{K::Name, 1}});
   format.filter = 1;
 
-  format.numbering = 0;
-  EXPECT_EQ(Build(book, format), "  1 b\r\n  2 c\r\n");
-  format.numbering = 1;
-  EXPECT_EQ(Build(book, format), "  2 b\r\n  3 c\r\n");
-  format.numbering = -4;
-  EXPECT_EQ(Build(book, format), "  2 b\r\n  3 c\r\n");
-  format.numbering = 2;
-  EXPECT_EQ(Build(book, format), "    b\r\n    c\r\n");
-  format.numbering = 300;
-  EXPECT_EQ(Build(book, format), "    b\r\n    c\r\n");
+  const std::vector<std::pair<int, std::string>> cases = {
+      {0, "  1 b\r\n  2 c\r\n"},   {1, "  2 b\r\n  3 c\r\n"},   {-4, "  2 b\r\n  3 c\r\n"},
+      {2, "    b\r\n    c\r\n"},   {300, "    b\r\n    c\r\n"},
+  };
+  for (const auto& [numbering, expected] : cases) {
+    format.numbering = static_cast<int16_t>(numbering);
+    EXPECT_EQ(Build(book, format), expected) << "numbering " << numbering;
+  }
 }
 
 TEST(ListTextBuilderTest, NumberThousandTakesAllFourCells) {

@@ -1,0 +1,20 @@
+// What the application object holds for the whole run and every window reaches: the one book,
+// the editor template chosen at start-up, the editor font's text height, and the commands of the
+// editor's buttons that other modules provide. Tests build one of their own.
+#pragma once
+
+#include "app/editor_commands.h"
+#include "book/address_book.h"
+#include "res/editor_resources.h"
+
+namespace mirelon {
+
+struct AppState {
+  AddressBook book;
+  int editorTemplate = res::kEditorFullTemplate;
+  // Pixel height of the editor's font; above 20 the history dialogs take their enlarged layout.
+  int dialogTextHeight = 18;
+  EditorCommands commands;
+};
+
+}  // namespace mirelon

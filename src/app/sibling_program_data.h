@@ -1,0 +1,16 @@
+// What the editor knows of the sibling address-printing program: its executable and folder, and
+// the postal data file found for the postal search (UTF-16 or Shift-JIS). Paths are native.
+#pragma once
+
+#include <string>
+
+namespace mirelon {
+
+struct SiblingProgramData {
+  std::string queltaPath;
+  std::string queltaFolder;  // with its trailing separator
+  std::string postalDataPath;
+  bool postalDataUnicode = true;  // also while no file is found
+};
+
+}  // namespace mirelon

@@ -1,0 +1,163 @@
+#include "dialogs/options_dialog.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/settings.h>
+#include <wx/stattext.h>
+
+#include "app/dialog_colour.h"
+#include "app/message_box.h"
+#include "app/program_settings.h"
+#include "app/wx_text.h"
+#include "book/address_book.h"
+#include "book/book_files.h"
+#include "book/history_rules.h"
+#include "dialogs/colour_chooser_dialog.h"
+#include "res/options_resources.h"
+#include "text/cp932.h"
+
+namespace mirelon {
+namespace {
+
+using namespace literals;
+
+wxColour ToWxColour(const RgbColour& colour) {
+  return wxColour(static_cast<unsigned char>(colour.red), static_cast<unsigned char>(colour.green),
+                  static_cast<unsigned char>(colour.blue));
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(wxWindow* parent, AddressBook& book)
+    : TemplateDialog(parent, res::OptionsTemplate()),
+      book_(book),
+      notes_(book.notes),
+      memoTitle1_(book.memoTitle1),
+      memoTitle2_(book.memoTitle2),
+      nonSendMark_(book.nonSendMark),
+      colourText_(FormatDialogColour(ParseDialogColour(ReadBackgroundSetting(ProgramSettings())))),
+      originalNotes_(book.notes),
+      originalMemoTitle1_(book.memoTitle1),
+      originalMemoTitle2_(book.memoTitle2),
+      originalNonSendMark_(book.nonSendMark) {
+  exchange_.BindText(res::kIdNotes, &notes_, 0, "覚え書き");
+  exchange_.BindText(res::kIdMemoTitle1Text, &memoTitle1_, 0, "メモ１の表示タイトル");
+  exchange_.BindText(res::kIdMemoTitle2Text, &memoTitle2_, 0, "メモ２の表示タイトル");
+  exchange_.BindText(res::kIdNonSendMark, &nonSendMark_, res::kNonSendMarkLimit, "送信しない履歴記号");
+  exchange_.BindText(res::kIdColourText, &colourText_, 0, "ダイアログの背景色");
+  exchange_.Attach(this);
+  exchange_.Push();
+  Control<wxCheckBox>(res::kIdConvHistChar).SetValue(Switches().convHistChar);
+  Control<wxCheckBox>(res::kIdToolTipCtrl).SetValue(Switches().toolTipCtrl);
+
+  PaintBackground();
+  UpdateYearButton();
+  Control<wxButton>(res::kIdWriteImportFile).Enable(book_.HasFile());
+  AddTooltips();
+
+  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnAdvanceYear(); }, res::kIdAdvanceYear);
+  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnWriteImportFile(); }, res::kIdWriteImportFile);
+  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnChooseColour(); }, res::kIdChooseColour);
+  Bind(wxEVT_CHECKBOX, [](wxCommandEvent& event) { SetConvHistChar(event.IsChecked()); }, res::kIdConvHistChar);
+  Bind(wxEVT_CHECKBOX, [this](wxCommandEvent& event) {
+    SetToolTipCtrl(event.IsChecked());
+    tooltips_.Activate(event.IsChecked());
+  }, res::kIdToolTipCtrl);
+}
+
+void OptionsDialog::AddTooltips() {
+  tooltips_.Add(this, {res::kIdAdvanceYear}, "履歴を１年分更新します。\r\n更新した履歴は戻せませんので注意してください。");
+  tooltips_.Add(this, {res::kIdWriteImportFile},
+                "別のソフトで住所録データを利用するためのインポートファイルを\r\n作成します。\r\n"
+                "ファイル名の末尾には _imp が付いて、*_imp.csv となります。");
+  tooltips_.Add(this, {res::kIdNonSendMark},
+                "送信しない履歴記号を指定します。\r\n履歴更新するときに、送信しない宛名の送信履歴にこの記号が\r\n"
+                "追加されます。");
+  tooltips_.Add(this, {res::kIdConvHistChar},
+                "「履歴記号の半角→全角特殊変換入力」をするかどうかを切り替えます。\r\n"
+                "変換入力が有効になっていると、履歴記号に全角文字を入力したいとき\r\n"
+                "に、IMEによる日本語変換操作なしで簡単に入力できるようになります。\r\n"
+                "変換入力ができるときは、履歴表示の右下に「*」が表示されます。");
+  tooltips_.Add(this, {res::kIdToolTipCtrl},
+                "ツールヒントを表示するかどうかを切り替えます。\r\nツールヒントとはこのような説明文のことです。");
+  tooltips_.Add(this, {res::kIdMemoTitle1Text}, "左側のメモ欄に表示するタイトルを入力します。");
+  tooltips_.Add(this, {res::kIdMemoTitle2Text}, "右側のメモ欄に表示するタイトルを入力します。");
+  tooltips_.Add(this, {res::kIdNotes},
+                "自由に覚え書きを記入します。\r\n自分で決めた入力方法のルールを書き込んでおくと、\r\n"
+                "翌年の年賀状の季節に役立つでしょう。");
+  tooltips_.Add(this, {res::kIdColourText},
+                "ダイアログの背景色を Red, Green, Blue の順にスペースを空けて\r\n入力します。\r\n"
+                "暗い背景色を指定しても自動的に明るい色に変更されます。\r\n"
+                "背景色を「0 0 0」に指定した場合は、Windows のデフォルトの\r\n背景色になります。");
+  tooltips_.Add(this, {res::kIdChooseColour}, "カラーダイアログを使って、ダイアログの背景色を入力します。");
+  tooltips_.Activate(Switches().toolTipCtrl);
+}
+
+void OptionsDialog::UpdateYearButton() {
+  auto& button = Control<wxButton>(res::kIdAdvanceYear);
+  button.SetLabel(U8(std::to_string(book_.year + 1) + "年に履歴更新"));
+  button.Enable(CanAdvanceHistoryYear(book_, CurrentLocalYear()));
+}
+
+void OptionsDialog::OnAdvanceYear() {
+  if (!exchange_.Pull()) return;
+  const std::string typed = nonSendMark_;
+  nonSendMark_ = NormalizeNonSendMark(typed);
+  exchange_.PushOne(res::kIdNonSendMark);
+  // A blank mark would read as "sent" at the next judgement: it is replaced, and the click ends.
+  if (nonSendMark_ == DefaultNonSendMark() && typed != DefaultNonSendMark()) return;
+  const std::string question =
+      std::to_string(book_.year + 1) + "年に履歴を更新します\r\n履歴は巻き戻しできません"_sjis;
+  if (!ShowMessageBox(question, PromptButtons::OkCancel)) return;
+  AdvanceHistoryYear(book_, nonSendMark_);
+  UpdateYearButton();
+}
+
+void OptionsDialog::OnWriteImportFile() {
+  book_.fileKind = BookFileKind::ImportFile;
+  const std::string question = "インポートファイルを作成します\r\n"_sjis + PathText(book_.FilePathForKind());
+  if (!ShowMessageBox(question, PromptButtons::OkCancel)) return;
+  SaveBookFile(book_, BookFileKind::ImportFile);
+}
+
+void OptionsDialog::OnChooseColour() {
+  if (!exchange_.Pull()) return;
+  ColourChooserDialog chooser(this, ToWxColour(ParseDialogColour(colourText_)));
+  if (chooser.ShowModal() != wxID_OK) return;
+  const wxColour chosen = chooser.Chosen();
+  RgbColour colour{chosen.Red(), chosen.Green(), chosen.Blue()};
+  BrightenColour(colour);
+  colourText_ = FormatDialogColour(colour);
+  PaintBackground();
+  Refresh();
+  exchange_.Push();
+}
+
+void OptionsDialog::PaintBackground() {
+  const RgbColour colour = ParseDialogColour(colourText_);
+  const wxColour background =
+      colour.Sum() != 0 ? ToWxColour(colour) : wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
+  SetBackgroundColour(background);
+  for (wxWindow* child : GetChildren()) {
+    if (wxDynamicCast(child, wxStaticText) == nullptr && wxDynamicCast(child, wxCheckBox) == nullptr) continue;
+    child->SetBackgroundColour(background);
+    child->SetForegroundColour(*wxBLACK);
+  }
+}
+
+void OptionsDialog::OnOk() {
+  if (!exchange_.Pull()) return;
+  nonSendMark_ = NormalizeNonSendMark(nonSendMark_);
+  WriteMiscString(misc::kBkColor, FormatDialogColour(ParseDialogColour(colourText_)));
+  if (nonSendMark_ != originalNonSendMark_ || memoTitle1_ != originalMemoTitle1_ ||
+      memoTitle2_ != originalMemoTitle2_ || notes_ != originalNotes_) {
+    book_.nonSendMark = nonSendMark_;
+    book_.memoTitle1 = memoTitle1_;
+    book_.memoTitle2 = memoTitle2_;
+    book_.notes = notes_;
+    if (book_.recordCount() >= 1) book_.modified = true;
+  }
+  TemplateDialog::OnOk();
+}
+
+}  // namespace mirelon

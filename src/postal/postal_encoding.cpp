@@ -1,0 +1,138 @@
+#include "postal/postal_encoding.h"
+
+#include "text/sjis.h"
+
+namespace mirelon {
+namespace {
+
+// Class ranges of the fold, in CP932 codes and in Unicode.
+struct ClassRange {
+  char16_t first;
+  char16_t last;
+  bool lower;
+  int bit;
+};
+constexpr ClassRange kSjisClasses[] = {
+    {0x829F, 0x82F1, true, 1},   // hiragana
+    {0x8340, 0x8396, false, 1},  // katakana ァ to ヶ
+    {0x8281, 0x829A, true, 2},   // full-width a to z
+    {0x8260, 0x8279, false, 2},  // full-width A to Z
+};
+constexpr ClassRange kWideClasses[] = {
+    {0x3041, 0x3093, true, 1},
+    {0x30A1, 0x30F6, false, 1},
+    {0xFF41, 0xFF5A, true, 2},
+    {0xFF21, 0xFF3A, false, 2},
+};
+
+template <size_t N>
+void AddClass(FoldClasses& classes, char16_t value, const ClassRange (&ranges)[N]) {
+  for (const ClassRange& range : ranges) {
+    if (value >= range.first && value <= range.last) (range.lower ? classes.lower : classes.upper) |= range.bit;
+  }
+}
+
+// Calls `visit(position, length)` for each character: two bytes from a lead byte on, else one.
+template <class Visit>
+void ForEachSjisChar(const std::string& text, Visit&& visit) {
+  for (size_t i = 0; i < text.size();) {
+    const size_t length = IsLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1;
+    visit(i, length);
+    i += length;
+  }
+}
+
+char16_t PairValue(const std::string& text, size_t at) {
+  return static_cast<char16_t>(static_cast<unsigned char>(text[at]) << 8 | static_cast<unsigned char>(text[at + 1]));
+}
+
+}  // namespace
+
+size_t SjisEncoding::Find(const Text& text, const Text& pattern) {
+  if (pattern.empty()) return Text::npos;
+  for (size_t i = 0; i + pattern.size() <= text.size(); i += IsLeadByte(text[i]) ? 2 : 1) {
+    if (text.compare(i, pattern.size(), pattern) == 0) return i;
+  }
+  return Text::npos;
+}
+
+void SjisEncoding::RemoveAll(Text& text, const Text& word) {
+  if (Find(text, word) == Text::npos) return;
+  std::string kept;
+  kept.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    if (text.compare(i, word.size(), word) == 0) {
+      i += word.size();
+      continue;
+    }
+    const size_t length = IsLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1;
+    kept.append(text, i, length);
+    i += length;
+  }
+  text = std::move(kept);
+}
+
+void SjisEncoding::Fold(Text& text, const CharFold<Text>* folds, size_t count) {
+  ForEachSjisChar(text, [&](size_t at, size_t length) {
+    if (length != 2) return;
+    for (size_t k = 0; k < count; ++k) {
+      if (text.compare(at, 2, folds[k].from) == 0) {
+        text.replace(at, 2, folds[k].to);
+        return;
+      }
+    }
+  });
+}
+
+FoldClasses SjisEncoding::Classify(const Text& text) {
+  FoldClasses classes;
+  ForEachSjisChar(text, [&](size_t at, size_t length) {
+    if (length == 2) AddClass(classes, PairValue(text, at), kSjisClasses);
+  });
+  return classes;
+}
+
+int SjisEncoding::CompareN(const Text& left, const Text& right, size_t count) {
+  const int order = std::string_view(left).substr(0, count).compare(std::string_view(right).substr(0, count));
+  return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
+std::optional<SjisLineReader> SjisEncoding::OpenLines(const std::filesystem::path& path) {
+  std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  return SjisLineReader(std::move(*bytes));
+}
+
+size_t WideEncoding::Find(const Text& text, const Text& pattern) {
+  const ptrdiff_t at = text.Find(pattern);
+  return at == WideText::kNotFound ? std::u16string::npos : static_cast<size_t>(at);
+}
+
+void WideEncoding::Fold(Text& text, const CharFold<Text>* folds, size_t count) {
+  std::u16string units(text.View());
+  bool changed = false;
+  for (char16_t& unit : units) {
+    for (size_t k = 0; k < count; ++k) {
+      if (unit == folds[k].from.View()[0]) {
+        unit = folds[k].to.View()[0];
+        changed = true;
+        break;
+      }
+    }
+  }
+  if (changed) text.Assign(units);
+}
+
+FoldClasses WideEncoding::Classify(const Text& text) {
+  FoldClasses classes;
+  for (const char16_t unit : text.View()) AddClass(classes, unit, kWideClasses);
+  return classes;
+}
+
+std::optional<WideLineReader> WideEncoding::OpenLines(const std::filesystem::path& path) {
+  const std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  return WideLineReader(DecodeWideFile(*bytes));
+}
+
+}  // namespace mirelon

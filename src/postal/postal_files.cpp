@@ -1,0 +1,61 @@
+#include "postal/postal_files.h"
+
+#include <cstring>
+#include <fstream>
+
+#include "text/cp932.h"
+
+namespace mirelon {
+
+std::filesystem::path BusinessFilePath(const std::filesystem::path& addressFile, bool unicode) {
+  std::filesystem::path business = addressFile;
+  business.replace_filename(std::string(unicode ? kWideBusinessBaseName : kSjisBusinessBaseName) +
+                            addressFile.extension().string());
+  return business;
+}
+
+void ProbePostalData(PostalDataLocation& location, const std::filesystem::path& siblingFolder,
+                     const PostalDataEnvironment& environment) {
+  if (!location.path.empty() && !environment.fileExists(location.path)) location = {};
+  if (!location.path.empty()) return;
+  const auto take = [&](const std::filesystem::path& path, bool unicode) {
+    if (!environment.fileExists(path)) return false;
+    location = {path, unicode};
+    return true;
+  };
+  if (!siblingFolder.empty() && (take(siblingFolder / kWideAddressFileName, true) ||
+                                 take(siblingFolder / kSjisAddressFileName, false))) {
+    return;
+  }
+  const std::filesystem::path documents = environment.documentsFolder();
+  if (!documents.empty()) take(documents / kWideAddressFileName, true);
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return std::nullopt;
+  const std::streamoff size = in.tellg();
+  if (size < 0) return std::nullopt;
+  std::string bytes(static_cast<size_t>(size), '\0');
+  in.seekg(0);
+  if (!in.read(bytes.data(), size)) return std::nullopt;
+  return bytes;
+}
+
+std::string OpenFailureMessage(const std::filesystem::path& path) {
+  const std::u8string utf8 = path.u8string();
+  return Utf8ToCp932(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size())).bytes +
+         Sjis("\r\nファイルのオープンに失敗しました");
+}
+
+bool SjisLineReader::ReadLine(std::string_view& line) {
+  if (pos_ >= bytes_.size()) return false;
+  const void* found = std::memchr(bytes_.data() + pos_, '\n', bytes_.size() - pos_);
+  const size_t end = found ? static_cast<size_t>(static_cast<const char*>(found) - bytes_.data()) : bytes_.size();
+  line = std::string_view(bytes_).substr(pos_, end - pos_);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  pos_ = end + 1;
+  return true;
+}
+
+}  // namespace mirelon

@@ -1,0 +1,57 @@
+// The sibling program's postal data files: their names, where they are found, and reading them
+// line by line.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace mirelon {
+
+inline constexpr std::string_view kSjisAddressFileName = "QUELTAJUSHO.CSV";
+inline constexpr std::string_view kWideAddressFileName = "QUELTAUNIJUSHO.CSV";
+inline constexpr std::string_view kSjisBusinessBaseName = "QUELTAJIGYO";
+inline constexpr std::string_view kWideBusinessBaseName = "QUELTAUNIJIGYO";
+
+// The business file beside an address file: same folder and extension, the engine's base name.
+std::filesystem::path BusinessFilePath(const std::filesystem::path& addressFile, bool unicode);
+
+// The address file in use and the engine it selects (UTF-16 when `unicode`); `unicode` stays true
+// while no file is known.
+struct PostalDataLocation {
+  std::filesystem::path path;
+  bool unicode = true;
+};
+
+// What the search for the address file asks of the platform.
+struct PostalDataEnvironment {
+  std::function<bool(const std::filesystem::path&)> fileExists;
+  std::function<std::filesystem::path()> documentsFolder;  // empty path when there is none
+};
+
+// Forgets a file that has gone, then, while none is known, tries the UTF-16 and the Shift-JIS
+// file in the sibling program's folder (if any) and the UTF-16 file in the documents folder.
+void ProbePostalData(PostalDataLocation& location, const std::filesystem::path& siblingFolder,
+                     const PostalDataEnvironment& environment);
+
+// The whole file, or nothing when it cannot be opened or read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
+
+// "%s\r\nファイルのオープンに失敗しました" with the path in CP932.
+std::string OpenFailureMessage(const std::filesystem::path& path);
+
+// Lines of a Shift-JIS file: each ends at LF, and a CR before the LF is dropped.
+class SjisLineReader {
+ public:
+  explicit SjisLineReader(std::string bytes) : bytes_(std::move(bytes)) {}
+  // False only when the file ends before a line starts.
+  bool ReadLine(std::string_view& line);
+
+ private:
+  std::string bytes_;
+  size_t pos_ = 0;
+};
+
+}  // namespace mirelon

@@ -1,0 +1,31 @@
+#include "postal/postal_search.h"
+
+#include "postal/postal_files.h"
+#include "text/cp932.h"
+
+namespace mirelon {
+
+void PostalSearch::ShowMessage(std::string_view utf8Text) { prompt_.Message(Sjis(utf8Text)); }
+
+void PostalSearch::ReportOpenFailure(const std::filesystem::path& path) { prompt_.Message(OpenFailureMessage(path)); }
+
+PostalDialogAnswer PostalSearch::ShowRows(PostalDialogKind oneRow, PostalDialogKind several,
+                                          std::vector<PostalRow> rows, std::string typedAddress,
+                                          std::string typedCompany) {
+  if (!dialogs_) return {};
+  PostalDialogRequest request;
+  request.kind = rows.size() == 1 ? oneRow : several;
+  request.rows = std::move(rows);
+  request.typedAddress = std::move(typedAddress);
+  request.typedCompany = std::move(typedCompany);
+  request.options = options_;
+  PostalDialogAnswer answer = dialogs_->Show(request);
+  if (answer.ok) options_ = answer.options;
+  return answer;
+}
+
+void PostalSearch::CollapseDuplicatePair(std::vector<PostalRow>& rows) {
+  if (rows.size() == 2 && rows[0] == rows[1]) rows.pop_back();
+}
+
+}  // namespace mirelon

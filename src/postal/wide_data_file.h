@@ -1,0 +1,35 @@
+// Reading the sibling program's UTF-16 (little-endian) postal files: lines and fields of 16-bit units.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "postal/wide_text.h"
+
+namespace mirelon {
+
+// File content as units. A trailing odd byte is dropped, and so is a byte-order mark at the start,
+// which would otherwise hide the first row from every search.
+std::u16string DecodeWideFile(std::string_view bytes);
+
+class WideLineReader {
+ public:
+  static constexpr size_t kMaxLineUnits = 2047;
+
+  explicit WideLineReader(std::u16string units) : units_(std::move(units)) {}
+  // The next line up to LF (not stored; a CR before it stays in the line), at most kMaxLineUnits
+  // units, the rest of a longer line coming as the next line. False only when the file ends before
+  // the first unit of a line.
+  bool ReadWideLine(std::u16string_view& line);
+
+ private:
+  std::u16string units_;
+  size_t pos_ = 0;
+};
+
+// The field at `pos` under the quoting rules of the CSV files (quotes doubled inside a quoted
+// field, CR or LF or the end ending it); returns the position after it. Characters with two
+// Unicode forms are read in the conversion table's form (TableFormOf).
+size_t ReadWideCsvField(std::u16string_view line, size_t pos, WideText& out);
+
+}  // namespace mirelon

@@ -1,0 +1,15 @@
+#include "tool/tool_book.h"
+
+#include "book/book_files.h"
+#include "book/history_merge.h"
+
+namespace mirelon::tool {
+
+bool ReadToolBook(AddressBook& book, const std::string& pathArgument, ToolOutput& out) {
+  book.SetPrompt(&out);
+  if (ReadBookFamily(book, pathArgument) != FamilyRead::Read) return false;
+  NameUnjoinedHistories(book);
+  return true;
+}
+
+}  // namespace mirelon::tool

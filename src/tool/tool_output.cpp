@@ -1,0 +1,24 @@
+#include "tool/tool_output.h"
+
+#include "text/cp932.h"
+
+namespace mirelon::tool {
+
+bool ToolOutput::Show(std::string_view text, PromptButtons buttons) {
+  if (buttons == PromptButtons::Ok) Print(sjis_ ? std::string(text) : Cp932ToUtf8(text));
+  return true;
+}
+
+void ToolOutput::Report(std::string_view utf8) { Print(sjis_ ? Utf8ToCp932(utf8).bytes : std::string(utf8)); }
+
+void ToolOutput::Print(std::string_view encoded) {
+  // Message boxes break lines with CR LF; a terminal and a script want one line end.
+  std::string text;
+  for (size_t i = 0; i < encoded.size(); ++i) {
+    if (encoded[i] == '\r' && i + 1 < encoded.size() && encoded[i + 1] == '\n') continue;
+    text += encoded[i];
+  }
+  messages_ << text << '\n' << std::flush;
+}
+
+}  // namespace mirelon::tool

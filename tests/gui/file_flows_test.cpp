@@ -1,0 +1,381 @@
+// "ファイル読込" and "ファイル書込" over real files in a temporary folder, with the file choosers,
+// questions and messages answered as a user would.
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
+
+#include <wx/filedlg.h>
+
+#include "app/file_flows.h"
+#include "app/message_box.h"
+#include "app/program_settings.h"
+#include "book/book_files.h"
+#include "book/merge_dialog.h"
+#include "book_test_files.h"
+#include "fake_editor.h"
+#include "gui_test_support.h"
+#include "res/merge_resources.h"
+
+namespace mirelon {
+namespace {
+
+using namespace literals;
+using test::ExpectDialog;
+using test::ExpectMessage;
+
+const std::filesystem::path kExamples = std::filesystem::path(MIRELON_TEST_DATA) / ".." / ".." / "examples";
+
+std::filesystem::path ProgramFolder() { return std::filesystem::canonical("/proc/self/exe").parent_path(); }
+
+std::string Utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+// The chooser, checked for its title, filter and initial folder, answered with `path`.
+ExpectDialog<wxFileDialog> Chooser(std::string_view title, const std::filesystem::path& folder,
+                                   const std::filesystem::path& path) {
+  return ExpectDialog<wxFileDialog>([=](wxFileDialog& dialog) {
+    EXPECT_EQ(std::string(dialog.GetMessage().utf8_str()), title);
+    EXPECT_EQ(std::string(dialog.GetWildcard().utf8_str()), "CSVﾌｧｲﾙ (*.csv)|*.csv");
+    EXPECT_EQ(std::string(dialog.GetDirectory().utf8_str()), Utf8(folder));
+    dialog.SetPath(wxString::FromUTF8(Utf8(path)));
+    return wxID_OK;
+  });
+}
+
+ExpectDialog<wxFileDialog> OpenChooser(const std::filesystem::path& path) {
+  return Chooser("読み込みCSVファイル選択", path.parent_path(), path);
+}
+
+// The merge window, closed without a join.
+ExpectDialog<HistoryMergeDialog> MergeClosed() {
+  return ExpectDialog<HistoryMergeDialog>([](HistoryMergeDialog& dialog) {
+    test::Click(&dialog, res::kIdMergeClose);
+    return wxID_CANCEL;
+  });
+}
+
+std::string FileMessage(const std::filesystem::path& path, std::string_view reason) {
+  return Utf8(path) + "\n" + std::string(reason);
+}
+
+class FileFlowsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    UseSettingsStore(&settings_);
+    book_.SetPrompt(&prompt_);
+  }
+  void TearDown() override { UseSettingsStore(nullptr); }
+
+  std::filesystem::path CopySample() {
+    for (const char* name : {"sample.csv", "sample_nos.csv", "sample_nen.csv"}) {
+      std::filesystem::copy_file(kExamples / name, folder_ / name);
+    }
+    return folder_ / "sample.csv";
+  }
+  std::string RecentFile() { return ReadMiscString(settings_, misc::kRecentFile); }
+  void AddRecord(std::string_view registrationName, std::string_view sendHistory = "") {
+    AddressRecord record;
+    record.registrationName = Sjis(registrationName);
+    record.name = "名前"_sjis;
+    record.sendHistory = Sjis(sendHistory);
+    book_.AddRecord(record);
+  }
+
+  test::TempFolder folder_;
+  MemorySettingsStore settings_;
+  MessageBoxPrompt prompt_;
+  AddressBook book_;
+  test::FakeEditor editor_{book_};
+  FileFlows flows_{editor_, book_};
+};
+
+const std::vector<std::string> kRefreshAfterRead = {"ShowPage 1",     "UpdatePageSpin",     "UpdateLabels",
+                                                    "UpdateEnabling", "FillHonorificLists", "UpdateLaunchButton"};
+
+TEST_F(FileFlowsTest, EachNameOfAFamilyReadsTheWholeFamilyAndShowsPageOne) {
+  const std::filesystem::path send = CopySample();
+  for (const char* chosen : {"sample.csv", "sample_nos.csv", "sample_nen.csv"}) {
+    SCOPED_TRACE(chosen);
+    AddRecord("ゴミ");
+    book_.modified = false;
+    book_.currentPage = 5;
+    editor_.currentPage = 5;
+    editor_.calls.clear();
+    wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / chosen), MergeClosed());
+    EXPECT_EQ(book_.baseName, "sample");
+    EXPECT_EQ(book_.recordCount(), 12);  // 11 addresses, one history without address
+    EXPECT_EQ(book_.record(0).registrationName, "アオキ　タロウ"_sjis);
+    EXPECT_EQ(book_.record(0).sendHistory, "○○○○○□"_sjis);
+    EXPECT_EQ(book_.notes, "○：送信・受信\r\n×：出さない年\r\n喪：喪中"_sjis);
+    EXPECT_FALSE(book_.modified);
+    EXPECT_TRUE(editor_.launchEnabled);
+    EXPECT_EQ(book_.currentPage, 1);
+    EXPECT_EQ(editor_.currentPage, 1);
+    EXPECT_EQ(editor_.calls, kRefreshAfterRead);
+    EXPECT_EQ(RecentFile(), Utf8(folder_ / chosen));
+  }
+}
+
+TEST_F(FileFlowsTest, ChoosersOpenInTheFolderOfTheLastFileElseInTheProgramsFolder) {
+  wxTEST_DIALOG(flows_.ReadFile(),
+                ExpectDialog<wxFileDialog>([&](wxFileDialog& dialog) {
+                  EXPECT_EQ(std::string(dialog.GetDirectory().utf8_str()), Utf8(ProgramFolder()));
+                  return wxID_CANCEL;
+                }));
+  settings_.SetString(misc::kSection, misc::kRecentFile, Utf8(folder_ / "old.csv"));
+  AddRecord("アイ");
+  wxTEST_DIALOG(flows_.WriteFile(), Chooser("書き込みCSVファイル選択", folder_.path(), folder_ / "new.csv"));
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "new.csv"));
+}
+
+TEST_F(FileFlowsTest, CancellingTheQuestionOrTheChooserLeavesTheBookAlone) {
+  AddRecord("アイ");
+  book_.modified = true;
+  wxTEST_DIALOG(flows_.ReadFile(), ExpectMessage("変更点を保存しないで別のファイルを読み込みます", wxID_CANCEL));
+  wxTEST_DIALOG(flows_.ReadFile(), ExpectMessage("変更点を保存しないで別のファイルを読み込みます", wxID_OK),
+                ExpectDialog<wxFileDialog>([](wxFileDialog&) { return wxID_CANCEL; }));
+  EXPECT_EQ(book_.recordCount(), 1);
+  EXPECT_TRUE(book_.modified);
+  EXPECT_TRUE(editor_.calls.empty());
+  EXPECT_EQ(RecentFile(), "");
+}
+
+TEST_F(FileFlowsTest, AChangedBookIsDroppedOnlyAfterTheQuestion) {
+  const std::filesystem::path send = CopySample();
+  AddRecord("アイ");
+  book_.modified = true;
+  wxTEST_DIALOG(flows_.ReadFile(), ExpectMessage("変更点を保存しないで別のファイルを読み込みます", wxID_OK),
+                OpenChooser(send), MergeClosed());
+  EXPECT_EQ(book_.recordCount(), 12);
+  EXPECT_FALSE(book_.modified);
+}
+
+TEST_F(FileFlowsTest, ANameThatIsNotCsvIsRefusedAndTheRecordsStay) {
+  WriteBytes(folder_ / "notes.txt", "a\r\n");
+  AddRecord("アイ");
+  book_.sendExists = true;
+  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / "notes.txt"), ExpectMessage("ファイル名が不正です", wxID_OK));
+  EXPECT_EQ(book_.recordCount(), 1);
+  EXPECT_FALSE(book_.HasFile());
+  EXPECT_TRUE(editor_.calls.empty());
+  EXPECT_EQ(RecentFile(), "");
+}
+
+TEST_F(FileFlowsTest, ANameWithoutExtensionTakesCsv) {
+  WriteBytes(folder_ / "book.csv", Cp932Lines({"アイ,100-0001"}));
+  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / "book"));
+  EXPECT_EQ(book_.recordCount(), 1);
+  EXPECT_EQ(RecentFile(), Utf8(folder_ / "book.csv"));
+}
+
+TEST_F(FileFlowsTest, AFamilyWithoutRecordsOpensOnAnEmptyNewPage) {
+  WriteBytes(folder_ / "empty.csv", "");
+  WriteBytes(folder_ / "empty_nen.csv", "2020,x,A,B,\r\n");
+  AddRecord("アイ");
+  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / "empty.csv"));
+  EXPECT_EQ(book_.recordCount(), 0);
+  EXPECT_EQ(book_.year, 2020);
+  EXPECT_EQ(book_.nonSendMark, " x");
+  const std::vector<std::string> expected = {"ClearPage",      "UpdatePageSpin",     "UpdateLabels",
+                                             "UpdateEnabling", "FillHonorificLists", "UpdateLaunchButton"};
+  EXPECT_EQ(editor_.calls, expected);
+}
+
+TEST_F(FileFlowsTest, AnImportIsConfirmedReadAloneAndThenWrittenAsTheFamily) {
+  const std::string import = Cp932Lines({
+      "イトウ,530-0001,大阪,,,,,伊藤,様,,,,,,,06,,,,メモ\\n二行目,,送信しない,○×,○□",
+      "アオキ,100-0005,東京,,,,,青木,様,,,,,,,03,,,,,,?,○□,",
+  });
+  WriteBytes(folder_ / "x_imp.csv", import);
+  WriteBytes(folder_ / "x.csv", Cp932Lines({"ベツ,1"}));  // the family beside it is not read
+
+  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / "x_imp.csv"), ExpectMessage("インポートします", wxID_CANCEL));
+  EXPECT_EQ(book_.recordCount(), 0);
+
+  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / "x_imp.csv"), ExpectMessage("インポートします", wxID_OK));
+  ASSERT_EQ(book_.recordCount(), 2);
+  EXPECT_EQ(book_.baseName, "x");
+  EXPECT_TRUE(book_.modified);
+  EXPECT_FALSE(editor_.launchEnabled);
+
+  wxTEST_DIALOG(flows_.WriteFile(), ExpectMessage("ファイルに保存します", wxID_OK));
+  EXPECT_EQ(ReadBytes(folder_ / "x.csv"), Cp932Lines({"アオキ,100-0005,東京,,,,,青木,様,,,,,,"}));
+  EXPECT_EQ(ReadBytes(folder_ / "x_nos.csv"), Cp932Lines({"イトウ,530-0001,大阪,,,,,伊藤,様,,,,,,"}));
+  EXPECT_EQ(ReadBytes(folder_ / "x_nen.csv"),
+            Cp932Lines({std::to_string(CurrentLocalYear()) + ",×,メモ１,メモ２,", "アオキ,03,,,,,,送信する,○□,□",
+                        "イトウ,06,,,,メモ\\n二行目,,送信しない,○×,○□"}));
+  EXPECT_EQ(ReadBytes(folder_ / "x_imp.csv"), import);
+  EXPECT_FALSE(book_.modified);
+  EXPECT_TRUE(editor_.launchEnabled);
+}
+
+TEST_F(FileFlowsTest, AnOpenedBookIsWrittenBackByteForByte) {
+  const std::string send = Cp932Lines({"アイ,100-0001,東京都,,\"\"\"会社\"\"\",,,相田,様,,,,,,", "ウエ,,,,,,,上野,先生,,,,,,"});
+  const std::string noSend = Cp932Lines({"イノ,,,,,,,井野,様,,,,,,"});
+  const std::string history = Cp932Lines({"2024,喪,家族,仕事,覚え\\n書き", "アイ,03,,,,a\\nb,,送信する,○□,○○",
+                                          "イノ,,,,,,,送信しない,○×,○○", "ウエ,,,,,,,送信する,後,"});
+  WriteBytes(folder_ / "b.csv", send);
+  WriteBytes(folder_ / "b_nos.csv", noSend);
+  WriteBytes(folder_ / "b_nen.csv", history);
+  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / "b_nos.csv"));
+  ASSERT_EQ(book_.recordCount(), 3);
+
+  editor_.calls.clear();
+  editor_.currentPage = 2;
+  wxTEST_DIALOG(flows_.WriteFile(), ExpectMessage("ファイルに保存します", wxID_CANCEL));
+  book_.record(1).sendHistory += "×"_sjis;  // イノ: still not sent
+  wxTEST_DIALOG(flows_.WriteFile(), ExpectMessage("ファイルに保存します", wxID_OK));
+  EXPECT_EQ(ReadBytes(folder_ / "b.csv"), send);
+  EXPECT_EQ(ReadBytes(folder_ / "b_nos.csv"), noSend);
+  EXPECT_EQ(ReadBytes(folder_ / "b_nen.csv"),
+            Cp932Lines({"2024,喪,家族,仕事,覚え\\n書き", "アイ,03,,,,a\\nb,,送信する,○□,○○",
+                        "イノ,,,,,,,送信しない,○××,○○", "ウエ,,,,,,,送信する,後,"}));
+  const std::vector<std::string> expected = {"CommitPage 2", "PushMembers", "CommitPage 2", "PushMembers",
+                                             "UpdateLaunchButton"};
+  EXPECT_EQ(editor_.calls, expected);
+  EXPECT_EQ(RecentFile(), Utf8(folder_ / "b_nos.csv"));  // a write without chooser does not change it
+}
+
+TEST_F(FileFlowsTest, ANewBookIsWrittenUnderTheChosenNameAndKeepsIt) {
+  AddRecord("アイ", "○□");
+  AddRecord("イノ", "○×");
+  book_.notes = "覚え"_sjis;
+  book_.modified = true;
+  editor_.currentPage = 3;
+  editor_.commitAnswer = 2;  // the new page went in as record 2
+  wxTEST_DIALOG(flows_.WriteFile(), Chooser("書き込みCSVファイル選択", ProgramFolder(), folder_ / "neu"));
+  EXPECT_EQ(ReadBytes(folder_ / "neu.csv"), Cp932Lines({"アイ,,,,,,,名前,,,,,,,"}));
+  EXPECT_EQ(ReadBytes(folder_ / "neu_nos.csv"), Cp932Lines({"イノ,,,,,,,名前,,,,,,,"}));
+  EXPECT_EQ(ReadBytes(folder_ / "neu_nen.csv"),
+            Cp932Lines({std::to_string(book_.year) + ",×,メモ１,メモ２,覚え", "アイ,,,,,,,,○□,", "イノ,,,,,,,,○×,"}));
+  EXPECT_EQ(book_.baseName, "neu");
+  EXPECT_TRUE(book_.sendExists && book_.noSendExists && book_.historyExists);
+  EXPECT_FALSE(book_.modified);
+  EXPECT_TRUE(editor_.launchEnabled);
+  EXPECT_EQ(editor_.currentPage, 2);
+  EXPECT_EQ(RecentFile(), Utf8(folder_ / "neu.csv"));
+  const std::vector<std::string> expected = {"CommitPage 3", "PushMembers", "PushMembers", "UpdateLabels",
+                                             "UpdateLaunchButton"};
+  EXPECT_EQ(editor_.calls, expected);
+}
+
+TEST_F(FileFlowsTest, ARefusedPageStopsTheWriteBeforeAnyQuestion) {
+  AddRecord("アイ");
+  book_.sendExists = true;
+  book_.directory = folder_.path().string() + "/";
+  book_.baseName = "x";
+  book_.extension = ".csv";
+  editor_.commitAnswer = -1;
+  flows_.WriteFile();  // no dialog expected
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "x.csv"));
+}
+
+TEST_F(FileFlowsTest, ReplacingAnotherBooksFilesUnderANewNameIsAskedFirst) {
+  WriteBytes(folder_ / "old_nen.csv", "2020,x,,,\r\n");
+  AddRecord("アイ");
+  settings_.SetString(misc::kSection, misc::kRecentFile, Utf8(folder_ / "any.csv"));
+  const std::string question = Utf8(folder_ / "old_nen.csv") + "\nは既に存在します。\n上書きしますか？";
+  wxTEST_DIALOG(flows_.WriteFile(), Chooser("書き込みCSVファイル選択", folder_.path(), folder_ / "old.csv"),
+                ExpectMessage(question, wxID_NO));
+  EXPECT_EQ(ReadBytes(folder_ / "old_nen.csv"), "2020,x,,,\r\n");
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "old.csv"));
+  EXPECT_FALSE(book_.HasFile());
+
+  wxTEST_DIALOG(flows_.WriteFile(), Chooser("書き込みCSVファイル選択", folder_.path(), folder_ / "old.csv"),
+                ExpectMessage(question, wxID_YES));
+  EXPECT_TRUE(std::filesystem::exists(folder_ / "old.csv"));
+  EXPECT_TRUE(book_.HasFile());
+}
+
+TEST_F(FileFlowsTest, ASaveNameThatIsNotCsvWritesNothing) {
+  AddRecord("アイ");
+  book_.modified = true;
+  wxTEST_DIALOG(flows_.WriteFile(), Chooser("書き込みCSVファイル選択", ProgramFolder(), folder_ / "a.txt"),
+                ExpectMessage("ファイル名が不正です", wxID_OK));
+  EXPECT_TRUE(std::filesystem::is_empty(folder_.path()));
+  EXPECT_TRUE(book_.modified);
+  EXPECT_EQ(RecentFile(), "");
+}
+
+// A file that cannot be opened: a socket, which even the superuser cannot open as a file.
+void MakeSocketFile(const std::filesystem::path& path) {
+  const int handle = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+  ASSERT_EQ(bind(handle, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  close(handle);
+}
+
+TEST_F(FileFlowsTest, AFileThatCannotBeOpenedOrReadIsReportedAndTheOthersAreStillRead) {
+  WriteBytes(folder_ / "f.csv", Cp932Lines({"アイ,1"}));
+  MakeSocketFile(folder_ / "f_nos.csv");
+  std::filesystem::create_directory(folder_ / "f_nen.csv");  // opens, but every read fails
+  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / "f.csv"),
+                ExpectMessage(FileMessage(folder_ / "f_nos.csv", "ファイルのオープンに失敗しました"), wxID_OK),
+                ExpectMessage(FileMessage(folder_ / "f_nen.csv", "ファイルが壊れています"), wxID_OK));
+  EXPECT_EQ(book_.recordCount(), 1);
+  // What is in memory is not the family on disk: it counts as changed.
+  EXPECT_TRUE(book_.modified);
+  EXPECT_FALSE(editor_.launchEnabled);
+}
+
+TEST_F(FileFlowsTest, AFolderThatTakesNoFilesIsReportedForEachFile) {
+  AddRecord("アイ");
+  book_.modified = true;
+  const std::filesystem::path folder = "/proc/self";
+  wxTEST_DIALOG(flows_.WriteFile(), Chooser("書き込みCSVファイル選択", ProgramFolder(), folder / "m.csv"),
+                ExpectMessage(FileMessage(folder / "m.csv", "ファイルのオープンに失敗しました"), wxID_OK),
+                ExpectMessage(FileMessage(folder / "m_nos.csv", "ファイルのオープンに失敗しました"), wxID_OK),
+                ExpectMessage(FileMessage(folder / "m_nen.csv", "ファイルのオープンに失敗しました"), wxID_OK));
+  EXPECT_TRUE(book_.modified);
+  EXPECT_FALSE(editor_.launchEnabled);
+  EXPECT_EQ(RecentFile(), "");
+}
+
+// The disk fills up: the process may not write files beyond a few bytes.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+ private:
+  rlimit saved_{};
+};
+
+TEST_F(FileFlowsTest, AWriteThatRunsOutOfSpaceKeepsTheFilesOnDiskAndTheBookChanged) {
+  const std::filesystem::path send = CopySample();
+  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(send), MergeClosed());
+  const std::string sendBefore = ReadBytes(send);
+  const std::string historyBefore = ReadBytes(folder_ / "sample_nen.csv");
+  book_.record(0).address2 = "新しい住所"_sjis;
+  book_.modified = true;
+  {
+    FileSizeLimit full(200);
+    wxTEST_DIALOG(flows_.WriteFile(), ExpectMessage("ファイルに保存します", wxID_OK),
+                  ExpectMessage(FileMessage(send, "ファイルが壊れています"), wxID_OK),
+                  ExpectMessage(FileMessage(folder_ / "sample_nen.csv", "ファイルが壊れています"), wxID_OK));
+  }
+  EXPECT_EQ(ReadBytes(send), sendBefore);
+  EXPECT_EQ(ReadBytes(folder_ / "sample_nen.csv"), historyBefore);
+  EXPECT_TRUE(book_.modified);
+  EXPECT_FALSE(editor_.launchEnabled);
+  for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
+    EXPECT_EQ(entry.path().extension(), ".csv") << "left behind: " << entry.path();
+  }
+}
+
+}  // namespace
+}  // namespace mirelon

@@ -1,0 +1,72 @@
+#include "gui_test_support.h"
+
+#include <wx/app.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/textctrl.h>
+
+namespace mirelon::test {
+
+int GuiTestHook::Enter(wxDialog* dialog) {
+  const int answer = wxTestingModalHook::Enter(dialog);
+  return answer == wxID_NONE ? wxID_CANCEL : answer;  // never wait for a user under Xvfb
+}
+
+void GuiTestHook::ReportFailure(const wxString& message) { ADD_FAILURE() << message.utf8_str(); }
+
+void Pump() {
+  for (int round = 0; round < 3; ++round) {
+    wxTheApp->ProcessPendingEvents();
+    wxTheApp->Yield(true);
+  }
+}
+
+void Type(wxWindow* window, int id, std::string_view utf8) {
+  ControlOf<wxTextEntry>(window, id).SetValue(U8(utf8));
+  Pump();
+}
+
+void Click(wxWindow* window, int id) {
+  wxWindow& control = ControlOf<wxWindow>(window, id);
+  wxCommandEvent click(wxEVT_BUTTON, id);
+  click.SetEventObject(&control);
+  control.ProcessWindowEvent(click);
+  Pump();
+}
+
+void Select(wxWindow* window, int id, int index) {
+  wxWindow& control = ControlOf<wxWindow>(window, id);
+  auto* choice = dynamic_cast<wxChoice*>(&control);
+  if (choice != nullptr) {
+    choice->SetSelection(index);
+  } else {
+    ControlOf<wxComboBox>(window, id).SetSelection(index);
+  }
+  wxCommandEvent event(choice != nullptr ? wxEVT_CHOICE : wxEVT_COMBOBOX, id);
+  event.SetInt(index);
+  event.SetEventObject(&control);
+  control.ProcessWindowEvent(event);
+  Pump();
+}
+
+void PressKey(wxWindow* window, int keyCode, int modifiers) {
+  wxKeyEvent key(wxEVT_CHAR_HOOK);
+  key.m_keyCode = keyCode;
+  key.m_controlDown = (modifiers & wxMOD_CONTROL) != 0;
+  key.m_shiftDown = (modifiers & wxMOD_SHIFT) != 0;
+  key.SetEventObject(window);
+  window->ProcessWindowEvent(key);
+  Pump();
+}
+
+std::string TextOf(wxWindow* window, int id) {
+  wxWindow& control = ControlOf<wxWindow>(window, id);
+  if (auto* choice = dynamic_cast<wxChoice*>(&control)) return std::string(choice->GetStringSelection().utf8_str());
+  return std::string(ControlOf<wxTextEntry>(window, id).GetValue().utf8_str());
+}
+
+std::string LabelOf(wxWindow* window, int id) {
+  return std::string(ControlOf<wxWindow>(window, id).GetLabel().utf8_str());
+}
+
+}  // namespace mirelon::test

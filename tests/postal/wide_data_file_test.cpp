@@ -1,0 +1,77 @@
+#include "postal/wide_data_file.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace mirelon {
+namespace {
+
+std::string LittleEndian(std::u16string_view units) {
+  std::string bytes;
+  for (const char16_t unit : units) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
+std::vector<std::u16string> Lines(std::u16string units) {
+  WideLineReader reader(std::move(units));
+  std::vector<std::u16string> lines;
+  std::u16string_view line;
+  while (reader.ReadWideLine(line)) lines.emplace_back(line);
+  return lines;
+}
+
+TEST(WideDataFileTest, DecodingDropsAByteOrderMarkAndAnOddLastByte) {
+  EXPECT_EQ(DecodeWideFile(LittleEndian(u"\uFEFF\"1\"")), u"\"1\"");
+  EXPECT_EQ(DecodeWideFile(LittleEndian(u"芝") + "x"), u"芝");
+  EXPECT_EQ(DecodeWideFile(LittleEndian(u"a\uFEFF")), u"a\uFEFF");
+}
+
+TEST(WideDataFileTest, LinesEndAtLineFeedAndKeepTheirCarriageReturn) {
+  EXPECT_EQ(Lines(u"ab\r\ncd\r\n"), (std::vector<std::u16string>{u"ab\r", u"cd\r"}));
+  EXPECT_EQ(Lines(u"ab\n\ncd"), (std::vector<std::u16string>{u"ab", u"", u"cd"}));
+  EXPECT_TRUE(Lines(u"").empty());
+}
+
+TEST(WideDataFileTest, LongLinesAreSplitAfter2047Units) {
+  const std::u16string longLine(WideLineReader::kMaxLineUnits + 3, u'x');
+  const auto lines = Lines(longLine + u"\nnext");
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].size(), WideLineReader::kMaxLineUnits);
+  EXPECT_EQ(lines[1], u"xxx");
+  EXPECT_EQ(lines[2], u"next");
+  // A line of exactly 2047 units leaves its line feed for an empty line after it.
+  EXPECT_EQ(Lines(std::u16string(WideLineReader::kMaxLineUnits, u'y') + u"\nz").size(), 3u);
+}
+
+TEST(WideDataFileTest, FieldsFollowTheQuotingRules) {
+  const std::u16string_view line = u"\"1050011\",\"芝\"\"公園\",plain,\"a,b\"x,\"end\r";
+  WideText field;
+  size_t pos = ReadWideCsvField(line, 0, field);
+  EXPECT_EQ(field, WideText(u"1050011"));
+  EXPECT_EQ(pos, 10u);
+  pos = ReadWideCsvField(line, pos, field);
+  EXPECT_EQ(field, WideText(u"芝\"公園"));
+  pos = ReadWideCsvField(line, pos, field);
+  EXPECT_EQ(field, WideText(u"plain"));
+  pos = ReadWideCsvField(line, pos, field);
+  EXPECT_EQ(field, WideText(u"a,bx"));  // a stray closing quote: the rest is read plainly
+  pos = ReadWideCsvField(line, pos, field);
+  EXPECT_EQ(field, WideText(u"end"));
+  EXPECT_EQ(ReadWideCsvField(line, pos, field), pos);
+  EXPECT_TRUE(field.IsEmpty());
+}
+
+TEST(WideDataFileTest, FieldsReadBothFormsOfTheWaveDashAlike) {
+  WideText cp932Form;
+  WideText jisForm;
+  ReadWideCsvField(u"\"１\uFF5E３\"", 0, cp932Form);
+  ReadWideCsvField(u"\"１\u301C３\"", 0, jisForm);
+  EXPECT_EQ(cp932Form, jisForm);
+}
+
+}  // namespace
+}  // namespace mirelon

@@ -1,0 +1,44 @@
+// A fresh folder under the system's temporary folder, removed with everything in it at the end of
+// the test; and whole-file helpers for byte comparisons.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <string_view>
+
+namespace mirelon::test {
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() / ("mirelon-test-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+}  // namespace mirelon::test
