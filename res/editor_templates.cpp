@@ -57,7 +57,7 @@ void AddPageRow(const EditorMeasures& m, std::vector<ControlTemplate>& c) {
   const int right = m.width - kMargin;
   const int newX = right - 3 * m.pageButtonWidth - 6;
   c.push_back({kIdRecordCount, ControlKind::Label, "/1000", newX - 36, textY, 32, 9});
-  c.push_back({kIdPageSpin, ControlKind::SpinButton, "", newX - 78, y, 40, 20, kHorizontal | kArrowKeys});
+  c.push_back({kIdPageSpin, ControlKind::SpinButton, "", newX - 78, y, 40, 21, kHorizontal | kArrowKeys});
   c.push_back({kIdPageNumber, ControlKind::Edit, "", newX - 108, y + 3, 28, m.editHeight, kDigitsOnly | kAlignRight});
   c.push_back({kIdStatic, ControlKind::Label, "ページ", newX - 134, textY, 24, 9, kAlignRight});
   c.push_back({kIdFileName, ControlKind::Label, "新規ファイル", kMargin, textY - 2, newX - 140 - kMargin, 12,
@@ -145,7 +145,7 @@ void AddHistory(const EditorMeasures& m, std::vector<ControlTemplate>& c) {
                kAlignCentre | kBorder | kNotify});
   const int stateX = marksRight + 24;
   c.push_back({kIdStatic, ControlKind::Label, "履歴更新時の初期状態", stateX, sendY - 10, 90, 9});
-  c.push_back({kIdSendState, ControlKind::DropList, "送信する\n送信しない", stateX, sendY, 70, m.editHeight});
+  c.push_back({kIdSendState, ControlKind::DropList, "送信する\n送信しない", stateX, sendY - 1, 70, m.buttonHeight});
 }
 
 DialogTemplate BuildEditorTemplate(const EditorMeasures& m) {
@@ -169,10 +169,10 @@ constexpr EditorMeasures kFull{
     {"ファイル読込", "ファイル書込", "オプション操作", "オンライン解説", "新　規", "削　除", "索　引", "〒検索"},
     {53, 53, 44, 60, 50, 60, 38}, 15,
     24, 32,
-    52, 19, 13,
+    52, 20, 13,
     46, 262, 62,
-    270, 44, 50,
-    262, 28, 32,
+    270, 44, 56,
+    274, 28, 32,
 };
 
 constexpr EditorMeasures kCompact{

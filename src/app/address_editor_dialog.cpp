@@ -86,6 +86,8 @@ void AddressEditorDialog::InitialiseWindow() {
   window_->SetIcons(AppIcons());
   app_.dialogTextHeight = window_->GetCharHeight();
   currentPage_ = book_.currentPage;
+  // A book that already has its page (the list window never changes the book) shows it.
+  ShowPage(currentPage_);
   UpdatePageSpin();
   exchange_.PushOne(kIdPageNumber);
   suppressPageEdit_ = false;
@@ -117,7 +119,10 @@ void AddressEditorDialog::BindEvents() {
   }
   for (int id = kIdHonorific; id <= kIdJointHonorific3; ++id) {
     w.Bind(wxEVT_COMBOBOX, userEdit([this](wxCommandEvent&) { MarkModified(); }), id);
-    w.Bind(wxEVT_TEXT, userEdit([this, id](wxCommandEvent&) { OnHonorificTyped(id); }), id);
+    // After the keystroke has settled: the handler refills this very combo box.
+    w.Bind(wxEVT_TEXT, userEdit([this, id](wxCommandEvent&) {
+      window_->CallAfter([this, id] { OnHonorificTyped(id); });
+    }), id);
   }
   for (int id = kIdFirstSendMark; id < kIdFirstReceiveMark + kHistoryColumns; ++id) {
     w.Bind(wxEVT_TEXT, userEdit([this, id](wxCommandEvent&) { OnMarkTyped(id); }), id);

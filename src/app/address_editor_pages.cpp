@@ -103,12 +103,15 @@ void AddressEditorDialog::MarkModified() {
 
 void AddressEditorDialog::OnPageNumberChanged() {
   if (suppressPageEdit_ || currentPage_ == 0) return;
-  int committed = CommitPage(currentPage_);
+  // Committing reads every control, the page field included, so the page is taken first.
+  const int shown = currentPage_;
+  int committed = CommitPage(shown);
   if (committed == kCommitInvalid) {
+    currentPage_ = shown;
     exchange_.PushOne(kIdPageNumber);  // back to the page whose edits are kept
     return;
   }
-  if (committed == currentPage_) committed = -1;
+  if (committed == shown) committed = -1;
   if (!exchange_.Pull()) return;
   if (committed > 0) currentPage_ = committed;
   book_.currentPage = currentPage_;
@@ -170,8 +173,9 @@ void AddressEditorDialog::FillHonorificLists() {
   {
     DataExchange::Suppress suppress(exchange_);
     for (int id = kIdHonorific; id <= kIdJointHonorific3; ++id) {
+      // Item by item: emptying the whole list would also empty the text being typed.
       auto& combo = window_->Control<wxComboBox>(id);
-      combo.Clear();
+      while (combo.GetCount() > 0) combo.Delete(combo.GetCount() - 1);
       for (const std::string& item : items) combo.Append(FromCp932(item));
     }
   }

@@ -2,6 +2,7 @@
 
 #include <wx/bitmap.h>
 #include <wx/icon.h>
+#include <wx/image.h>
 
 #include "app/app_icon_data.h"
 
@@ -9,6 +10,7 @@ namespace mirelon {
 
 const wxIconBundle& AppIcons() {
   static const wxIconBundle icons = [] {
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
     wxIconBundle bundle;
     for (const EmbeddedImage& image : AppIconImages()) {
       wxIcon icon;

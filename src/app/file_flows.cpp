@@ -7,7 +7,8 @@
 #include <wx/filename.h>
 #include <wx/stdpaths.h>
 
-#include "app/editor_operations.h"
+#include "app/address_editor_dialog.h"
+#include "app/template_dialog.h"
 #include "app/message_box.h"
 #include "app/program_settings.h"
 #include "app/wx_text.h"
@@ -26,17 +27,14 @@ constexpr const char* kCsvFilter = "CSVﾌｧｲﾙ (*.csv)|*.csv";
 constexpr const char* kDefaultExtension = ".csv";
 
 // The platform's file chooser. GTK reports the chosen path from its own widget, which stays empty
-// when the chooser is answered without being run (by a test's modal hook); such an answer,
-// given through SetPath, is kept here.
+// when the chooser is answered without being run (by a test's modal hook); such an answer, given
+// through SetPath, is kept here instead. The flows never preset a path, so nothing else calls it.
 class BookFileDialog final : public wxFileDialog {
  public:
   BookFileDialog(wxWindow* parent, const wxString& title, const wxString& folder, long style)
       : wxFileDialog(parent, title, folder, wxString(), U8(kCsvFilter), style) {}
 
-  void SetPath(const wxString& path) override {
-    answer_ = path;
-    wxFileDialog::SetPath(path);
-  }
+  void SetPath(const wxString& path) override { answer_ = path; }
   wxString GetPath() const override { return answer_.empty() ? wxFileDialog::GetPath() : answer_; }
 
  private:
@@ -63,6 +61,8 @@ wxString InitialFolder() {
 
 }  // namespace
 
+FileFlows::FileFlows(AddressEditorDialog& editor) : editor_(editor), book_(editor.Book()) {}
+
 void FileFlows::ReadFile() {
   if (book_.modified &&
       !ShowMessageBox("変更点を保存しないで別のファイルを読み込みます"_sjis, PromptButtons::OkCancel)) {
@@ -83,12 +83,7 @@ void FileFlows::ReadFile() {
 void FileFlows::ShowReadBook() {
   book_.currentPage = 1;
   editor_.SetCurrentPage(1);
-  // A family without records opens on the new page, not on what the old book left in the form.
-  if (book_.recordCount() > 0) {
-    editor_.ShowPage(1);
-  } else {
-    editor_.ClearPage();
-  }
+  editor_.ShowPage(1);
   editor_.UpdatePageSpin();
   editor_.UpdateLabels();
   editor_.UpdateEnabling();

@@ -9,11 +9,11 @@
 namespace mirelon {
 
 class AddressBook;
-class EditorOperations;
+class AddressEditorDialog;
 
 class FileFlows {
  public:
-  FileFlows(EditorOperations& editor, AddressBook& book) : editor_(editor), book_(book) {}
+  explicit FileFlows(AddressEditorDialog& editor);
 
   void ReadFile();   // button 1001
   void WriteFile();  // button 1002
@@ -25,7 +25,7 @@ class FileFlows {
   bool ConfirmReplacingFamily(const std::filesystem::path& chosen);
   void ShowReadBook();
 
-  EditorOperations& editor_;
+  AddressEditorDialog& editor_;
   AddressBook& book_;
 };
 

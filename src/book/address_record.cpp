@@ -51,11 +51,12 @@ std::string& AddressRecord::Field(int n) { return this->*kFields[static_cast<siz
 const std::string& AddressRecord::Field(int n) const { return this->*kFields[static_cast<size_t>(n - 1)]; }
 
 std::string AddressRecord::ToCsvLine(BookFileKind kind) const {
-  std::string line = QuoteCsvField(registrationName);
+  std::string line;
+  AppendCsvField(line, registrationName);
   const auto append = [&](int first, int last) {
     for (int n = first; n <= last; ++n) {
       line += ',';
-      line += QuoteCsvField(Field(n));
+      AppendCsvField(line, Field(n));
     }
   };
   if (HasAddressSide(kind)) append(2, kLastAddressField);

@@ -67,33 +67,45 @@ size_t ReadField(std::string_view line, size_t pos, std::string& out, bool lineB
 
 }  // namespace
 
-std::string QuoteCsvField(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + 2);
+void AppendCsvField(std::string& out, std::string_view text) {
+  // Most fields need no rule at all.
+  if (text.find_first_of("\r\n\",") == std::string_view::npos) {
+    out += text;
+    return;
+  }
+  std::string field;
+  field.reserve(text.size() + 2);
   bool needsQuotes = false;
   for (size_t i = 0; i < text.size(); ++i) {
     const char byte = text[i];
     if (byte == '\r') continue;
     if (byte == '\n') {
-      out += "\\n";
+      field += "\\n";
       continue;
     }
     // The reader takes a lead byte's second byte with it whatever it is, so a quote or comma
     // there is part of the character and must be neither doubled nor counted.
     if (IsLeadByte(byte) && i + 1 < text.size() && text[i + 1] != '\r' && text[i + 1] != '\n') {
-      out += byte;
-      out += text[++i];
+      field += byte;
+      field += text[++i];
       continue;
     }
     if (byte == '"') {
-      out += '"';
+      field += '"';
       needsQuotes = true;
     } else if (byte == ',') {
       needsQuotes = true;
     }
-    out += byte;
+    field += byte;
   }
-  if (needsQuotes) out = '"' + out + '"';
+  if (needsQuotes) out += '"';
+  out += field;
+  if (needsQuotes) out += '"';
+}
+
+std::string QuoteCsvField(std::string_view text) {
+  std::string out;
+  AppendCsvField(out, text);
   return out;
 }
 

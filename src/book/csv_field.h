@@ -9,6 +9,8 @@ namespace mirelon {
 
 // Writes one field: CRs dropped, LF as backslash-n, quotes doubled, quoted only when needed.
 std::string QuoteCsvField(std::string_view text);
+// The same, appended to `out`.
+void AppendCsvField(std::string& out, std::string_view text);
 
 // Reads the field starting at `pos` of `line` into `out` and returns the position after it.
 // A lead byte always takes its second byte with it, so a comma or quote inside a double-byte

@@ -12,50 +12,37 @@ namespace mirelon {
 
 using namespace literals;
 
-const std::string& SendStateText() {
-  static const std::string text = "送信する"_sjis;
-  return text;
-}
-
-const std::string& NoSendStateText() {
-  static const std::string text = "送信しない"_sjis;
-  return text;
-}
-
-const std::string& BlankMark() {
-  static const std::string text = "□"_sjis;
-  return text;
-}
-
-const std::string& UnknownCell() {
-  static const std::string text = "？"_sjis;
-  return text;
-}
-
-const std::string& DefaultNonSendMark() {
-  static const std::string text = "×"_sjis;
-  return text;
-}
+// Converted once: they are compared against on every judgement.
+const std::string& SendStateText() { static const std::string text = "送信する"_sjis; return text; }
+const std::string& NoSendStateText() { static const std::string text = "送信しない"_sjis; return text; }
+const std::string& BlankMark() { static const std::string text = "□"_sjis; return text; }
+const std::string& UnknownCell() { static const std::string text = "？"_sjis; return text; }
+const std::string& DefaultNonSendMark() { static const std::string text = "×"_sjis; return text; }
 
 namespace {
 
 constexpr size_t kCellCount = std::tuple_size_v<HistoryCells>;
 
-// Start offset of every mark, oldest first.
-std::vector<size_t> MarkStarts(std::string_view history) {
-  std::vector<size_t> starts;
+// Calls `onMark(start)` with the start offset of every mark, oldest first.
+template <typename OnMark>
+void ForEachMarkStart(std::string_view history, OnMark onMark) {
   bool halfWidthOpen = false;
   for (size_t i = 0; i < history.size(); ++i) {
     if (IsLeadByte(history[i])) {
-      starts.push_back(i++);
+      onMark(i++);
       halfWidthOpen = false;
     } else if (halfWidthOpen) {
       halfWidthOpen = false;
     } else {
-      starts.push_back(i);
+      onMark(i);
       halfWidthOpen = true;
     }
   }
+}
+
+std::vector<size_t> MarkStarts(std::string_view history) {
+  std::vector<size_t> starts;
+  ForEachMarkStart(history, [&](size_t start) { starts.push_back(start); });
   return starts;
 }
 
@@ -89,9 +76,18 @@ bool IsBlankMark(std::string_view mark) {
 }
 
 bool JudgeSend(const AddressRecord& record, WhichMark which) {
-  const std::vector<std::string> marks = HistoryMarks(record.sendHistory);
-  if (which == WhichMark::Newest) return marks.empty() || IsSendMark(marks.back());
-  return marks.size() >= 2 && IsSendMark(marks[marks.size() - 2]);
+  // Judged for every record at every write: only the two newest marks are kept.
+  const std::string_view history = record.sendHistory;
+  size_t count = 0;
+  size_t newest = 0;
+  size_t previous = 0;
+  ForEachMarkStart(history, [&](size_t start) {
+    ++count;
+    previous = newest;
+    newest = start;
+  });
+  if (which == WhichMark::Newest) return count == 0 || IsSendMark(history.substr(newest));
+  return count >= 2 && IsSendMark(history.substr(previous, newest - previous));
 }
 
 HistoryCells SplitHistoryCells(std::string_view history) {

@@ -42,33 +42,37 @@ void ForEachSjisChar(const std::string& text, Visit&& visit) {
   }
 }
 
+// The first occurrence at or after `start` (a character boundary) that starts on a character
+// boundary. The byte search is the library's; boundaries are walked only up to each hit.
+size_t FindFrom(std::string_view text, std::string_view pattern, size_t start) {
+  if (pattern.empty()) return std::string_view::npos;
+  size_t boundary = start;
+  for (size_t at = text.find(pattern, start); at != std::string_view::npos; at = text.find(pattern, at + 1)) {
+    while (boundary < at) boundary += IsLeadByte(text[boundary]) ? 2 : 1;
+    if (boundary == at) return at;
+  }
+  return std::string_view::npos;
+}
+
 char16_t PairValue(const std::string& text, size_t at) {
   return static_cast<char16_t>(static_cast<unsigned char>(text[at]) << 8 | static_cast<unsigned char>(text[at + 1]));
 }
 
 }  // namespace
 
-size_t SjisEncoding::Find(const Text& text, const Text& pattern) {
-  if (pattern.empty()) return Text::npos;
-  for (size_t i = 0; i + pattern.size() <= text.size(); i += IsLeadByte(text[i]) ? 2 : 1) {
-    if (text.compare(i, pattern.size(), pattern) == 0) return i;
-  }
-  return Text::npos;
-}
+size_t SjisEncoding::Find(const Text& text, const Text& pattern) { return FindFrom(text, pattern, 0); }
 
 void SjisEncoding::RemoveAll(Text& text, const Text& word) {
-  if (Find(text, word) == Text::npos) return;
+  size_t at = FindFrom(text, word, 0);
+  if (at == Text::npos) return;
   std::string kept;
   kept.reserve(text.size());
-  for (size_t i = 0; i < text.size();) {
-    if (text.compare(i, word.size(), word) == 0) {
-      i += word.size();
-      continue;
-    }
-    const size_t length = IsLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1;
-    kept.append(text, i, length);
-    i += length;
+  size_t from = 0;
+  for (; at != Text::npos; at = FindFrom(text, word, from)) {
+    kept.append(text, from, at - from);
+    from = at + word.size();
   }
+  kept.append(text, from);
   text = std::move(kept);
 }
 
@@ -98,7 +102,7 @@ int SjisEncoding::CompareN(const Text& left, const Text& right, size_t count) {
 }
 
 std::optional<SjisLineReader> SjisEncoding::OpenLines(const std::filesystem::path& path) {
-  std::optional<std::string> bytes = ReadFileBytes(path);
+  std::optional<std::string> bytes = ReadFileAs<char>(path);
   if (!bytes) return std::nullopt;
   return SjisLineReader(std::move(*bytes));
 }
@@ -130,9 +134,9 @@ FoldClasses WideEncoding::Classify(const Text& text) {
 }
 
 std::optional<WideLineReader> WideEncoding::OpenLines(const std::filesystem::path& path) {
-  const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) return std::nullopt;
-  return WideLineReader(DecodeWideFile(*bytes));
+  std::optional<std::u16string> units = ReadWideFile(path);
+  if (!units) return std::nullopt;
+  return WideLineReader(std::move(*units));
 }
 
 }  // namespace mirelon

@@ -31,16 +31,24 @@ void ProbePostalData(PostalDataLocation& location, const std::filesystem::path& 
   if (!documents.empty()) take(documents / kWideAddressFileName, true);
 }
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+template <class Char>
+std::optional<std::basic_string<Char>> ReadFileAs(const std::filesystem::path& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return std::nullopt;  // opens, but has no size
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) return std::nullopt;
   const std::streamoff size = in.tellg();
   if (size < 0) return std::nullopt;
-  std::string bytes(static_cast<size_t>(size), '\0');
+  std::basic_string<Char> units(static_cast<size_t>(size) / sizeof(Char), Char());
   in.seekg(0);
-  if (!in.read(bytes.data(), size)) return std::nullopt;
-  return bytes;
+  if (!in.read(reinterpret_cast<char*>(units.data()), static_cast<std::streamsize>(units.size() * sizeof(Char)))) {
+    return std::nullopt;
+  }
+  return units;
 }
+
+template std::optional<std::string> ReadFileAs<char>(const std::filesystem::path& path);
+template std::optional<std::u16string> ReadFileAs<char16_t>(const std::filesystem::path& path);
 
 std::string OpenFailureMessage(const std::filesystem::path& path) {
   const std::u8string utf8 = path.u8string();

@@ -36,8 +36,10 @@ struct PostalDataEnvironment {
 void ProbePostalData(PostalDataLocation& location, const std::filesystem::path& siblingFolder,
                      const PostalDataEnvironment& environment);
 
-// The whole file, or nothing when it cannot be opened or read.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
+// The whole file as units of `Char` as they lie in it (a trailing partial unit is dropped), or
+// nothing when it cannot be opened or read. Instantiated for char and char16_t.
+template <class Char>
+std::optional<std::basic_string<Char>> ReadFileAs(const std::filesystem::path& path);
 
 // "%s\r\nファイルのオープンに失敗しました" with the path in CP932.
 std::string OpenFailureMessage(const std::filesystem::path& path);

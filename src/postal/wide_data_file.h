@@ -1,6 +1,8 @@
 // Reading the sibling program's UTF-16 (little-endian) postal files: lines and fields of 16-bit units.
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,15 +10,16 @@
 
 namespace mirelon {
 
-// File content as units. A trailing odd byte is dropped, and so is a byte-order mark at the start,
-// which would otherwise hide the first row from every search.
-std::u16string DecodeWideFile(std::string_view bytes);
+// A UTF-16 little-endian file as units, or nothing when it cannot be read; a trailing odd byte is
+// dropped.
+std::optional<std::u16string> ReadWideFile(const std::filesystem::path& path);
 
 class WideLineReader {
  public:
   static constexpr size_t kMaxLineUnits = 2047;
 
-  explicit WideLineReader(std::u16string units) : units_(std::move(units)) {}
+  // A byte-order mark at the start is skipped: it would hide the first row from every search.
+  explicit WideLineReader(std::u16string units);
   // The next line up to LF (not stored; a CR before it stays in the line), at most kMaxLineUnits
   // units, the rest of a longer line coming as the next line. False only when the file ends before
   // the first unit of a line.

@@ -39,7 +39,8 @@ int Run(const std::vector<std::string>& arguments) {
       sjis = true;
     } else if (argument == "--help" || argument == "-h") {
       help = true;
-    } else if (argument.size() > 1 && argument[0] == '-' && argument[1] == '-') {
+    } else if (words.empty() && argument.size() > 1 && argument[0] == '-' && argument[1] == '-') {
+      // Options after the command name are the command's own (list --format).
       std::cerr << "mirelon-tool: unknown option " << argument << '\n';
       return kExitUsage;
     } else {

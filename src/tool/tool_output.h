@@ -21,6 +21,9 @@ class ToolOutput final : public UserPrompt {
   // A message of the tool's own.
   void Report(std::string_view utf8);
 
+  // Whether the user asked for CP932 (--sjis), for commands that print texts of their own.
+  bool sjis() const { return sjis_; }
+
  private:
   void Print(std::string_view encoded);
 

@@ -8,15 +8,18 @@
 #include <csignal>
 #include <cstring>
 
+#include <wx/combobox.h>
 #include <wx/filedlg.h>
+#include <wx/spinbutt.h>
 
+#include "app/address_editor_dialog.h"
 #include "app/file_flows.h"
 #include "app/message_box.h"
 #include "app/program_settings.h"
 #include "book/book_files.h"
 #include "book/merge_dialog.h"
 #include "book_test_files.h"
-#include "fake_editor.h"
+#include "editor_fixture.h"
 #include "gui_test_support.h"
 #include "res/merge_resources.h"
 
@@ -26,6 +29,12 @@ namespace {
 using namespace literals;
 using test::ExpectDialog;
 using test::ExpectMessage;
+using test::Cp932Lines;
+using test::ReadBytes;
+using test::WriteBytes;
+using test::LabelOf;
+using test::TextOf;
+using test::Type;
 
 const std::filesystem::path kExamples = std::filesystem::path(MIRELON_TEST_DATA) / ".." / ".." / "examples";
 
@@ -48,10 +57,6 @@ ExpectDialog<wxFileDialog> Chooser(std::string_view title, const std::filesystem
   });
 }
 
-ExpectDialog<wxFileDialog> OpenChooser(const std::filesystem::path& path) {
-  return Chooser("読み込みCSVファイル選択", path.parent_path(), path);
-}
-
 // The merge window, closed without a join.
 ExpectDialog<HistoryMergeDialog> MergeClosed() {
   return ExpectDialog<HistoryMergeDialog>([](HistoryMergeDialog& dialog) {
@@ -64,14 +69,14 @@ std::string FileMessage(const std::filesystem::path& path, std::string_view reas
   return Utf8(path) + "\n" + std::string(reason);
 }
 
-class FileFlowsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    UseSettingsStore(&settings_);
-    book_.SetPrompt(&prompt_);
-  }
-  void TearDown() override { UseSettingsStore(nullptr); }
+std::vector<std::string> ComboItems(wxWindow* window, int id) {
+  std::vector<std::string> items;
+  for (const wxString& item : test::ControlOf<wxComboBox>(window, id).GetStrings()) items.emplace_back(item.utf8_str());
+  return items;
+}
 
+class FileFlowsTest : public test::EditorTest {
+ protected:
   std::filesystem::path CopySample() {
     for (const char* name : {"sample.csv", "sample_nos.csv", "sample_nen.csv"}) {
       std::filesystem::copy_file(kExamples / name, folder_ / name);
@@ -79,97 +84,117 @@ class FileFlowsTest : public ::testing::Test {
     return folder_ / "sample.csv";
   }
   std::string RecentFile() { return ReadMiscString(settings_, misc::kRecentFile); }
-  void AddRecord(std::string_view registrationName, std::string_view sendHistory = "") {
-    AddressRecord record;
-    record.registrationName = Sjis(registrationName);
-    record.name = "名前"_sjis;
-    record.sendHistory = Sjis(sendHistory);
-    book_.AddRecord(record);
+  // The open chooser in the folder of the last file used (else the program's), answered with `path`.
+  ExpectDialog<wxFileDialog> OpenChooser(const std::filesystem::path& path) {
+    const std::string recent = RecentFile();
+    return Chooser("読み込みCSVファイル選択", recent.empty() ? ProgramFolder() : std::filesystem::path(recent).parent_path(),
+                   path);
+  }
+  ExpectDialog<wxFileDialog> SaveChooser(const std::filesystem::path& path) {
+    const std::string recent = RecentFile();
+    return Chooser("書き込みCSVファイル選択", recent.empty() ? ProgramFolder() : std::filesystem::path(recent).parent_path(),
+                   path);
+  }
+  void Read() { FileFlows(*editor_).ReadFile(); }
+  void Write() { FileFlows(*editor_).WriteFile(); }
+  // Sets the book's family to `name` in the test folder as if it had been read from there.
+  void HoldFamily(std::string_view name) {
+    book_.directory = folder_.path().string() + "/";
+    book_.baseName = name;
+    book_.extension = ".csv";
+    book_.sendExists = true;
   }
 
   test::TempFolder folder_;
-  MemorySettingsStore settings_;
-  MessageBoxPrompt prompt_;
-  AddressBook book_;
-  test::FakeEditor editor_{book_};
-  FileFlows flows_{editor_, book_};
 };
-
-const std::vector<std::string> kRefreshAfterRead = {"ShowPage 1",     "UpdatePageSpin",     "UpdateLabels",
-                                                    "UpdateEnabling", "FillHonorificLists", "UpdateLaunchButton"};
 
 TEST_F(FileFlowsTest, EachNameOfAFamilyReadsTheWholeFamilyAndShowsPageOne) {
   const std::filesystem::path send = CopySample();
+  Open();
   for (const char* chosen : {"sample.csv", "sample_nos.csv", "sample_nen.csv"}) {
     SCOPED_TRACE(chosen);
-    AddRecord("ゴミ");
     book_.modified = false;
-    book_.currentPage = 5;
-    editor_.currentPage = 5;
-    editor_.calls.clear();
-    wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / chosen), MergeClosed());
-    EXPECT_EQ(book_.baseName, "sample");
+    book_.currentPage = 3;
+    editor_->SetCurrentPage(3);
+    editor_->ShowPage(3);
+    wxTEST_DIALOG(Read(), OpenChooser(folder_ / chosen), MergeClosed());
     EXPECT_EQ(book_.recordCount(), 12);  // 11 addresses, one history without address
-    EXPECT_EQ(book_.record(0).registrationName, "アオキ　タロウ"_sjis);
     EXPECT_EQ(book_.record(0).sendHistory, "○○○○○□"_sjis);
     EXPECT_EQ(book_.notes, "○：送信・受信\r\n×：出さない年\r\n喪：喪中"_sjis);
     EXPECT_FALSE(book_.modified);
-    EXPECT_TRUE(editor_.launchEnabled);
     EXPECT_EQ(book_.currentPage, 1);
-    EXPECT_EQ(editor_.currentPage, 1);
-    EXPECT_EQ(editor_.calls, kRefreshAfterRead);
+    EXPECT_EQ(editor_->CurrentPage(), 1);
     EXPECT_EQ(RecentFile(), Utf8(folder_ / chosen));
+
+    EXPECT_EQ(LabelOf(window_, res::kIdFileName), "sample");
+    EXPECT_EQ(LabelOf(window_, res::kIdRecordCount), "/12");
+    EXPECT_EQ(LabelOf(window_, res::kIdFirstYear + 4), "2026");
+    EXPECT_EQ(TextOf(window_, res::kIdPageNumber), "1");
+    EXPECT_EQ(TextOf(window_, res::kIdRegistrationName), "アオキ　タロウ");
+    EXPECT_EQ(TextOf(window_, res::kIdFirstSendMark + 3), "○");
+    EXPECT_EQ(test::ControlOf<wxSpinButton>(window_, res::kIdPageSpin).GetMax(), 12);
+    EXPECT_EQ(ComboItems(window_, res::kIdHonorific), (std::vector<std::string>{"様", "先生", "くん", ""}));
+    EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
+    EXPECT_TRUE(Enabled(res::kIdWriteFile));
   }
 }
 
 TEST_F(FileFlowsTest, ChoosersOpenInTheFolderOfTheLastFileElseInTheProgramsFolder) {
-  wxTEST_DIALOG(flows_.ReadFile(),
-                ExpectDialog<wxFileDialog>([&](wxFileDialog& dialog) {
+  Open();
+  wxTEST_DIALOG(Read(), ExpectDialog<wxFileDialog>([&](wxFileDialog& dialog) {
                   EXPECT_EQ(std::string(dialog.GetDirectory().utf8_str()), Utf8(ProgramFolder()));
                   return wxID_CANCEL;
                 }));
   settings_.SetString(misc::kSection, misc::kRecentFile, Utf8(folder_ / "old.csv"));
-  AddRecord("アイ");
-  wxTEST_DIALOG(flows_.WriteFile(), Chooser("書き込みCSVファイル選択", folder_.path(), folder_ / "new.csv"));
+  Type(window_, res::kIdRegistrationName, "アイ");
+  wxTEST_DIALOG(Write(), Chooser("書き込みCSVファイル選択", folder_.path(), folder_ / "new.csv"));
   EXPECT_TRUE(std::filesystem::exists(folder_ / "new.csv"));
 }
 
-TEST_F(FileFlowsTest, CancellingTheQuestionOrTheChooserLeavesTheBookAlone) {
+TEST_F(FileFlowsTest, CancellingTheQuestionOrTheChooserKeepsEverything) {
   AddRecord("アイ");
-  book_.modified = true;
-  wxTEST_DIALOG(flows_.ReadFile(), ExpectMessage("変更点を保存しないで別のファイルを読み込みます", wxID_CANCEL));
-  wxTEST_DIALOG(flows_.ReadFile(), ExpectMessage("変更点を保存しないで別のファイルを読み込みます", wxID_OK),
+  Open();
+  Type(window_, res::kIdPhone, "03");
+  wxTEST_DIALOG(Read(), ExpectMessage("変更点を保存しないで別のファイルを読み込みます", wxID_CANCEL));
+  wxTEST_DIALOG(Read(), ExpectMessage("変更点を保存しないで別のファイルを読み込みます", wxID_OK),
                 ExpectDialog<wxFileDialog>([](wxFileDialog&) { return wxID_CANCEL; }));
   EXPECT_EQ(book_.recordCount(), 1);
   EXPECT_TRUE(book_.modified);
-  EXPECT_TRUE(editor_.calls.empty());
+  EXPECT_TRUE(editor_->PageModified());
+  EXPECT_EQ(TextOf(window_, res::kIdPhone), "03");
   EXPECT_EQ(RecentFile(), "");
 }
 
-TEST_F(FileFlowsTest, AChangedBookIsDroppedOnlyAfterTheQuestion) {
+TEST_F(FileFlowsTest, AChangedBookIsDroppedAfterTheQuestion) {
   const std::filesystem::path send = CopySample();
   AddRecord("アイ");
-  book_.modified = true;
-  wxTEST_DIALOG(flows_.ReadFile(), ExpectMessage("変更点を保存しないで別のファイルを読み込みます", wxID_OK),
-                OpenChooser(send), MergeClosed());
+  Open();
+  Type(window_, res::kIdPhone, "03");
+  wxTEST_DIALOG(Read(), ExpectMessage("変更点を保存しないで別のファイルを読み込みます", wxID_OK), OpenChooser(send),
+                MergeClosed());
   EXPECT_EQ(book_.recordCount(), 12);
   EXPECT_FALSE(book_.modified);
+  EXPECT_FALSE(editor_->PageModified());
+  EXPECT_EQ(TextOf(window_, res::kIdPhone), "03-1234-5678");
+  EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
 }
 
 TEST_F(FileFlowsTest, ANameThatIsNotCsvIsRefusedAndTheRecordsStay) {
   WriteBytes(folder_ / "notes.txt", "a\r\n");
   AddRecord("アイ");
-  book_.sendExists = true;
-  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / "notes.txt"), ExpectMessage("ファイル名が不正です", wxID_OK));
+  HoldFamily("old");
+  Open();
+  wxTEST_DIALOG(Read(), OpenChooser(folder_ / "notes.txt"), ExpectMessage("ファイル名が不正です", wxID_OK));
   EXPECT_EQ(book_.recordCount(), 1);
   EXPECT_FALSE(book_.HasFile());
-  EXPECT_TRUE(editor_.calls.empty());
+  EXPECT_EQ(TextOf(window_, res::kIdRegistrationName), "アイ");
   EXPECT_EQ(RecentFile(), "");
 }
 
 TEST_F(FileFlowsTest, ANameWithoutExtensionTakesCsv) {
   WriteBytes(folder_ / "book.csv", Cp932Lines({"アイ,100-0001"}));
-  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / "book"));
+  Open();
+  wxTEST_DIALOG(Read(), OpenChooser(folder_ / "book"));
   EXPECT_EQ(book_.recordCount(), 1);
   EXPECT_EQ(RecentFile(), Utf8(folder_ / "book.csv"));
 }
@@ -178,13 +203,22 @@ TEST_F(FileFlowsTest, AFamilyWithoutRecordsOpensOnAnEmptyNewPage) {
   WriteBytes(folder_ / "empty.csv", "");
   WriteBytes(folder_ / "empty_nen.csv", "2020,x,A,B,\r\n");
   AddRecord("アイ");
-  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / "empty.csv"));
+  Open();
+  Type(window_, res::kIdPhone, "03");
+  wxTEST_DIALOG(Read(), ExpectMessage("変更点を保存しないで別のファイルを読み込みます", wxID_OK),
+                OpenChooser(folder_ / "empty.csv"));
   EXPECT_EQ(book_.recordCount(), 0);
-  EXPECT_EQ(book_.year, 2020);
   EXPECT_EQ(book_.nonSendMark, " x");
-  const std::vector<std::string> expected = {"ClearPage",      "UpdatePageSpin",     "UpdateLabels",
-                                             "UpdateEnabling", "FillHonorificLists", "UpdateLaunchButton"};
-  EXPECT_EQ(editor_.calls, expected);
+  EXPECT_EQ(LabelOf(window_, res::kIdFileName), "empty");
+  EXPECT_EQ(LabelOf(window_, res::kIdRecordCount), "/0");
+  EXPECT_EQ(LabelOf(window_, res::kIdFirstYear + 4), "2020");
+  EXPECT_EQ(LabelOf(window_, res::kIdMemoTitle1), "A");
+  EXPECT_EQ(TextOf(window_, res::kIdPageNumber), "1");
+  EXPECT_FALSE(Enabled(res::kIdWriteFile));
+  // The old book's page is gone from the form and is not written into the new book.
+  EXPECT_EQ(TextOf(window_, res::kIdRegistrationName), "");
+  EXPECT_EQ(TextOf(window_, res::kIdPhone), "");
+  EXPECT_FALSE(editor_->PageModified());
 }
 
 TEST_F(FileFlowsTest, AnImportIsConfirmedReadAloneAndThenWrittenAsTheFamily) {
@@ -194,17 +228,18 @@ TEST_F(FileFlowsTest, AnImportIsConfirmedReadAloneAndThenWrittenAsTheFamily) {
   });
   WriteBytes(folder_ / "x_imp.csv", import);
   WriteBytes(folder_ / "x.csv", Cp932Lines({"ベツ,1"}));  // the family beside it is not read
+  Open();
 
-  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / "x_imp.csv"), ExpectMessage("インポートします", wxID_CANCEL));
+  wxTEST_DIALOG(Read(), OpenChooser(folder_ / "x_imp.csv"), ExpectMessage("インポートします", wxID_CANCEL));
   EXPECT_EQ(book_.recordCount(), 0);
 
-  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / "x_imp.csv"), ExpectMessage("インポートします", wxID_OK));
+  wxTEST_DIALOG(Read(), OpenChooser(folder_ / "x_imp.csv"), ExpectMessage("インポートします", wxID_OK));
   ASSERT_EQ(book_.recordCount(), 2);
-  EXPECT_EQ(book_.baseName, "x");
+  EXPECT_EQ(LabelOf(window_, res::kIdFileName), "x");
   EXPECT_TRUE(book_.modified);
-  EXPECT_FALSE(editor_.launchEnabled);
+  EXPECT_FALSE(Enabled(res::kIdLaunchQuelta));
 
-  wxTEST_DIALOG(flows_.WriteFile(), ExpectMessage("ファイルに保存します", wxID_OK));
+  wxTEST_DIALOG(Write(), ExpectMessage("ファイルに保存します", wxID_OK));
   EXPECT_EQ(ReadBytes(folder_ / "x.csv"), Cp932Lines({"アオキ,100-0005,東京,,,,,青木,様,,,,,,"}));
   EXPECT_EQ(ReadBytes(folder_ / "x_nos.csv"), Cp932Lines({"イトウ,530-0001,大阪,,,,,伊藤,様,,,,,,"}));
   EXPECT_EQ(ReadBytes(folder_ / "x_nen.csv"),
@@ -212,10 +247,10 @@ TEST_F(FileFlowsTest, AnImportIsConfirmedReadAloneAndThenWrittenAsTheFamily) {
                         "イトウ,06,,,,メモ\\n二行目,,送信しない,○×,○□"}));
   EXPECT_EQ(ReadBytes(folder_ / "x_imp.csv"), import);
   EXPECT_FALSE(book_.modified);
-  EXPECT_TRUE(editor_.launchEnabled);
+  EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
 }
 
-TEST_F(FileFlowsTest, AnOpenedBookIsWrittenBackByteForByte) {
+TEST_F(FileFlowsTest, AnOpenedBookIsWrittenBackByteForByteWithThePageOnDisplay) {
   const std::string send = Cp932Lines({"アイ,100-0001,東京都,,\"\"\"会社\"\"\",,,相田,様,,,,,,", "ウエ,,,,,,,上野,先生,,,,,,"});
   const std::string noSend = Cp932Lines({"イノ,,,,,,,井野,様,,,,,,"});
   const std::string history = Cp932Lines({"2024,喪,家族,仕事,覚え\\n書き", "アイ,03,,,,a\\nb,,送信する,○□,○○",
@@ -223,56 +258,50 @@ TEST_F(FileFlowsTest, AnOpenedBookIsWrittenBackByteForByte) {
   WriteBytes(folder_ / "b.csv", send);
   WriteBytes(folder_ / "b_nos.csv", noSend);
   WriteBytes(folder_ / "b_nen.csv", history);
-  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / "b_nos.csv"));
+  Open();
+  wxTEST_DIALOG(Read(), OpenChooser(folder_ / "b_nos.csv"));
   ASSERT_EQ(book_.recordCount(), 3);
 
-  editor_.calls.clear();
-  editor_.currentPage = 2;
-  wxTEST_DIALOG(flows_.WriteFile(), ExpectMessage("ファイルに保存します", wxID_CANCEL));
-  book_.record(1).sendHistory += "×"_sjis;  // イノ: still not sent
-  wxTEST_DIALOG(flows_.WriteFile(), ExpectMessage("ファイルに保存します", wxID_OK));
+  wxTEST_DIALOG(Write(), ExpectMessage("ファイルに保存します", wxID_OK));
   EXPECT_EQ(ReadBytes(folder_ / "b.csv"), send);
   EXPECT_EQ(ReadBytes(folder_ / "b_nos.csv"), noSend);
-  EXPECT_EQ(ReadBytes(folder_ / "b_nen.csv"),
-            Cp932Lines({"2024,喪,家族,仕事,覚え\\n書き", "アイ,03,,,,a\\nb,,送信する,○□,○○",
-                        "イノ,,,,,,,送信しない,○××,○○", "ウエ,,,,,,,送信する,後,"}));
-  const std::vector<std::string> expected = {"CommitPage 2", "PushMembers", "CommitPage 2", "PushMembers",
-                                             "UpdateLaunchButton"};
-  EXPECT_EQ(editor_.calls, expected);
-  EXPECT_EQ(RecentFile(), Utf8(folder_ / "b_nos.csv"));  // a write without chooser does not change it
+  EXPECT_EQ(ReadBytes(folder_ / "b_nen.csv"), history);
+
+  Type(window_, res::kIdAddress2, "２階");  // page 1, not committed yet
+  wxTEST_DIALOG(Write(), ExpectMessage("ファイルに保存します", wxID_CANCEL));
+  EXPECT_EQ(ReadBytes(folder_ / "b.csv"), send);
+  wxTEST_DIALOG(Write(), ExpectMessage("ファイルに保存します", wxID_OK));
+  EXPECT_EQ(ReadBytes(folder_ / "b.csv"),
+            Cp932Lines({"アイ,100-0001,東京都,２階,\"\"\"会社\"\"\",,,相田,様,,,,,,", "ウエ,,,,,,,上野,先生,,,,,,"}));
+  EXPECT_EQ(ReadBytes(folder_ / "b_nen.csv"), history);
+  EXPECT_FALSE(book_.modified);
+  EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
+  EXPECT_EQ(RecentFile(), Utf8(folder_ / "b_nos.csv"));  // a write without chooser leaves it
 }
 
 TEST_F(FileFlowsTest, ANewBookIsWrittenUnderTheChosenNameAndKeepsIt) {
-  AddRecord("アイ", "○□");
-  AddRecord("イノ", "○×");
+  Open();
+  Type(window_, res::kIdRegistrationName, "イノ");
+  Type(window_, res::kIdName, "井野");
   book_.notes = "覚え"_sjis;
-  book_.modified = true;
-  editor_.currentPage = 3;
-  editor_.commitAnswer = 2;  // the new page went in as record 2
-  wxTEST_DIALOG(flows_.WriteFile(), Chooser("書き込みCSVファイル選択", ProgramFolder(), folder_ / "neu"));
-  EXPECT_EQ(ReadBytes(folder_ / "neu.csv"), Cp932Lines({"アイ,,,,,,,名前,,,,,,,"}));
-  EXPECT_EQ(ReadBytes(folder_ / "neu_nos.csv"), Cp932Lines({"イノ,,,,,,,名前,,,,,,,"}));
-  EXPECT_EQ(ReadBytes(folder_ / "neu_nen.csv"),
-            Cp932Lines({std::to_string(book_.year) + ",×,メモ１,メモ２,覚え", "アイ,,,,,,,,○□,", "イノ,,,,,,,,○×,"}));
-  EXPECT_EQ(book_.baseName, "neu");
+  wxTEST_DIALOG(Write(), SaveChooser(folder_ / "neu"));
+  EXPECT_EQ(ReadBytes(folder_ / "neu.csv"), Cp932Lines({"イノ,,,,,,,井野,,,,,,,"}));
+  EXPECT_EQ(ReadBytes(folder_ / "neu_nos.csv"), "");
+  EXPECT_EQ(ReadBytes(folder_ / "neu_nen.csv"), Cp932Lines({"2014,×,メモ１,メモ２,覚え", "イノ,,,,,,,送信する,□,□"}));
+  EXPECT_EQ(LabelOf(window_, res::kIdFileName), "neu");
   EXPECT_TRUE(book_.sendExists && book_.noSendExists && book_.historyExists);
   EXPECT_FALSE(book_.modified);
-  EXPECT_TRUE(editor_.launchEnabled);
-  EXPECT_EQ(editor_.currentPage, 2);
+  EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
+  EXPECT_EQ(editor_->CurrentPage(), 1);
   EXPECT_EQ(RecentFile(), Utf8(folder_ / "neu.csv"));
-  const std::vector<std::string> expected = {"CommitPage 3", "PushMembers", "PushMembers", "UpdateLabels",
-                                             "UpdateLaunchButton"};
-  EXPECT_EQ(editor_.calls, expected);
 }
 
 TEST_F(FileFlowsTest, ARefusedPageStopsTheWriteBeforeAnyQuestion) {
   AddRecord("アイ");
-  book_.sendExists = true;
-  book_.directory = folder_.path().string() + "/";
-  book_.baseName = "x";
-  book_.extension = ".csv";
-  editor_.commitAnswer = -1;
-  flows_.WriteFile();  // no dialog expected
+  HoldFamily("x");
+  Open();
+  Type(window_, res::kIdRegistrationName, "　");
+  wxTEST_DIALOG(Write(), ExpectMessage("登録名を入力してください", wxID_OK));
   EXPECT_FALSE(std::filesystem::exists(folder_ / "x.csv"));
 }
 
@@ -280,15 +309,14 @@ TEST_F(FileFlowsTest, ReplacingAnotherBooksFilesUnderANewNameIsAskedFirst) {
   WriteBytes(folder_ / "old_nen.csv", "2020,x,,,\r\n");
   AddRecord("アイ");
   settings_.SetString(misc::kSection, misc::kRecentFile, Utf8(folder_ / "any.csv"));
+  Open();
   const std::string question = Utf8(folder_ / "old_nen.csv") + "\nは既に存在します。\n上書きしますか？";
-  wxTEST_DIALOG(flows_.WriteFile(), Chooser("書き込みCSVファイル選択", folder_.path(), folder_ / "old.csv"),
-                ExpectMessage(question, wxID_NO));
+  wxTEST_DIALOG(Write(), SaveChooser(folder_ / "old.csv"), ExpectMessage(question, wxID_NO));
   EXPECT_EQ(ReadBytes(folder_ / "old_nen.csv"), "2020,x,,,\r\n");
   EXPECT_FALSE(std::filesystem::exists(folder_ / "old.csv"));
   EXPECT_FALSE(book_.HasFile());
 
-  wxTEST_DIALOG(flows_.WriteFile(), Chooser("書き込みCSVファイル選択", folder_.path(), folder_ / "old.csv"),
-                ExpectMessage(question, wxID_YES));
+  wxTEST_DIALOG(Write(), SaveChooser(folder_ / "old.csv"), ExpectMessage(question, wxID_YES));
   EXPECT_TRUE(std::filesystem::exists(folder_ / "old.csv"));
   EXPECT_TRUE(book_.HasFile());
 }
@@ -296,8 +324,8 @@ TEST_F(FileFlowsTest, ReplacingAnotherBooksFilesUnderANewNameIsAskedFirst) {
 TEST_F(FileFlowsTest, ASaveNameThatIsNotCsvWritesNothing) {
   AddRecord("アイ");
   book_.modified = true;
-  wxTEST_DIALOG(flows_.WriteFile(), Chooser("書き込みCSVファイル選択", ProgramFolder(), folder_ / "a.txt"),
-                ExpectMessage("ファイル名が不正です", wxID_OK));
+  Open();
+  wxTEST_DIALOG(Write(), SaveChooser(folder_ / "a.txt"), ExpectMessage("ファイル名が不正です", wxID_OK));
   EXPECT_TRUE(std::filesystem::is_empty(folder_.path()));
   EXPECT_TRUE(book_.modified);
   EXPECT_EQ(RecentFile(), "");
@@ -317,25 +345,27 @@ TEST_F(FileFlowsTest, AFileThatCannotBeOpenedOrReadIsReportedAndTheOthersAreStil
   WriteBytes(folder_ / "f.csv", Cp932Lines({"アイ,1"}));
   MakeSocketFile(folder_ / "f_nos.csv");
   std::filesystem::create_directory(folder_ / "f_nen.csv");  // opens, but every read fails
-  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(folder_ / "f.csv"),
+  Open();
+  wxTEST_DIALOG(Read(), OpenChooser(folder_ / "f.csv"),
                 ExpectMessage(FileMessage(folder_ / "f_nos.csv", "ファイルのオープンに失敗しました"), wxID_OK),
                 ExpectMessage(FileMessage(folder_ / "f_nen.csv", "ファイルが壊れています"), wxID_OK));
   EXPECT_EQ(book_.recordCount(), 1);
   // What is in memory is not the family on disk: it counts as changed.
   EXPECT_TRUE(book_.modified);
-  EXPECT_FALSE(editor_.launchEnabled);
+  EXPECT_FALSE(Enabled(res::kIdLaunchQuelta));
 }
 
 TEST_F(FileFlowsTest, AFolderThatTakesNoFilesIsReportedForEachFile) {
   AddRecord("アイ");
   book_.modified = true;
+  Open();
   const std::filesystem::path folder = "/proc/self";
-  wxTEST_DIALOG(flows_.WriteFile(), Chooser("書き込みCSVファイル選択", ProgramFolder(), folder / "m.csv"),
+  wxTEST_DIALOG(Write(), SaveChooser(folder / "m.csv"),
                 ExpectMessage(FileMessage(folder / "m.csv", "ファイルのオープンに失敗しました"), wxID_OK),
                 ExpectMessage(FileMessage(folder / "m_nos.csv", "ファイルのオープンに失敗しました"), wxID_OK),
                 ExpectMessage(FileMessage(folder / "m_nen.csv", "ファイルのオープンに失敗しました"), wxID_OK));
   EXPECT_TRUE(book_.modified);
-  EXPECT_FALSE(editor_.launchEnabled);
+  EXPECT_FALSE(Enabled(res::kIdLaunchQuelta));
   EXPECT_EQ(RecentFile(), "");
 }
 
@@ -357,21 +387,21 @@ class FileSizeLimit {
 
 TEST_F(FileFlowsTest, AWriteThatRunsOutOfSpaceKeepsTheFilesOnDiskAndTheBookChanged) {
   const std::filesystem::path send = CopySample();
-  wxTEST_DIALOG(flows_.ReadFile(), OpenChooser(send), MergeClosed());
+  Open();
+  wxTEST_DIALOG(Read(), OpenChooser(send), MergeClosed());
   const std::string sendBefore = ReadBytes(send);
   const std::string historyBefore = ReadBytes(folder_ / "sample_nen.csv");
-  book_.record(0).address2 = "新しい住所"_sjis;
-  book_.modified = true;
+  Type(window_, res::kIdAddress2, "新しい住所");
   {
     FileSizeLimit full(200);
-    wxTEST_DIALOG(flows_.WriteFile(), ExpectMessage("ファイルに保存します", wxID_OK),
+    wxTEST_DIALOG(Write(), ExpectMessage("ファイルに保存します", wxID_OK),
                   ExpectMessage(FileMessage(send, "ファイルが壊れています"), wxID_OK),
                   ExpectMessage(FileMessage(folder_ / "sample_nen.csv", "ファイルが壊れています"), wxID_OK));
   }
   EXPECT_EQ(ReadBytes(send), sendBefore);
   EXPECT_EQ(ReadBytes(folder_ / "sample_nen.csv"), historyBefore);
   EXPECT_TRUE(book_.modified);
-  EXPECT_FALSE(editor_.launchEnabled);
+  EXPECT_FALSE(Enabled(res::kIdLaunchQuelta));
   for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
     EXPECT_EQ(entry.path().extension(), ".csv") << "left behind: " << entry.path();
   }

@@ -11,6 +11,8 @@
 #include <wx/log.h>
 #include <wx/modalhook.h>
 
+#include "app/message_box.h"
+
 namespace {
 
 class GuiTestApp final : public wxApp {
@@ -27,7 +29,9 @@ void FailOnAssert(const wxString& file, int line, const wxString& func, const wx
 class UnexpectedDialogHook final : public wxModalDialogHook {
  protected:
   int Enter(wxDialog* dialog) override {
-    ADD_FAILURE() << "unexpected modal dialog \"" << dialog->GetTitle().utf8_str() << "\"";
+    const auto* box = dynamic_cast<mirelon::MessageBoxDialog*>(dialog);
+    ADD_FAILURE() << "unexpected modal dialog \"" << dialog->GetTitle().utf8_str() << "\" "
+                  << (box != nullptr ? box->Message().utf8_str() : wxScopedCharBuffer());
     return wxID_CANCEL;
   }
   void Exit(wxDialog*) override {}

@@ -36,7 +36,7 @@ void Click(wxWindow* window, int id) {
 
 void Select(wxWindow* window, int id, int index) {
   wxWindow& control = ControlOf<wxWindow>(window, id);
-  auto* choice = dynamic_cast<wxChoice*>(&control);
+  auto* choice = dynamic_cast<wxComboBox*>(&control) == nullptr ? dynamic_cast<wxChoice*>(&control) : nullptr;
   if (choice != nullptr) {
     choice->SetSelection(index);
   } else {
@@ -60,9 +60,10 @@ void PressKey(wxWindow* window, int keyCode, int modifiers) {
 }
 
 std::string TextOf(wxWindow* window, int id) {
+  // A combo box is a choice too on GTK: its text is what counts.
   wxWindow& control = ControlOf<wxWindow>(window, id);
-  if (auto* choice = dynamic_cast<wxChoice*>(&control)) return std::string(choice->GetStringSelection().utf8_str());
-  return std::string(ControlOf<wxTextEntry>(window, id).GetValue().utf8_str());
+  if (auto* entry = dynamic_cast<wxTextEntry*>(&control)) return std::string(entry->GetValue().utf8_str());
+  return std::string(ControlOf<wxChoice>(window, id).GetStringSelection().utf8_str());
 }
 
 std::string LabelOf(wxWindow* window, int id) {

@@ -2,6 +2,7 @@
 // join, and naming what is left when it is closed.
 #include <wx/button.h>
 #include <wx/choice.h>
+#include <wx/tooltip.h>
 
 #include "app/message_box.h"
 #include "app/program_settings.h"

@@ -7,13 +7,12 @@
 
 #include "app/dialog_background.h"
 #include "app/message_box.h"
-#include "app/options_command.h"
 #include "app/program_settings.h"
 #include "book/address_book.h"
 #include "book_test_files.h"
 #include "dialogs/colour_chooser_dialog.h"
 #include "dialogs/options_dialog.h"
-#include "fake_editor.h"
+#include "editor_fixture.h"
 #include "gui_test_support.h"
 #include "res/options_resources.h"
 
@@ -188,8 +187,9 @@ TEST_F(OptionsDialogTest, CancelKeepsTheSwitchesButDropsTheTextsAndTheColour) {
 TEST_F(OptionsDialogTest, OkTakesTheTextsAndMarksTheBookChangedOnlyWhenItHasRecords) {
   for (const bool withRecord : {false, true}) {
     SCOPED_TRACE(withRecord);
+    book_ = AddressBook();  // the texts as a fresh book has them
+    book_.SetPrompt(&prompt_);
     if (withRecord) Add("アイ", "送信する", "");
-    book_.modified = false;
     OptionsDialog& dialog = Open();
     test::Type(&dialog, res::kIdMemoTitle2Text, "仕事");
     test::Type(&dialog, res::kIdNotes, "一行目\n二行目");
@@ -247,38 +247,43 @@ TEST_F(OptionsDialogTest, TheColourChooserOpensOnTheColourAndItsChoiceIsLightene
   EXPECT_EQ(Setting(misc::kBkColor), "200 100 50");
 }
 
-TEST_F(OptionsDialogTest, TheEditorFollowsWhatTheWindowChanged) {
-  book_.year = CurrentLocalYear() - 1;
-  Add("アイ", "送信する", "");
-  book_.modified = false;
-  test::FakeEditor editor(book_);
-  editor.currentPage = 2;
-  wxTEST_DIALOG(RunOptionsCommand(editor, book_), ExpectDialog<OptionsDialog>([](OptionsDialog& dialog) {
+// The editor's button 1003 with the window as the program wires it.
+class EditorOptionsTest : public test::EditorTest {
+ protected:
+  void SetUp() override {
+    EditorTest::SetUp();
+    state_.commands.runOptionsDialog = [this](wxWindow* parent) { OptionsDialog(parent, book_).ShowModal(); };
+  }
+};
+
+TEST_F(EditorOptionsTest, TheEditorFollowsTheYearUpdateTheColourAndTheSwitches) {
+  AddressRecord record;
+  record.registrationName = "アイ"_sjis;
+  record.sendHistory = "○○"_sjis;
+  book_.AddRecord(record);
+  book_.sendExists = true;
+  Open();
+  EXPECT_EQ(test::TextOf(window_, res::kIdFirstSendMark + 4), "○");
+  wxTEST_DIALOG(test::Click(window_, res::kIdOptions), ExpectDialog<OptionsDialog>([](OptionsDialog& dialog) {
                   test::Type(&dialog, res::kIdColourText, "200 100 50");
+                  test::Type(&dialog, res::kIdMemoTitle1Text, "家族");
+                  Toggle(&dialog, res::kIdConvHistChar);
                   test::Click(&dialog, res::kIdAdvanceYear);
                   test::Click(&dialog, res::kIdOptionsOk);
                   return wxID_OK;
                 }),
-                ExpectMessage(YearQuestion(CurrentLocalYear()), wxID_OK));
-  const std::vector<std::string> expected = {"CommitPage 2",       "PushMembers",  "ActivateTooltips on",
-                                             "UpdateLabels",       "UpdateLaunchButton", "ResplitHistories"};
-  EXPECT_EQ(editor.calls, expected);
-  EXPECT_FALSE(editor.launchEnabled);
+                ExpectMessage(YearQuestion(2015), wxID_OK));
+  EXPECT_EQ(test::LabelOf(window_, res::kIdFirstYear + 4), "2015");
+  EXPECT_EQ(test::TextOf(window_, res::kIdFirstSendMark + 3), "○");
+  EXPECT_EQ(test::TextOf(window_, res::kIdFirstSendMark + 4), "");
+  EXPECT_EQ(test::LabelOf(window_, res::kIdMemoTitle1), "家族");
+  EXPECT_EQ(test::LabelOf(window_, res::kIdConversionIndicator), "*");
+  EXPECT_FALSE(Enabled(res::kIdLaunchQuelta));
   ASSERT_TRUE(DialogColour().has_value());
   EXPECT_EQ(*DialogColour(), wxColour(224, 163, 132));
-
-  // Nothing changed: no colour, no re-split; a refused page opens nothing.
+  EXPECT_EQ(window_->GetBackgroundColour(), wxColour(224, 163, 132));
   settings_.SetString(misc::kSection, misc::kBkColor, "0 0 0");
   ApplyDialogColour(settings_);
-  editor.calls.clear();
-  wxTEST_DIALOG(RunOptionsCommand(editor, book_),
-                ExpectDialog<OptionsDialog>([](OptionsDialog&) { return wxID_CANCEL; }));
-  EXPECT_EQ(std::vector<std::string>(editor.calls.begin() + 2, editor.calls.end()),
-            (std::vector<std::string>{"ActivateTooltips on", "UpdateLabels", "UpdateLaunchButton"}));
-  editor.commitAnswer = -1;
-  editor.calls.clear();
-  RunOptionsCommand(editor, book_);
-  EXPECT_EQ(editor.calls, std::vector<std::string>{"CommitPage 2"});
 }
 
 }  // namespace

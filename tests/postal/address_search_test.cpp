@@ -36,7 +36,9 @@ class AddressSearchTest : public test::PostalEngineTest<E> {
   }
   std::vector<std::string> Codes() const {
     std::vector<std::string> codes;
-    for (const PostalRow& row : this->dialogs.requests.back().rows) codes.push_back(row.code);
+    for (const PostalRow& row : this->dialogs.requests.at(this->dialogs.requests.size() - 1).rows) {
+      codes.push_back(row.code);
+    }
     return codes;
   }
 };
@@ -75,8 +77,9 @@ TYPED_TEST(AddressSearchTest, ThirtyCandidatesAreTooMany) {
 TYPED_TEST(AddressSearchTest, SearchStopsAtTheThirtiethCandidateEvenIfALaterRowWouldDropThem) {
   // Thirty rows start with the lead 「港区芝公園ＡＢ」; the last row is a longer prefix of the typed
   // address and would replace them all, but reading has stopped before it.
+  const std::string_view suffixes = "アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホ";
   std::vector<std::string> areas;
-  for (int i = 0; i < 30; ++i) areas.push_back("芝公園ＡＢ" + std::to_string(i));
+  for (size_t i = 0; i < 30; ++i) areas.push_back("芝公園ＡＢ" + std::string(suffixes.substr(3 * i, 3)));
   std::vector<Row> rows;
   for (const std::string& area : areas) rows.push_back({"1056000", "東京都", "港区", area});
   rows.push_back({"1050011", "東京都", "港区", "芝公園ＡＢ１２"});

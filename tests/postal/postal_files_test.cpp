@@ -83,9 +83,9 @@ TEST(PostalFilesTest, ShiftJisLinesLoseTheirLineEnds) {
 TEST(PostalFilesTest, FilesAreReadWholeOrNotAtAll) {
   test::TempFolder folder;
   test::WriteBytes(folder / "a.csv", "abc");
-  EXPECT_EQ(ReadFileBytes(folder / "a.csv"), "abc");
-  EXPECT_FALSE(ReadFileBytes(folder / "missing.csv"));
-  EXPECT_FALSE(ReadFileBytes(folder.path()));
+  EXPECT_EQ(ReadFileAs<char>(folder / "a.csv"), "abc");
+  EXPECT_FALSE(ReadFileAs<char>(folder / "missing.csv"));
+  EXPECT_FALSE(ReadFileAs<char>(folder.path()));
   EXPECT_EQ(Cp932ToUtf8(OpenFailureMessage("/q/QUELTAJUSHO.CSV")), "/q/QUELTAJUSHO.CSV\r\nファイルのオープンに失敗しました");
 }
 

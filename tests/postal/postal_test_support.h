@@ -76,7 +76,8 @@ class ScriptedDialogs final : public PostalResultDialogs {
   // The list lines of the last dialog, in UTF-8.
   std::vector<std::string> Lines() const {
     std::vector<std::string> lines;
-    for (const PostalRow& row : requests.back().rows) lines.push_back(U8(ComposeListLine(requests.back().kind, row)));
+    const PostalDialogRequest& last = requests.at(requests.size() - 1);
+    for (const PostalRow& row : last.rows) lines.push_back(U8(ComposeListLine(last.kind, row)));
     return lines;
   }
 };

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "support/temp_folder.h"
+
 namespace mirelon {
 namespace {
 
@@ -24,10 +26,20 @@ std::vector<std::u16string> Lines(std::u16string units) {
   return lines;
 }
 
-TEST(WideDataFileTest, DecodingDropsAByteOrderMarkAndAnOddLastByte) {
-  EXPECT_EQ(DecodeWideFile(LittleEndian(u"\uFEFF\"1\"")), u"\"1\"");
-  EXPECT_EQ(DecodeWideFile(LittleEndian(u"芝") + "x"), u"芝");
-  EXPECT_EQ(DecodeWideFile(LittleEndian(u"a\uFEFF")), u"a\uFEFF");
+TEST(WideDataFileTest, FilesAreReadAsLittleEndianUnits) {
+  test::TempFolder folder;
+  test::WriteBytes(folder / "a.csv", LittleEndian(u"芝\r\n") + "x");  // the odd last byte is dropped
+  EXPECT_EQ(ReadWideFile(folder / "a.csv"), u"芝\r\n");
+  EXPECT_FALSE(ReadWideFile(folder / "missing.csv"));
+}
+
+TEST(WideDataFileTest, ByteOrderMarkAtTheStartIsSkipped) {
+  EXPECT_EQ(Lines(u"\uFEFF\"1\"\n\uFEFF"), (std::vector<std::u16string>{u"\"1\"", u"\uFEFF"}));
+}
+
+TEST(WideDataFileTest, LineFeedIsFoundOnlyAsAWholeUnit) {
+  // 上 is U+4E0A and ਊ U+0A0A: both hold the byte 0x0A.
+  EXPECT_EQ(Lines(u"上ਊ\n上"), (std::vector<std::u16string>{u"上ਊ", u"上"}));
 }
 
 TEST(WideDataFileTest, LinesEndAtLineFeedAndKeepTheirCarriageReturn) {

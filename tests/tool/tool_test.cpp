@@ -6,6 +6,10 @@
 #include <cstdlib>
 
 #include "book/address_book.h"
+#include "list/display_format_file.h"
+#include "list/list_item_kind.h"
+#include "platform/settings_store.h"
+#include "support/recording_prompt.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
 
@@ -53,42 +57,39 @@ class Tool : public ::testing::Test {
   test::TempFolder streams_;
 };
 
-TEST_F(Tool, CopyWritesTheFamilyTheProgramWouldWrite) {
-  CopyFixtures({"messy.csv", "messy_nen.csv"});
-  const ToolRun run = Run({"copy", Path("messy_nen.csv"), Path("copied.csv")});
+TEST_F(Tool, CopyAndExportWriteWhatTheProgramWould) {
+  CopyFixtures({"messy.csv", "messy_nen.csv", "sample_imp.csv"});
+  const std::string renamed = "登録名が重複するので変更しました\n\"やまだ\" → \"やまだ-2\"\n";
+  ToolRun run = Run({"copy", Path("messy_nen.csv"), Path("copied.csv")});
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.errors, "登録名が重複するので変更しました\n\"やまだ\" → \"やまだ-2\"\n");
+  EXPECT_EQ(run.errors, renamed);
   ExpectFixture("messy_copied.csv", "copied.csv");
   ExpectFixture("messy_copied_nos.csv", "copied_nos.csv");
   ExpectFixture("messy_copied_nen.csv", "copied_nen.csv");
-}
+  run = Run({"--sjis", "copy", Path("messy.csv"), Path("again.csv")});
+  EXPECT_EQ(run.errors, Sjis(renamed));
 
-TEST_F(Tool, SjisOptionPrintsTheProgramsBytes) {
-  CopyFixtures({"messy.csv", "messy_nen.csv"});
-  const ToolRun run = Run({"--sjis", "copy", Path("messy.csv"), Path("copied.csv")});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.errors, "登録名が重複するので変更しました\n\"やまだ\" → \"やまだ-2\"\n"_sjis);
-}
-
-TEST_F(Tool, CopyFromAnImportFileImportsIt) {
-  CopyFixtures({"sample_imp.csv"});
-  const ToolRun run = Run({"copy", Path("sample_imp.csv"), Path("book.csv")});
+  // An import file is imported without a question.
+  run = Run({"copy", Path("sample_imp.csv"), Path("sample.csv")});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.errors, "");
-  ExpectFixture("sample.csv", "book.csv");
-  ExpectFixture("sample_nos.csv", "book_nos.csv");
-}
-
-TEST_F(Tool, ExportWritesTheImportFileBesideTheBook) {
-  CopyFixtures({"sample.csv", "sample_nos.csv", "sample_nen.csv"});
-  const ToolRun run = Run({"export", Path("sample.csv")});
-  EXPECT_EQ(run.status, 0);
+  ExpectFixture("sample.csv", "sample.csv");
+  ExpectFixture("sample_nos.csv", "sample_nos.csv");
+  std::filesystem::remove(folder_ / "sample_imp.csv");
+  EXPECT_EQ(Run({"export", Path("sample_nos.csv")}).status, 0);
   ExpectFixture("sample_imp.csv", "sample_imp.csv");
-  ExpectFixture("sample_nen.csv", "sample_nen.csv");
 }
 
 TEST_F(Tool, AdvanceAppendsAYearAndWritesTheFamilyBack) {
   CopyFixtures({"sample.csv", "sample_nos.csv", "sample_nen.csv"});
+  for (const char* blank : {"", " ", "□", "　"}) {
+    const ToolRun run = Run({"advance", Path("sample.csv"), blank});
+    EXPECT_EQ(run.status, 1) << blank;
+    EXPECT_NE(run.errors.find("nothing was updated"), std::string::npos);
+  }
+  ExpectFixture("sample_nen.csv", "sample_nen.csv");
+  EXPECT_EQ(Run({"advance", Path("sample.csv"), "xyz"}).status, 2);
+
   const ToolRun run = Run({"advance", Path("sample.csv"), "x"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.errors, "");
@@ -98,32 +99,16 @@ TEST_F(Tool, AdvanceAppendsAYearAndWritesTheFamilyBack) {
                  "いとう,,,090,,,,送信しない, x□ x,□□□\r\n"
                  "うえだ,,,,,\"\"\"引用\"\"\",,送信しない,○喪 x,○□□\r\n"));
   // いとう is no longer sent to.
-  EXPECT_EQ(ReadBytes(folder_ / "sample.csv"), Sjis("あおき,\"1,2\",住所ソ表能,,\"\"\"株\"\"ソ\",,,青木一郎,様,花子,様,,,,\r\n"));
   EXPECT_EQ(ReadBytes(folder_ / "sample_nos.csv"),
             Sjis("いとう,100-0001,東京都千代田区千代田1-1,表参道ビル,,,部長,伊藤能,殿,,,,,,\r\n"
                  "うえだ,１２３－４５６７,大阪府,,,,,上田,様,,,,,,\r\n"));
-}
 
-TEST_F(Tool, AdvanceRefusesABookAheadOfTheCalendarAndABlankMark) {
-  const std::string history = std::to_string(CurrentLocalYear() + 1) + ",x\r\na,,,,,,,,,\r\n";
-  WriteBytes(folder_ / "ahead_nen.csv", history);
-  ToolRun run = Run({"advance", Path("ahead_nen.csv"), "x"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.errors.find("later than the calendar year"), std::string::npos) << run.errors;
-  EXPECT_EQ(ReadBytes(folder_ / "ahead_nen.csv"), history);
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "ahead.csv"));
-
-  CopyFixtures({"sample.csv", "sample_nen.csv"});
-  for (const char* blank : {"", " ", "□", "　"}) {
-    run = Run({"advance", Path("sample.csv"), blank});
-    EXPECT_EQ(run.status, 1) << blank;
-    EXPECT_NE(run.errors.find("nothing was updated"), std::string::npos);
-  }
-  ExpectFixture("sample_nen.csv", "sample_nen.csv");
-
-  run = Run({"advance", Path("sample.csv"), "xyz"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_NE(run.errors.find("usage: mirelon-tool [--sjis] advance SRC.csv MARK"), std::string::npos);
+  const std::string ahead = std::to_string(CurrentLocalYear() + 1) + ",x\r\na,,,,,,,,,\r\n";
+  WriteBytes(folder_ / "ahead_nen.csv", ahead);
+  const ToolRun refused = Run({"advance", Path("ahead_nen.csv"), "x"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.errors.find("later than the calendar year"), std::string::npos) << refused.errors;
+  EXPECT_EQ(ReadBytes(folder_ / "ahead_nen.csv"), ahead);
 }
 
 TEST_F(Tool, FailuresExitWithOneAndWriteNothing) {
@@ -136,31 +121,73 @@ TEST_F(Tool, FailuresExitWithOneAndWriteNothing) {
   run = Run({"copy", Path("sample.csv"), Path("dest.csv")});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.errors, Path("sample_nen.csv") + "\nファイルが壊れています\n");
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "dest.csv"));
-
   std::filesystem::remove(folder_ / "sample_nen.csv");
   run = Run({"copy", Path("sample.csv"), Path("dest.txt")});
-  EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.errors, "ファイル名が不正です\n");
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "dest.csv"));
-
-  run = Run({"copy", Path("sample.csv"), "/proc/dest.csv"});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.errors, "/proc/dest.csv\nファイルのオープンに失敗しました\n"
-                        "/proc/dest_nos.csv\nファイルのオープンに失敗しました\n"
-                        "/proc/dest_nen.csv\nファイルのオープンに失敗しました\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
 }
 
 TEST_F(Tool, UsageErrorsAndHelp) {
   EXPECT_EQ(Run({}).status, 2);
   EXPECT_EQ(Run({"frobnicate"}).status, 2);
-  EXPECT_EQ(Run({"copy", "a.csv"}).status, 2);
-  EXPECT_EQ(Run({"--colour", "copy", "a.csv", "b.csv"}).status, 2);
+  const ToolRun wrong = Run({"copy", "a.csv"});
+  EXPECT_EQ(wrong.status, 2);
+  EXPECT_EQ(wrong.errors, "usage: mirelon-tool [--sjis] copy SRC.csv DEST.csv\n");
   const ToolRun help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
   for (const char* line : {"  copy SRC.csv DEST.csv", "  export SRC.csv", "  advance SRC.csv MARK", "--sjis"}) {
     EXPECT_NE(help.output.find(line), std::string::npos) << line;
   }
+}
+
+TEST_F(Tool, ListPrintsTheTableAndEndsWithTheStatusLine) {
+  CopyFixtures({"sample.csv", "sample_nos.csv", "sample_nen.csv"});
+  const std::string firstLine = "  1 青木一郎   1,2      住所ソ表能 \"株\"ソ" + std::string(31, ' ') + "\r\n";
+
+  ToolRun run = Run({"list", Path("sample.csv")});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.output.substr(0, firstLine.size()), firstLine);
+  EXPECT_NE(run.output.find("\r\n  3 上田       １２３－ 大阪府"), std::string::npos);
+  EXPECT_EQ(run.errors, "              すべて表示  連番      3件\n");
+
+  // The program's bytes: every line of the built-in format is 72 cells.
+  run = Run({"--sjis", "list", Path("sample.csv")});
+  EXPECT_EQ(run.output.size(), 3u * (72u + 2u));
+  EXPECT_EQ(run.output.substr(0, 74), Sjis(firstLine));
+  EXPECT_EQ(run.errors, Sjis("              すべて表示  連番      3件\n"));
+}
+
+TEST_F(Tool, ListTakesAFormatFileOrReportsWhyNot) {
+  CopyFixtures({"sample.csv", "sample_nos.csv", "sample_nen.csv"});
+  DisplayFormat format;
+  format.lineShown = {1, 0, 0};
+  format.itemKind[0] = static_cast<int16_t>(ListItemKind::RegistrationName);
+  format.itemWidth[0] = 8;
+  format.itemKind[1] = static_cast<int16_t>(ListItemKind::SendHistory);
+  format.itemWidth[1] = 6;
+  format.itemKind[2] = static_cast<int16_t>(ListItemKind::InitialSendState);
+  format.itemWidth[2] = 4;
+  format.filter = 5;  // the newest mark says not to send
+  format.numbering = 1;
+  test::RecordingPrompt prompt;
+  MemorySettingsStore settings;
+  ASSERT_TRUE(SaveDisplayFormatFile(folder_ / "format.dat", format, prompt, settings));
+
+  ToolRun run = Run({"list", Path("sample.csv"), "--format", Path("format.dat")});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.output, "  3 うえだ   ？○喪 送×\r\n");
+  EXPECT_EQ(run.errors, "最新履歴で送信しないもの  ページ    1件\n");
+
+  std::string newer = ReadBytes(folder_ / "format.dat");
+  newer[7] = 1;
+  WriteBytes(folder_ / "newer.dat", newer);
+  run = Run({"list", "--format", Path("newer.dat"), Path("sample.csv")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.output, "");
+  EXPECT_EQ(run.errors, Path("newer.dat") + "\nサポートされていないファイル形式です\n");
+
+  EXPECT_EQ(Run({"list", Path("sample.csv"), "--format"}).status, 2);
+  EXPECT_EQ(Run({"list", Path("sample.csv"), Path("sample.csv")}).status, 2);
 }
 
 }  // namespace

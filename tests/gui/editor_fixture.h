@@ -1,0 +1,37 @@
+// A real editor over an in-memory book and in-memory settings, for the GUI tests.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/address_editor_dialog.h"
+#include "app/app_state.h"
+#include "app/message_box.h"
+#include "app/program_settings.h"
+#include "app/template_dialog.h"
+#include "gui_test_support.h"
+
+namespace mirelon::test {
+
+class EditorTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Builds the editor's window from `templateNumber` over the book as it is now.
+  void Open(int templateNumber = res::kEditorFullTemplate);
+  // Adds a record with a registration name and a name (UTF-8); returns its page.
+  int AddRecord(std::string_view registrationName, std::string_view name = "");
+  std::string NameOnPage(int page) const;  // UTF-8 registration name of a page
+  bool Enabled(int id) const;
+
+  MemorySettingsStore settings_;
+  MessageBoxPrompt prompt_;
+  AppState state_;
+  AddressBook& book_ = state_.book;
+  std::unique_ptr<AddressEditorDialog> editor_;
+  TemplateDialog* window_ = nullptr;
+};
+
+}  // namespace mirelon::test

@@ -1,0 +1,135 @@
+// Writes screenshots of the editor (both templates, a record in every field), the explanation
+// panel, the history dialogs, a message box and the version box into the folder given as the
+// first argument. Run under xvfb-run with ImageMagick's import (scripts/screenshots).
+#include <cstdio>
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/timer.h>
+#include <wx/utils.h>
+
+#include "app/about_dialog.h"
+#include "app/address_editor_dialog.h"
+#include "app/app_state.h"
+#include "app/explanation_panel.h"
+#include "app/message_box.h"
+#include "app/program_settings.h"
+#include "app/template_dialog.h"
+#include "app/wx_text.h"
+#include "dialogs/history_view_dialog.h"
+#include "text/cp932.h"
+
+namespace mirelon {
+namespace {
+
+using namespace literals;
+
+wxString gFolder;
+
+// Runs the event loop for a while, so GTK lays out and draws what changed.
+void Settle(int milliseconds = 400) {
+  wxEventLoop loop;
+  wxTimer timer;
+  timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { loop.Exit(); });
+  timer.StartOnce(milliseconds);
+  loop.Run();
+}
+
+void Capture(wxWindow* window, const char* name) {
+  window->Move(0, 0);
+  window->Raise();
+  window->Refresh();
+  window->Update();
+  Settle();
+  // The X server's own pixels (ImageMagick), as a user would see them.
+  const wxRect rect = window->GetScreenRect();
+  const wxString path = gFolder + "/" + name + ".png";
+  wxExecute(wxString::Format("import -window root -crop %dx%d+%d+%d +repage %s", rect.width, rect.height, rect.x,
+                             rect.y, path),
+            wxEXEC_SYNC);
+  std::printf("%s\n", static_cast<const char*>(path.utf8_str()));
+}
+
+AddressRecord FullRecord() {
+  AddressRecord r;
+  r.registrationName = "ヤマダ タロウ"_sjis;
+  r.postalCode = "100-0001"_sjis;
+  r.address1 = "東京都千代田区千代田１丁目１番１号"_sjis;
+  r.address2 = "千代田レジデンス１０１号室"_sjis;
+  r.company1 = "株式会社 山田商事"_sjis;
+  r.company2 = "東京本社 営業部"_sjis;
+  r.position = "営業部長"_sjis;
+  r.name = "山田 太郎"_sjis;
+  r.honorific = "様"_sjis;
+  r.jointName1 = "花子"_sjis;
+  r.jointHonorific1 = "様"_sjis;
+  r.jointName2 = "一郎"_sjis;
+  r.jointHonorific2 = "くん"_sjis;
+  r.jointName3 = "さくら"_sjis;
+  r.jointHonorific3 = "ちゃん"_sjis;
+  r.phone = "03-1234-5678"_sjis;
+  r.fax = "03-1234-5679"_sjis;
+  r.mobile = "090-1234-5678"_sjis;
+  r.email = "taro.yamada@example.jp"_sjis;
+  r.memo1 = "大学の同期\r\n毎年一月に会う"_sjis;
+  r.memo2 = "子供が三人"_sjis;
+  r.initialSendState = "送信する"_sjis;
+  r.sendHistory = "○○○○○○×○○後"_sjis;
+  r.receiveHistory = "○○○○○○○○受○"_sjis;
+  return r;
+}
+
+class ScreenshotApp final : public wxApp {
+ public:
+  bool OnInit() override {
+    if (argc < 2) {
+      std::fprintf(stderr, "usage: mirelon_screenshots FOLDER\n");
+      return false;
+    }
+    gFolder = argv[1];
+    UseSettingsStore(&settings_);
+    settings_.SetInt("Misc", "convHistChar", 1);
+    state_.book.year = 2014;
+    state_.book.baseName = "年賀状2014";
+    state_.book.AddRecord(FullRecord());
+    return true;
+  }
+
+  int OnRun() override {
+    for (int templateNumber : {res::kEditorFullTemplate, res::kEditorCompactTemplate}) {
+      state_.editorTemplate = templateNumber;
+      AddressEditorDialog editor(state_);
+      editor.CreateEditorWindow();
+      Capture(editor.Window(), templateNumber == res::kEditorFullTemplate ? "editor_130" : "editor_138");
+      if (templateNumber == res::kEditorFullTemplate) {
+        wxWindow* panel = editor.Window()->FindWindow(res::kIdExplanationPanel);
+        panel->Show();
+        panel->Raise();
+        Capture(editor.Window(), "editor_explanation");
+        HistoryViewDialog view(editor.Window(), state_, 1, HistoryKind::Send);
+        view.Show();
+        Capture(&view, "history_view");
+        HistoryEditDialog edit(editor.Window(), 2014, "受信", state_.book.record(0).receiveHistory);
+        edit.Show();
+        Capture(&edit, "history_edit");
+        MessageBoxDialog box(editor.Window(), U8("最新送信履歴も変更しますか？"), PromptButtons::YesNo);
+        box.Show();
+        Capture(&box, "message_box");
+      }
+      editor.DestroyEditorWindow();
+      Settle();
+    }
+    return 0;
+  }
+
+ private:
+  MemorySettingsStore settings_;
+  AppState state_;
+};
+
+}  // namespace
+}  // namespace mirelon
+
+wxIMPLEMENT_APP_NO_MAIN(mirelon::ScreenshotApp);
+
+int main(int argc, char** argv) { return wxEntry(argc, argv); }

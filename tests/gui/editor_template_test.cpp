@@ -1,0 +1,66 @@
+// Both editor templates: every control of the editor with its number, captions in full, and
+// tooltips that follow toolTipCtrl.
+#include <wx/button.h>
+#include <wx/stattext.h>
+
+#include "editor_fixture.h"
+#include "res/editor_tooltips.h"
+
+namespace mirelon::test {
+namespace {
+
+using namespace res;
+
+class EditorTemplates : public EditorTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(EditorTemplates, EveryCaptionFitsItsControl) {
+  AddRecord("あべ");
+  Open(GetParam());
+  const wxSize client = window_->GetClientSize();
+  for (wxWindow* child : window_->GetChildren()) {
+    if (!child->IsShown()) continue;
+    const wxRect rect = child->GetRect();
+    EXPECT_LE(rect.GetRight(), client.x) << child->GetId();
+    EXPECT_LE(rect.GetBottom(), client.y) << child->GetId();
+    const bool button = dynamic_cast<wxButton*>(child) != nullptr;
+    if (!button && dynamic_cast<wxStaticText*>(child) == nullptr) continue;
+    const int padding = button ? 12 : 0;  // the theme's button border and inner spacing
+    const wxString caption = child->GetLabel();
+    EXPECT_LE(child->GetTextExtent(caption).x + padding, rect.width) << caption.utf8_str();
+  }
+}
+
+TEST_P(EditorTemplates, CarryTheirOwnCaptions) {
+  Open(GetParam());
+  const bool compact = GetParam() == kEditorCompactTemplate;
+  EXPECT_EQ(LabelOf(window_, kIdReadFile), compact ? "ﾌｧｲﾙ読込" : "ファイル読込");
+  EXPECT_EQ(LabelOf(window_, kIdOptions), compact ? "ｵﾌﾟｼｮﾝ操作" : "オプション操作");
+  EXPECT_EQ(LabelOf(window_, kIdNewPage), compact ? "新規" : "新　規");
+  EXPECT_EQ(LabelOf(window_, kIdPostalSearch), compact ? "〒" : "〒検索");
+  EXPECT_EQ(LabelOf(window_, kIdCancel), "終　了");
+  const wxSize units = window_->ConvertDialogToPixels(compact ? wxSize(362, 303) : wxSize(403, 361));
+  EXPECT_EQ(window_->GetClientSize(), units);
+}
+
+INSTANTIATE_TEST_SUITE_P(FullAndCompact, EditorTemplates, ::testing::Values(kEditorFullTemplate, kEditorCompactTemplate));
+
+TEST_F(EditorTest, TooltipsFollowTheSettingAndDistinguishTheNewestSendMark) {
+  settings_.SetInt("Misc", "toolTipCtrl", 0);
+  Open();
+  for (const TooltipEntry& entry : EditorTooltips()) {
+    for (int id : entry.ids) EXPECT_EQ(window_->FindWindow(id)->GetToolTip(), nullptr) << id;
+  }
+  settings_.SetInt("Misc", "toolTipCtrl", 1);
+  state_.commands.runOptionsDialog = [](wxWindow*) { SetToolTipCtrl(true); };
+  AddRecord("あべ");
+  Click(window_, kIdOptions);
+  const auto tip = [&](int id) { return std::string(window_->FindWindow(id)->GetToolTipText().utf8_str()); };
+  EXPECT_EQ(tip(kIdDeletePage), "現在表示中の１件の住所が削除されます。");
+  EXPECT_EQ(tip(kIdFirstReceiveMark), tip(kIdFirstReceiveMark + 4));
+  EXPECT_EQ(tip(kIdFirstSendMark), tip(kIdFirstSendMark + 3));
+  EXPECT_NE(tip(kIdFirstSendMark), tip(kIdFirstSendMark + 4));
+  EXPECT_EQ(tip(kIdMemo1).find('\r'), std::string::npos);  // CR LF shown as line breaks
+}
+
+}  // namespace
+}  // namespace mirelon::test
