@@ -57,9 +57,9 @@ void AddPageRow(const EditorMeasures& m, std::vector<ControlTemplate>& c) {
   const int right = m.width - kMargin;
   const int newX = right - 3 * m.pageButtonWidth - 6;
   c.push_back({kIdRecordCount, ControlKind::Label, "/1000", newX - 36, textY, 32, 9});
-  c.push_back({kIdPageSpin, ControlKind::SpinButton, "", newX - 78, y, 40, 21, kHorizontal | kArrowKeys});
-  c.push_back({kIdPageNumber, ControlKind::Edit, "", newX - 108, y + 3, 28, m.editHeight, kDigitsOnly | kAlignRight});
-  c.push_back({kIdStatic, ControlKind::Label, "ページ", newX - 134, textY, 24, 9, kAlignRight});
+  c.push_back({kIdPageSpin, ControlKind::SpinButton, "", newX - 79, y, 42, 22, kHorizontal | kArrowKeys});
+  c.push_back({kIdPageNumber, ControlKind::Edit, "", newX - 110, y + 3, 28, m.editHeight, kDigitsOnly | kAlignRight});
+  c.push_back({kIdStatic, ControlKind::Label, "ページ", newX - 136, textY, 24, 9, kAlignRight});
   c.push_back({kIdFileName, ControlKind::Label, "新規ファイル", kMargin, textY - 2, newX - 140 - kMargin, 12,
                kAlignCentre | kBorder});
   const std::array<int, 3> ids{kIdNewPage, kIdDeletePage, kIdIndex};
@@ -160,7 +160,7 @@ DialogTemplate BuildEditorTemplate(const EditorMeasures& m) {
   AddRightColumn(m, c);
   AddHistory(m, c);
   // Over the right column, where the conversion it explains is typed below.
-  c.push_back({kIdExplanationPanel, ControlKind::Custom, "", m.width - kMargin - 210, m.rowY, 210, 168, kHidden});
+  c.push_back({kIdExplanationPanel, ControlKind::Custom, "", m.width - kMargin - 210, m.rowY, 210, 150, kHidden});
   return dialog;
 }
 
@@ -170,8 +170,8 @@ constexpr EditorMeasures kFull{
     {53, 53, 44, 60, 50, 60, 38}, 15,
     24, 32,
     52, 20, 13,
-    46, 262, 62,
-    270, 44, 56,
+    46, 254, 62,
+    262, 44, 56,
     274, 28, 32,
 };
 

@@ -8,7 +8,7 @@ const DialogTemplate& HistoryViewTemplate() {
       kHistoryViewTemplate, "履歴確認", kFixedFace, 9, 231, 77,
       {
           {kIdHistoryLabel, ControlKind::Label, "2005年から2005年までの履歴です", 7, 7, 217, 10},
-          {kIdHistoryText, ControlKind::Edit, "", 7, 20, 190, 14, kReadOnly | kAlignRight | kAutoHorizontalScroll},
+          {kIdHistoryText, ControlKind::Edit, "", 7, 20, 215, 14, kReadOnly | kAlignRight | kAutoHorizontalScroll},
           {kIdFreeEdit, ControlKind::Button, "自由編集", 60, 56, 50, 15},
           {2, ControlKind::DefaultButton, "閉じる", 121, 56, 50, 15},
       }};
@@ -20,7 +20,7 @@ const DialogTemplate& HistoryEditTemplate() {
       kHistoryEditTemplate, "履歴自由編集", kFixedFace, 9, 231, 77,
       {
           {kIdHistoryLabel, ControlKind::Label, "2005年までの履歴です", 7, 7, 217, 10},
-          {kIdHistoryText, ControlKind::Edit, "", 7, 20, 190, 14, kAlignRight | kAutoHorizontalScroll},
+          {kIdHistoryText, ControlKind::Edit, "", 7, 20, 215, 14, kAlignRight | kAutoHorizontalScroll},
           {1, ControlKind::DefaultButton, "OK", 60, 56, 50, 15},
           {2, ControlKind::Button, "ｷｬﾝｾﾙ", 121, 56, 50, 15},
       }};

@@ -1,11 +1,10 @@
 // The editor's window: creation and initialisation, event routing, keys, exit and version box.
 #include "app/address_editor_dialog.h"
 
-#include <wx/button.h>
-#include <wx/combobox.h>
 #include <wx/menu.h>
 #include <wx/spinbutt.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 
 #include "app/about_dialog.h"
 #include "app/app_icon.h"
@@ -40,13 +39,14 @@ class EditorWindow final : public TemplateDialog {
   std::function<void()> onCancel_;
 };
 
-constexpr int kCommandButtons[] = {kIdOpenList,  kIdReadFile, kIdWriteFile,      kIdOptions,
-                                   kIdLaunchQuelta, kIdOnlineHelp, kIdNewPage,   kIdDeletePage,
-                                   kIdIndex,     kIdPostalSearch, kIdSendHistory, kIdReceiveHistory};
+constexpr int kCommandButtons[] = {kIdOpenList,    kIdReadFile,     kIdWriteFile,   kIdOptions,
+                                   kIdLaunchQuelta, kIdOnlineHelp,   kIdNewPage,     kIdDeletePage,
+                                   kIdIndex,        kIdPostalSearch, kIdSendHistory, kIdReceiveHistory};
 
-constexpr int kPlainFields[] = {kIdRegistrationName, kIdCompany1, kIdCompany2, kIdPosition, kIdName,
-                                kIdJointName1,       kIdJointName2, kIdJointName3, kIdPhone, kIdFax,
-                                kIdMobile,           kIdEmail,    kIdMemo1,    kIdMemo2};
+// Fields whose typing only marks the page modified.
+constexpr int kPlainFields[] = {kIdRegistrationName, kIdCompany1,   kIdCompany2,   kIdPosition, kIdName,
+                                kIdJointName1,       kIdJointName2, kIdJointName3, kIdPhone,    kIdFax,
+                                kIdMobile,           kIdEmail,      kIdMemo1,      kIdMemo2};
 
 }  // namespace
 

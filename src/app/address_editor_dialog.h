@@ -90,6 +90,7 @@ class AddressEditorDialog {
   void RegisterTooltips();
   void ShowRecordInMembers(const AddressRecord& record);
   void ClearMembers();
+  void ForgetHistoryBases();
 
   // Events.
   void OnCancel();

@@ -79,8 +79,7 @@ void AddressEditorDialog::ShowRecordInMembers(const AddressRecord& record) {
   members_.sendState = record.initialSendState == NoSendStateText() ? NoSendStateText() : SendStateText();
   members_.sendMarks = SplitHistoryCells(record.sendHistory);
   members_.receiveMarks = SplitHistoryCells(record.receiveHistory);
-  sendHistoryBase_.reset();
-  receiveHistoryBase_.reset();
+  ForgetHistoryBases();
 }
 
 void AddressEditorDialog::ClearMembers() {
@@ -88,6 +87,10 @@ void AddressEditorDialog::ClearMembers() {
   members_.sendState = SendStateText();
   members_.sendMarks = SplitHistoryCells(BlankMark());
   members_.receiveMarks = members_.sendMarks;
+  ForgetHistoryBases();
+}
+
+void AddressEditorDialog::ForgetHistoryBases() {
   sendHistoryBase_.reset();
   receiveHistoryBase_.reset();
 }

@@ -5,7 +5,6 @@
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/spinbutt.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include "app/address_editor_dialog.h"
@@ -68,6 +67,7 @@ int AddressEditorDialog::CommitPage(int page) {
     const AddressRecord& stored = book_.record(page - 1);
     if (stored.registrationName == members_.registrationName) {
       CollectPage(book_.record(page - 1));
+      ForgetHistoryBases();
       return page;
     }
     record.sendHistory = stored.sendHistory;
@@ -88,8 +88,7 @@ int AddressEditorDialog::CommitPage(int page) {
   if (book_.record(index).registrationName != members_.registrationName) {
     members_.registrationName = book_.record(index).registrationName;
   }
-  sendHistoryBase_.reset();
-  receiveHistoryBase_.reset();
+  ForgetHistoryBases();
   return index + 1;
 }
 
@@ -263,8 +262,7 @@ void AddressEditorDialog::OnOptions() {
     const AddressRecord& record = book_.record(currentPage_ - 1);
     members_.sendMarks = SplitHistoryCells(record.sendHistory);
     members_.receiveMarks = SplitHistoryCells(record.receiveHistory);
-    sendHistoryBase_.reset();
-    receiveHistoryBase_.reset();
+    ForgetHistoryBases();
     exchange_.Push();
   }
 }

@@ -8,9 +8,9 @@
 #include <wx/stdpaths.h>
 
 #include "app/address_editor_dialog.h"
-#include "app/template_dialog.h"
 #include "app/message_box.h"
 #include "app/program_settings.h"
+#include "app/template_dialog.h"
 #include "app/wx_text.h"
 #include "book/address_book.h"
 #include "book/book_files.h"
@@ -128,10 +128,12 @@ bool FileFlows::ConfirmReplacingFamily(const std::filesystem::path& chosen) {
   std::string existing;
   for (const BookFileKind kind : {BookFileKind::SendFile, BookFileKind::NoSendFile, BookFileKind::HistoryFile}) {
     family.fileKind = kind;
+    const std::filesystem::path path = family.FilePathForKind();
     std::error_code error;
-    if (std::filesystem::exists(family.FilePathForKind(), error)) existing += PathText(family.FilePathForKind()) + "\r\n";
+    if (std::filesystem::exists(path, error)) existing += PathText(path) + "\r\n";
   }
-  return existing.empty() || ShowMessageBox(existing + "は既に存在します。\r\n上書きしますか？"_sjis, PromptButtons::YesNo);
+  return existing.empty() ||
+         ShowMessageBox(existing + "は既に存在します。\r\n上書きしますか？"_sjis, PromptButtons::YesNo);
 }
 
 }  // namespace mirelon

@@ -53,10 +53,4 @@ void WriteMiscString(const char* name, const std::string& value) {
   ProgramSettings().SetString(misc::kSection, name, value);
 }
 
-int ReadMiscInt(const SettingsStore& settings, const char* name) {
-  return settings.GetInt(misc::kSection, name, 0);
-}
-
-void WriteMiscInt(const char* name, int value) { ProgramSettings().SetInt(misc::kSection, name, value); }
-
 }  // namespace mirelon

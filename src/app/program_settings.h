@@ -51,7 +51,5 @@ void SetToolTipCtrl(bool on);
 std::string ReadBackgroundSetting(const SettingsStore& settings);
 std::string ReadMiscString(const SettingsStore& settings, const char* name);  // default ""
 void WriteMiscString(const char* name, const std::string& value);
-int ReadMiscInt(const SettingsStore& settings, const char* name);             // default 0
-void WriteMiscInt(const char* name, int value);
 
 }  // namespace mirelon

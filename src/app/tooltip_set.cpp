@@ -29,11 +29,4 @@ void TooltipSet::Activate(bool on) {
   }
 }
 
-wxString TooltipSet::TextOf(const wxWindow* control) const {
-  for (const auto& [window, text] : entries_) {
-    if (window == control) return text;
-  }
-  return {};
-}
-
 }  // namespace mirelon

@@ -19,8 +19,6 @@ class TooltipSet {
   void Add(wxWindow* control, const wxString& text);
   void Activate(bool on);
   bool Active() const { return active_; }
-  // The text registered for a control, empty when it has none.
-  wxString TextOf(const wxWindow* control) const;
   void Clear() { entries_.clear(); }
 
  private:

@@ -44,11 +44,7 @@ std::optional<BookPathParts> SplitBookPath(const std::filesystem::path& path) {
   std::string lower = parts.extension;
   std::transform(lower.begin(), lower.end(), lower.begin(),
                  [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
-  if (lower != ".csv") return std::nullopt;
-  if (parts.directory.size() > kMaxPathPart || parts.name.size() > kMaxPathPart ||
-      parts.extension.size() > kMaxPathPart) {
-    return std::nullopt;
-  }
+  if (lower != ".csv" || parts.directory.size() > kMaxPathPart || parts.name.size() > kMaxPathPart) return std::nullopt;
   return parts;
 }
 
@@ -64,6 +60,10 @@ std::string_view SuffixOf(BookFileKind kind) {
     case BookFileKind::SendFile: break;
   }
   return "";
+}
+
+std::filesystem::path FamilyPath(const AddressBook& book, BookFileKind kind) {
+  return book.directory + book.baseName + std::string(SuffixOf(kind)) + book.extension;
 }
 
 bool FileExists(const std::filesystem::path& path) {
@@ -125,10 +125,11 @@ bool AddressBook::RefuseInsertion(size_t count) const {
 
 int AddressBook::AddRecord(const AddressRecord& record) {
   std::string key;
-  const std::string name = UniqueName(record.registrationName, key, [this](const std::string& candidate, std::string& candidateKey) {
+  const auto taken = [this](const std::string& candidate, std::string& candidateKey) {
     candidateKey = CollationKey(candidate);
     return std::binary_search(keys_.begin(), keys_.end(), candidateKey);
-  });
+  };
+  const std::string name = UniqueName(record.registrationName, key, taken);
   const auto index = static_cast<int>(std::lower_bound(keys_.begin(), keys_.end(), key) - keys_.begin());
   AddressRecord renamed = record;
   renamed.registrationName = name;
@@ -182,9 +183,7 @@ bool AddressBook::SetFileName(const std::filesystem::path& path) {
       EndsWithSuffix(baseName, SuffixOf(BookFileKind::HistoryFile))) {
     baseName.resize(baseName.size() - kSuffixLength);
   }
-  const auto exists = [this](BookFileKind kind) {
-    return FileExists(directory + baseName + std::string(SuffixOf(kind)) + extension);
-  };
+  const auto exists = [this](BookFileKind kind) { return FileExists(FamilyPath(*this, kind)); };
   if (import) {
     importExists = exists(BookFileKind::ImportFile);
   } else {
@@ -195,8 +194,6 @@ bool AddressBook::SetFileName(const std::filesystem::path& path) {
   return HasFile();
 }
 
-std::filesystem::path AddressBook::FilePathForKind() const {
-  return directory + baseName + std::string(SuffixOf(fileKind)) + extension;
-}
+std::filesystem::path AddressBook::FilePathForKind() const { return FamilyPath(*this, fileKind); }
 
 }  // namespace mirelon

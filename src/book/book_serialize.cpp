@@ -55,11 +55,11 @@ class BookReader {
   }
 
   void Add(AddressRecord&& record) {
+    const auto taken = [this](const std::string& candidate, std::string& candidateKey) {
+      return Find(candidate, candidateKey) != nullptr;
+    };
     std::string key;
-    record.registrationName =
-        book_.UniqueName(record.registrationName, key, [this](const std::string& candidate, std::string& candidateKey) {
-          return Find(candidate, candidateKey) != nullptr;
-        });
+    record.registrationName = book_.UniqueName(record.registrationName, key, taken);
     Insert(std::move(key), std::move(record));
   }
 

@@ -1,5 +1,8 @@
 #include "book/csv_field.h"
 
+#include <algorithm>
+#include <array>
+
 #include "text/sjis.h"
 
 namespace mirelon {
@@ -11,21 +14,38 @@ char ByteAt(std::string_view line, size_t pos) { return pos < line.size() ? line
 
 bool EndsField(char byte) { return byte == '\0' || byte == '\r' || byte == '\n'; }
 
+enum ByteClass : unsigned char { kOrdinary, kStop, kBackslash, kLead };
+
+// Classes of all bytes, so that the reader's inner loop makes one test a byte.
+constexpr std::array<ByteClass, 256> kByteClasses = [] {
+  std::array<ByteClass, 256> classes{};
+  for (int byte = 0; byte < 256; ++byte) {
+    if (IsLeadByte(static_cast<unsigned char>(byte))) classes[byte] = kLead;
+  }
+  for (const char stop : {',', '"', '\0', '\r', '\n'}) classes[static_cast<unsigned char>(stop)] = kStop;
+  classes['\\'] = kBackslash;
+  return classes;
+}();
+
 // End of the run of bytes from `pos` that need no rule: stops at a comma, a quote, a backslash of
 // a text field or the line end. A lead byte takes its second byte into the run; before the line
 // end it stays alone.
 size_t RunEnd(std::string_view line, size_t pos, bool lineBreaks) {
   while (pos < line.size()) {
-    const char byte = line[pos];
-    if (IsLeadByte(byte)) {
-      if (pos + 1 < line.size() && !EndsField(line[pos + 1])) {
-        pos += 2;
-        continue;
-      }
-      return pos + 1;
+    switch (kByteClasses[static_cast<unsigned char>(line[pos])]) {
+      case kOrdinary: ++pos; break;
+      case kLead:
+        if (pos + 1 < line.size() && !EndsField(line[pos + 1])) {
+          pos += 2;
+          break;
+        }
+        return pos + 1;
+      case kBackslash:
+        if (lineBreaks) return pos;
+        ++pos;
+        break;
+      case kStop: return pos;
     }
-    if (byte == ',' || byte == '"' || EndsField(byte) || (lineBreaks && byte == '\\')) return pos;
-    ++pos;
   }
   return pos;
 }
@@ -69,7 +89,8 @@ size_t ReadField(std::string_view line, size_t pos, std::string& out, bool lineB
 
 void AppendCsvField(std::string& out, std::string_view text) {
   // Most fields need no rule at all.
-  if (text.find_first_of("\r\n\",") == std::string_view::npos) {
+  const auto needsRule = [](char byte) { return kByteClasses[static_cast<unsigned char>(byte)] == kStop; };
+  if (std::none_of(text.begin(), text.end(), needsRule)) {
     out += text;
     return;
   }

@@ -29,11 +29,6 @@ class BasicPostalLookup final : public PostalSearch {
   void SearchByAddress();
   bool SearchByCompany();
 
-  // The normalised inputs.
-  const Text& codeInput() const { return codeInput_; }
-  const Text& addressInput() const { return addressInput_; }
-  const Text& companyInput() const { return companyInput_; }
-
  private:
   // The typed address as the address and company searches compare it.
   struct TypedAddress {

@@ -42,7 +42,8 @@ TEST(AddressBook, AddRecordKeepsJapaneseOrderAndRenamesFromTheOriginal) {
   book.AddRecord(Named("表能"_sjis));
   EXPECT_EQ(Names(book), (std::vector<std::string>{"abc", "abc-2", "abc-3", "abd", "あおき"_sjis, "いとう"_sjis,
                                                    "かとう"_sjis, "やまだ"_sjis, "表能"_sjis, "表能-2"_sjis}));
-  EXPECT_EQ(prompt.shown, (std::vector<std::string>{RenameMessage("abc", "abc-3"), RenameMessage("表能"_sjis, "表能-2"_sjis)}));
+  EXPECT_EQ(prompt.shown,
+            (std::vector<std::string>{RenameMessage("abc", "abc-3"), RenameMessage("表能"_sjis, "表能-2"_sjis)}));
   book.DeleteRecord(9);
   book.DeleteRecord(0);
   book.DeleteRecord(42);  // no such record

@@ -27,7 +27,7 @@ void ClickHolding(wxWindow* window, int id, std::initializer_list<int> keys) {
   Pump();
 }
 
-void FillEveryField(AddressEditorDialog& editor, wxWindow* window) {
+void FillEveryField(wxWindow* window) {
   const std::pair<int, const char*> fields[] = {
       {kIdRegistrationName, "やまだ"}, {kIdPostalCode, "100-0001"},   {kIdAddress1, "東京都千代田区千代田1-1"},
       {kIdAddress2, "千代田ハイツ101"}, {kIdCompany1, "山田商事"},     {kIdCompany2, "営業部"},
@@ -37,14 +37,13 @@ void FillEveryField(AddressEditorDialog& editor, wxWindow* window) {
   for (const auto& [id, text] : fields) Type(window, id, text);
   Type(window, kIdFirstSendMark + 3, "出");
   Type(window, kIdFirstReceiveMark + 4, "受");
-  (void)editor;
 }
 
 TEST_F(EditorTest, CopyAndPasteCarryAWholePageThroughTheClipboard) {
   AddRecord("あべ");
   Open();
   Click(window_, kIdNewPage);
-  FillEveryField(*editor_, window_);
+  FillEveryField(window_);
   ClickHolding(window_, kIdNewPage, {WXK_CONTROL});
   EXPECT_EQ(book_.recordCount(), 1);  // copy commits nothing
   EXPECT_EQ(editor_->CurrentPage(), 2);

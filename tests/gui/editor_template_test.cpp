@@ -4,6 +4,8 @@
 #include <wx/stattext.h>
 
 #include "editor_fixture.h"
+#include "app/about_dialog.h"
+#include "res/about_resources.h"
 #include "res/editor_tooltips.h"
 
 namespace mirelon::test {
@@ -60,6 +62,14 @@ TEST_F(EditorTest, TooltipsFollowTheSettingAndDistinguishTheNewestSendMark) {
   EXPECT_EQ(tip(kIdFirstSendMark), tip(kIdFirstSendMark + 3));
   EXPECT_NE(tip(kIdFirstSendMark), tip(kIdFirstSendMark + 4));
   EXPECT_EQ(tip(kIdMemo1).find('\r'), std::string::npos);  // CR LF shown as line breaks
+}
+
+TEST(AboutBox, NamesTheProgramAndItsVersion) {
+  wxTEST_DIALOG(ShowAboutDialog(nullptr), ExpectDialog<TemplateDialog>([](TemplateDialog& about) {
+                  EXPECT_EQ(about.GetTitle(), U8("Mirelon のﾊﾞｰｼﾞｮﾝ情報"));
+                  EXPECT_EQ(LabelOf(&about, kIdAboutVersion).rfind("Mirelon バージョン ", 0), 0u);
+                  return wxID_OK;
+                }));
 }
 
 }  // namespace

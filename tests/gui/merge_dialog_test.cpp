@@ -2,7 +2,6 @@
 // join, and naming what is left when it is closed.
 #include <wx/button.h>
 #include <wx/choice.h>
-#include <wx/tooltip.h>
 
 #include "app/message_box.h"
 #include "app/program_settings.h"
@@ -122,23 +121,6 @@ TEST_F(MergeDialogTest, JoinsTheSelectedPairAndNamesWhatIsLeftWhenClosed) {
   EXPECT_EQ(book_.record(1).name, "★★★★★"_sjis);
   EXPECT_EQ(book_.record(1).pairing, Pairing::HistoryOnly);
   EXPECT_FALSE(book_.modified);
-}
-
-TEST_F(MergeDialogTest, TooltipsFollowTheSetting) {
-  Add("イチ", "", Pairing::HistoryOnly);
-  for (const bool on : {true, false}) {
-    settings_.SetInt(misc::kSection, misc::kToolTipCtrl, on ? 1 : 0);
-    ReadSwitches(settings_);
-    HistoryMergeDialog dialog(nullptr, book_);
-    wxToolTip* tip = dialog.FindWindow(res::kIdMergeClose)->GetToolTip();
-    ASSERT_EQ(tip != nullptr, on);
-    if (on) {
-      EXPECT_EQ(std::string(tip->GetTip().utf8_str()),
-                "メインの設定ウィンドウへ移行します。\n"
-                "選択可能な「宛名のない履歴データ」は宛名が「★★★★★」になります。\n"
-                "選択可能な「履歴のない宛名データ」は履歴なしになります。");
-    }
-  }
 }
 
 }  // namespace

@@ -160,6 +160,8 @@ TEST_F(OptionsDialogTest, TheImportFileIsWrittenAfterTheQuestionAndLeavesTheBook
 TEST_F(OptionsDialogTest, CancelKeepsTheSwitchesButDropsTheTextsAndTheColour) {
   Add("アイ", "送信する", "");
   OptionsDialog& dialog = Open();
+  EXPECT_EQ(test::TextOf(&dialog, res::kIdColourText), "0 0 0");
+  EXPECT_EQ(dialog.GetBackgroundColour(), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
   EXPECT_FALSE(test::ControlOf<wxCheckBox>(&dialog, res::kIdConvHistChar).GetValue());
   EXPECT_TRUE(test::ControlOf<wxCheckBox>(&dialog, res::kIdToolTipCtrl).GetValue());
   EXPECT_NE(dialog.FindWindow(res::kIdNotes)->GetToolTip(), nullptr);
@@ -205,19 +207,9 @@ TEST_F(OptionsDialogTest, OkTakesTheTextsAndMarksTheBookChangedOnlyWhenItHasReco
   }
 }
 
-TEST_F(OptionsDialogTest, TheColourIsStoredLightenedOnOkWithoutChangingTheBook) {
+TEST_F(OptionsDialogTest, TheColourChooserOpensOnTheColourAndItsChoiceIsLightenedAndPainted) {
   Add("アイ", "送信する", "");
   book_.modified = false;
-  OptionsDialog& dialog = Open();
-  EXPECT_EQ(test::TextOf(&dialog, res::kIdColourText), "0 0 0");
-  EXPECT_EQ(dialog.GetBackgroundColour(), wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
-  test::Type(&dialog, res::kIdColourText, "50 50 50");
-  test::Click(&dialog, res::kIdOptionsOk);
-  EXPECT_EQ(Setting(misc::kBkColor), "178 178 178");
-  EXPECT_FALSE(book_.modified);
-}
-
-TEST_F(OptionsDialogTest, TheColourChooserOpensOnTheColourAndItsChoiceIsLightenedAndPainted) {
   settings_.SetString(misc::kSection, misc::kBkColor, "200 100 50");
   OptionsDialog& dialog = Open();
   EXPECT_EQ(test::TextOf(&dialog, res::kIdColourText), "224 163 132");
@@ -243,8 +235,9 @@ TEST_F(OptionsDialogTest, TheColourChooserOpensOnTheColourAndItsChoiceIsLightene
   wxTEST_DIALOG(test::Click(&dialog, res::kIdChooseColour),
                 ExpectDialog<ColourChooserDialog>([](ColourChooserDialog&) { return wxID_CANCEL; }));
   EXPECT_EQ(test::TextOf(&dialog, res::kIdColourText), "178 178 178");
-  test::Click(&dialog, res::kIdOptionsCancel);
-  EXPECT_EQ(Setting(misc::kBkColor), "200 100 50");
+  test::Click(&dialog, res::kIdOptionsOk);
+  EXPECT_EQ(Setting(misc::kBkColor), "178 178 178");
+  EXPECT_FALSE(book_.modified);  // a colour is no change of the book
 }
 
 // The editor's button 1003 with the window as the program wires it.

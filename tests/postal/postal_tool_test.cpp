@@ -1,0 +1,86 @@
+// mirelon-tool's lookup and check commands, run as a process on the excerpt data.
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "support/temp_folder.h"
+#include "text/cp932.h"
+
+namespace mirelon {
+namespace {
+
+const std::filesystem::path kExcerpt = std::filesystem::path(MIRELON_TEST_DATA) / "postal";
+const std::string kSjisData = (kExcerpt / "sjis" / "QUELTAJUSHO.CSV").string();
+const std::string kWideData = (kExcerpt / "utf16" / "QUELTAUNIJUSHO.CSV").string();
+
+struct Result {
+  int status;
+  std::string output;
+  std::string errors;
+};
+
+class PostalToolTest : public ::testing::Test {
+ protected:
+  // Runs mirelon-tool with single-quoted arguments (none of them holds a quote).
+  Result Run(const std::vector<std::string>& args) {
+    std::string command = std::string("'") + MIRELON_TOOL + "'";
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    command += " 2>'" + (folder / "errors").string() + "'";
+    Result result{-1, {}, {}};
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.output.append(buffer, read);
+    const int raw = pclose(pipe);
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.errors = test::ReadBytes(folder / "errors");
+    return result;
+  }
+
+  test::TempFolder folder;
+};
+
+TEST_F(PostalToolTest, LookupPrintsTheDialogAndItsLines) {
+  Result code = Run({"lookup", kSjisData, "--code", "105-0014"});
+  EXPECT_EQ(code.status, 0);
+  EXPECT_EQ(code.output, "AddressResultDialog\n東京都港区芝（１～３丁目）\n");
+
+  Result address = Run({"lookup", kWideData, "--address", "東京都港区芝浦3-1", "--company", "株式会社"});
+  EXPECT_EQ(address.status, 0);
+  EXPECT_EQ(address.output, "CodeChoiceDialog\n1050023 東京都港区芝浦（１丁目）\n1080023 東京都港区芝浦（２～４丁目）\n");
+
+  Result business = Run({"--sjis", "lookup", kWideData, "--company", "大丸"});
+  EXPECT_EQ(business.output, Sjis("BusinessCodeChoiceDialog\n"
+                                  "0038502 北海道札幌市白石区流通センター１丁目３－４５　大丸　株式会社\n"
+                                  "0038504 北海道札幌市白石区菊水三条１丁目８－２０　大丸　株式会社\n"));
+}
+
+TEST_F(PostalToolTest, LookupMessagesGoToStandardErrorAndFail) {
+  Result vague = Run({"lookup", kSjisData, "--address", "港区"});
+  EXPECT_EQ(vague.status, 1);
+  EXPECT_EQ(vague.output, "");
+  EXPECT_EQ(vague.errors, "住所が曖昧で郵便番号を絞り込めません\n");
+  EXPECT_EQ(Run({"lookup", kWideData, "--code", "9999999"}).errors, "郵便番号に該当する住所が見付かりません\n");
+  EXPECT_EQ(Run({"lookup", kSjisData, "--code"}).status, 2);
+  EXPECT_EQ(Run({"lookup", kSjisData, "--address", "𠮷"}).status, 2);
+}
+
+TEST_F(PostalToolTest, CheckPrintsTheRecordsToCheck) {
+  const auto book = folder / "book.csv";
+  test::WriteBytes(book, Sjis("あおき,105-0011,東京都港区芝公園４－１,,,,,青木一郎\r\n"
+                              "いとう,105-0012,港区芝公園,,,,,伊藤能\r\n"
+                              "うえだ,,港区,,,,,上田\r\n"));
+  Result check = Run({"check", book.string(), kWideData});
+  EXPECT_EQ(check.status, 0);
+  EXPECT_EQ(check.output, "  2  いとう                伊藤能\n  3  うえだ                上田\n");
+
+  test::WriteBytes(book, Sjis("あおき,105-0011,東京都港区芝公園４－１,,,,,青木一郎\r\n"));
+  EXPECT_EQ(Run({"check", book.string(), kSjisData}).output, "　　　　該当するデータはありません\n");
+  Result missing = Run({"check", book.string(), (folder / "QUELTAJUSHO.CSV").string()});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.errors, (folder / "QUELTAJUSHO.CSV").string() + "\nファイルのオープンに失敗しました\n");
+}
+
+}  // namespace
+}  // namespace mirelon
