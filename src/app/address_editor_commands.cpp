@@ -41,6 +41,10 @@ void AddressEditorDialog::OnNewButton() {
 void AddressEditorDialog::NewPage() {
   if (book_.recordCount() >= kBookCapacity) return;
   if (CommitPage(currentPage_) == kCommitInvalid) return;
+  ShowNewPage();
+}
+
+void AddressEditorDialog::ShowNewPage() {
   ClearMembers();
   pageModified_ = false;
   currentPage_ = book_.recordCount() + 1;

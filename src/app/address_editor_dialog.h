@@ -82,6 +82,8 @@ class AddressEditorDialog {
   bool PullMembers() { return exchange_.Pull(); }
   // The new-page command: commits, then shows an empty form as page count + 1.
   void NewPage();
+  // The empty form as page count + 1 without committing (after reading a book without records).
+  void ShowNewPage();
 
  private:
   void BindMembers();

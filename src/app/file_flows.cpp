@@ -83,7 +83,12 @@ void FileFlows::ReadFile() {
 void FileFlows::ShowReadBook() {
   book_.currentPage = 1;
   editor_.SetCurrentPage(1);
-  editor_.ShowPage(1);
+  // A book without records opens on an empty new page, not on what the old book left in the form.
+  if (book_.recordCount() > 0) {
+    editor_.ShowPage(1);
+  } else {
+    editor_.ShowNewPage();
+  }
   editor_.UpdatePageSpin();
   editor_.UpdateLabels();
   editor_.UpdateEnabling();
