@@ -75,14 +75,15 @@ AddressBook SampleBook() {
     for (std::string& field : fields) pos = ReadCsvField(line, pos, field);
   }
   AddressBook book;
+  const std::string company = Sjis("株式会社ソ表能商事");
   for (int i = 0; i < kBookCapacity; ++i) {
-    const auto& row = rows[static_cast<size_t>(i)];
+    const auto& own = rows[static_cast<size_t>(i)];
+    const auto& next = rows[static_cast<size_t>(i) + 1];
     AddressRecord record;
-    record.registrationName = std::to_string(100000 + i);
-    record.postalCode = rows[static_cast<size_t>(i % 2 == 0 ? i : i + 1)][0];
-    record.address1 = row[1] + row[2];
-    record.address2 = row[3];
-    record.company1 = i % 10 == 0 ? Sjis("株式会社ソ表能商事") : "";
+    record.registrationName = "r" + std::to_string(i);
+    record.postalCode = (i % 2 == 0 ? own : next)[0];
+    record.address1 = own[1] + own[2] + own[3];
+    if (i % 10 == 0) record.company1 = company;
     book.InsertRecordAt(i, record);
   }
   return book;

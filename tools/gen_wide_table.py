@@ -8,8 +8,8 @@ values the sibling program's UTF-16 files use. Cells without a character hold 0.
 
 Run from the repository root:  python3 tools/gen_wide_table.py
 """
-import importlib.util
 import pathlib
+import runpy
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 OUT = ROOT / "src" / "postal" / "wide_table.cpp"
@@ -21,10 +21,7 @@ JIS_CELLS = {0x815F: 0x005C, 0x8160: 0x301C, 0x8161: 0x2016, 0x817C: 0x2212,
 
 
 def load_cp932_builder():
-    spec = importlib.util.spec_from_file_location("gen_cp932_table", ROOT / "tools" / "gen_cp932_table.py")
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    return module.build
+    return runpy.run_path(str(ROOT / "tools" / "gen_cp932_table.py"))["build"]
 
 
 def sjis_code(row, cell):

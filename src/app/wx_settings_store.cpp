@@ -1,9 +1,25 @@
 #include "app/wx_settings_store.h"
 
+#include <type_traits>
+
 #include <wx/config.h>
+#include <wx/fileconf.h>
+#include <wx/filename.h>
 
 namespace mirelon {
 namespace {
+
+constexpr long kUserConfigStyle = wxCONFIG_USE_LOCAL_FILE | wxCONFIG_USE_SUBDIR;
+
+// A file-based store keeps its file in a folder of the program's own, which wxFileConfig does
+// not create: without it the first value written on a fresh account would fail.
+std::unique_ptr<wxConfig> UserConfig() {
+  if constexpr (std::is_base_of_v<wxFileConfig, wxConfig>) {
+    const wxFileName file(wxFileConfig::GetLocalFileName(kApplicationName, kUserConfigStyle));
+    if (!file.DirExists()) wxFileName::Mkdir(file.GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+  }
+  return std::make_unique<wxConfig>(kApplicationName, kVendorName, wxEmptyString, wxEmptyString, kUserConfigStyle);
+}
 
 wxString Key(const std::string& section, const std::string& name) {
   return "/" + wxString::FromUTF8(section) + "/" + wxString::FromUTF8(name);
@@ -11,9 +27,7 @@ wxString Key(const std::string& section, const std::string& name) {
 
 }  // namespace
 
-WxSettingsStore::WxSettingsStore()
-    : config_(std::make_unique<wxConfig>(kApplicationName, kVendorName, wxEmptyString, wxEmptyString,
-                                         wxCONFIG_USE_LOCAL_FILE | wxCONFIG_USE_SUBDIR)) {}
+WxSettingsStore::WxSettingsStore() : config_(UserConfig()) {}
 
 WxSettingsStore::WxSettingsStore(std::unique_ptr<wxConfigBase> config) : config_(std::move(config)) {}
 

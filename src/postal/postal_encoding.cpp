@@ -1,33 +1,50 @@
 #include "postal/postal_encoding.h"
 
+#include <iterator>
+
+#include "postal/postal_normalize.h"
+#include "postal/wide_conversion.h"
+#include "text/cp932.h"
 #include "text/sjis.h"
 
 namespace mirelon {
 namespace {
 
-// Class ranges of the fold, in CP932 codes and in Unicode.
+// The character ranges of the fold classes.
 struct ClassRange {
+  std::string_view first;  // UTF-8
+  std::string_view last;
+  bool lower;
+  int bit;
+};
+constexpr ClassRange kClassRanges[] = {
+    {"ぁ", "ん", true, kFoldKana},
+    {"ァ", "ヶ", false, kFoldKana},
+    {"ａ", "ｚ", true, kFoldLatin},
+    {"Ａ", "Ｚ", false, kFoldLatin},
+};
+
+// The same ranges as character values of one encoding.
+struct CodeRange {
   char16_t first;
   char16_t last;
   bool lower;
   int bit;
 };
-constexpr ClassRange kSjisClasses[] = {
-    {0x829F, 0x82F1, true, 1},   // hiragana
-    {0x8340, 0x8396, false, 1},  // katakana ァ to ヶ
-    {0x8281, 0x829A, true, 2},   // full-width a to z
-    {0x8260, 0x8279, false, 2},  // full-width A to Z
-};
-constexpr ClassRange kWideClasses[] = {
-    {0x3041, 0x3093, true, 1},
-    {0x30A1, 0x30F6, false, 1},
-    {0xFF41, 0xFF5A, true, 2},
-    {0xFF21, 0xFF3A, false, 2},
-};
+using CodeRanges = std::array<CodeRange, std::size(kClassRanges)>;
 
-template <size_t N>
-void AddClass(FoldClasses& classes, char16_t value, const ClassRange (&ranges)[N]) {
-  for (const ClassRange& range : ranges) {
+template <class ValueOf>
+CodeRanges MakeCodeRanges(ValueOf valueOf) {
+  CodeRanges ranges;
+  for (size_t i = 0; i < ranges.size(); ++i) {
+    const ClassRange& range = kClassRanges[i];
+    ranges[i] = {valueOf(Sjis(range.first)), valueOf(Sjis(range.last)), range.lower, range.bit};
+  }
+  return ranges;
+}
+
+void AddClass(FoldClasses& classes, char16_t value, const CodeRanges& ranges) {
+  for (const CodeRange& range : ranges) {
     if (value >= range.first && value <= range.last) (range.lower ? classes.lower : classes.upper) |= range.bit;
   }
 }
@@ -89,9 +106,10 @@ void SjisEncoding::Fold(Text& text, const CharFold<Text>* folds, size_t count) {
 }
 
 FoldClasses SjisEncoding::Classify(const Text& text) {
+  static const CodeRanges ranges = MakeCodeRanges([](const std::string& sjis) { return PairValue(sjis, 0); });
   FoldClasses classes;
   ForEachSjisChar(text, [&](size_t at, size_t length) {
-    if (length == 2) AddClass(classes, PairValue(text, at), kSjisClasses);
+    if (length == 2) AddClass(classes, PairValue(text, at), ranges);
   });
   return classes;
 }
@@ -128,8 +146,9 @@ void WideEncoding::Fold(Text& text, const CharFold<Text>* folds, size_t count) {
 }
 
 FoldClasses WideEncoding::Classify(const Text& text) {
+  static const CodeRanges ranges = MakeCodeRanges([](const std::string& sjis) { return SjisToWide(sjis)[0]; });
   FoldClasses classes;
-  for (const char16_t unit : text.View()) AddClass(classes, unit, kWideClasses);
+  for (const char16_t unit : text.View()) AddClass(classes, unit, ranges);
   return classes;
 }
 

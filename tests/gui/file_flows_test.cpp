@@ -16,6 +16,7 @@
 #include "app/file_flows.h"
 #include "app/message_box.h"
 #include "app/program_settings.h"
+#include "app/wx_settings_store.h"
 #include "book/book_files.h"
 #include "book/merge_dialog.h"
 #include "book_test_files.h"
@@ -379,6 +380,17 @@ TEST_F(FileFlowsTest, AWriteThatRunsOutOfSpaceKeepsTheFilesOnDiskAndTheBookChang
   for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
     EXPECT_EQ(entry.path().extension(), ".csv") << "left behind: " << entry.path();
   }
+}
+
+// The remembered file goes to the user's own settings, even on an account where the program
+// has never stored anything.
+TEST(UserSettings, TheLastFileIsRememberedFromTheFirstStart) {
+  test::TempFolder home;
+  const std::string savedHome = std::getenv("HOME");
+  setenv("HOME", home.path().c_str(), 1);
+  WxSettingsStore(/*user's own*/).SetString(misc::kSection, misc::kRecentFile, "/a/b.csv");
+  EXPECT_EQ(WxSettingsStore().GetString(misc::kSection, misc::kRecentFile, ""), "/a/b.csv");
+  setenv("HOME", savedHome.c_str(), 1);
 }
 
 }  // namespace

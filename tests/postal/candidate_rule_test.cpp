@@ -39,30 +39,6 @@ TEST_F(CandidateRuleTest, RowsStartingWithTheLeadStayBesideTheBestPrefix) {
   EXPECT_EQ(Judge("港区芝公園ビル"), Verdict::Skip);     // below the new floor
 }
 
-class ShortTypedAddressTest : public CandidateRuleTest {
- protected:
-  ShortTypedAddressTest() : CandidateRuleTest("港区芝", "") {}
-};
-
-TEST_F(ShortTypedAddressTest, EveryRowTheTypedAddressBeginsKeepsTheCatchAllRow) {
-  EXPECT_EQ(Judge("港区"), Verdict::ReplaceAll);
-  EXPECT_EQ(Judge("港区芝公園"), Verdict::Add);
-  EXPECT_EQ(Judge("港区芝大門"), Verdict::Add);
-  EXPECT_EQ(Judge("港区芝"), Verdict::Add);   // prefix below the best but not the floor
-  EXPECT_EQ(Judge("港区海岸"), Verdict::Skip);  // no lead to fall back on
-}
-
-class EmptyTypedAddressTest : public CandidateRuleTest {
- protected:
-  EmptyTypedAddressTest() : CandidateRuleTest("", "") {}
-};
-
-TEST_F(EmptyTypedAddressTest, EveryRowIsACandidate) {
-  EXPECT_EQ(Judge("千代田区丸の内"), Verdict::Add);
-  EXPECT_EQ(Judge("港区"), Verdict::Add);
-  EXPECT_EQ(Judge("大阪市北区梅田"), Verdict::Add);
-}
-
 TEST(CandidateListTest, TheThirtiethCandidateStopsButAReplacementIsAlwaysTaken) {
   CandidateList list;
   int built = 0;

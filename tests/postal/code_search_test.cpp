@@ -18,8 +18,6 @@ const std::vector<Row> kAddressRows = {
 const std::vector<Row> kBusinessRows = {
     {"1008111", "株式会社ソニー表能", "東京都", "千代田区", "丸の内", "１丁目１－１"},
     {"1008111", "株式会社ソニー表能", "東京都", "千代田区", "丸の内", "１丁目１－１"},
-    {"1058111", "（株）Ａ商事", "東京都", "港区", "芝公園", "２丁目"},
-    {"1058111", "（株）Ａ商事　別館", "東京都", "港区", "芝公園", "３丁目"},
 };
 
 template <class E>
@@ -102,12 +100,6 @@ TYPED_TEST(CodeSearchTest, CodeOnlyInTheBusinessFileShowsTheBusiness) {
   EXPECT_TRUE(this->Messages().empty());
 }
 
-TYPED_TEST(CodeSearchTest, DifferentBusinessesOfOneCodeOfferAChoice) {
-  this->Lookup("1058111", "");
-  EXPECT_EQ(this->dialogs.requests[0].kind, PostalDialogKind::BusinessAddressChoice);
-  EXPECT_EQ(this->dialogs.requests[0].rows.size(), 2u);
-}
-
 TYPED_TEST(CodeSearchTest, CodeInNeitherFileIsReportedOnce) {
   this->Lookup("9999999", "港区芝公園");
   EXPECT_TRUE(this->dialogs.requests.empty());
@@ -143,13 +135,6 @@ TYPED_TEST(CodeSearchTest, MissingFilesAreReportedAndBusinessSearchesSkipped) {
   const std::string path = this->AddressFile().string();
   EXPECT_EQ(this->Messages(), (std::vector<std::string>{path + "\r\nファイルのオープンに失敗しました",
                                                         "郵便番号に該当する住所が見付かりません"}));
-}
-
-TYPED_TEST(CodeSearchTest, NoDataFileMeansNothingHappens) {
-  auto engine = std::make_unique<BasicPostalLookup<TypeParam>>(this->prompt, &this->dialogs, LookupOptions{});
-  engine->Lookup("1050011", "", "", {});
-  EXPECT_TRUE(this->prompt.shown.empty());
-  EXPECT_TRUE(this->dialogs.requests.empty());
 }
 
 TEST(WideCodeSearchTest, FirstRowBehindAByteOrderMarkIsFound) {

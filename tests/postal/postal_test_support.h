@@ -22,6 +22,15 @@ namespace mirelon::test {
 
 using Row = std::vector<std::string_view>;  // UTF-8 fields, the code first
 
+inline std::string LittleEndianBytes(std::u16string_view units) {
+  std::string bytes;
+  for (const char16_t unit : units) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
 // A data file as the sibling program writes it: every field quoted, CR LF; the UTF-16 variant
 // converted with the engine's own table (the wave dash as U+301C), little-endian.
 inline void WriteDataFile(const std::filesystem::path& path, const std::vector<Row>& rows, bool unicode,
@@ -35,13 +44,7 @@ inline void WriteDataFile(const std::filesystem::path& path, const std::vector<R
     WriteBytes(path, sjis);
     return;
   }
-  std::u16string units = (byteOrderMark ? u"\xFEFF" : u"") + SjisToWide(sjis);
-  std::string bytes;
-  for (const char16_t unit : units) {
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
-  }
-  WriteBytes(path, bytes);
+  WriteBytes(path, LittleEndianBytes((byteOrderMark ? u"\xFEFF" : u"") + SjisToWide(sjis)));
 }
 
 inline std::string U8(std::string_view sjis) { return Cp932ToUtf8(sjis); }

@@ -4,19 +4,10 @@
 
 #include <vector>
 
-#include "support/temp_folder.h"
+#include "postal_test_support.h"
 
 namespace mirelon {
 namespace {
-
-std::string LittleEndian(std::u16string_view units) {
-  std::string bytes;
-  for (const char16_t unit : units) {
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
-  }
-  return bytes;
-}
 
 std::vector<std::u16string> Lines(std::u16string units) {
   WideLineReader reader(std::move(units));
@@ -28,7 +19,7 @@ std::vector<std::u16string> Lines(std::u16string units) {
 
 TEST(WideDataFileTest, FilesAreReadAsLittleEndianUnits) {
   test::TempFolder folder;
-  test::WriteBytes(folder / "a.csv", LittleEndian(u"芝\r\n") + "x");  // the odd last byte is dropped
+  test::WriteBytes(folder / "a.csv", test::LittleEndianBytes(u"芝\r\n") + "x");  // the odd last byte is dropped
   EXPECT_EQ(ReadWideFile(folder / "a.csv"), u"芝\r\n");
   EXPECT_FALSE(ReadWideFile(folder / "missing.csv"));
 }
