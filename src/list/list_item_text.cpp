@@ -28,36 +28,27 @@ constexpr std::array<Field, kListItemKindCount> kItemFields = {
     nullptr,                          &AddressRecord::sendHistory,      &AddressRecord::receiveHistory,
 };
 
-// TrimBlanks of `text`, copied only when there is something to trim: a text that neither starts
-// with a blank's first byte nor ends with a blank's last byte is its own trimmed form. The list
-// trims some ten thousand fields per build.
-std::string_view Trimmed(std::string_view text, std::string& storage) {
+// TrimBlanks of `text`: a text that neither starts with a blank's first byte nor ends with a
+// blank's last byte is its own trimmed form, and the list looks at some ten thousand fields.
+std::string_view Trimmed(std::string_view text) {
   if (text.empty()) return text;
   const char first = text.front();
   const char last = text.back();
   if (first != ' ' && first != kFullWidthSpace[0] && last != ' ' && last != kFullWidthSpace[1]) return text;
-  storage = TrimBlanks(text);
-  return storage;
+  return TrimmedBlanks(text);
 }
 
-// Appends `text` cut or padded to exactly `width` cells. A text shorter than the width is never
-// cut; a longer one is cut by its first `width` bytes alone, so only those are copied.
+// Appends `text` cut or padded to exactly `width` cells, copying only what is shown.
 void AppendFitted(std::string& out, std::string_view text, int width) {
   const size_t cells = static_cast<size_t>(std::max(width, 0));
-  if (text.size() < cells) {
-    out += text;
-    out.append(cells - text.size(), ' ');
-    return;
-  }
-  std::string cut(text.substr(0, cells));
-  FitToHalfWidth(cut, width, true);
-  out += cut;
+  const size_t shown = text.size() < cells ? text.size() : HalfWidthPrefix(text, width);
+  out.append(text.data(), shown);
+  out.append(cells - shown, ' ');
 }
 
 // Appends `part` trimmed, after one space when `joined` already holds something.
 void JoinTrimmed(std::string& joined, std::string_view prefix, std::string_view part) {
-  std::string storage;
-  const std::string_view trimmed = Trimmed(part, storage);
+  const std::string_view trimmed = Trimmed(part);
   if (trimmed.empty()) return;
   if (!joined.empty()) joined += ' ';
   joined += prefix;
@@ -111,8 +102,7 @@ std::string FlatMemo(std::string memo) {
 }
 
 void AppendPlain(std::string& out, std::string_view text, int width) {
-  std::string storage;
-  AppendFitted(out, Trimmed(text, storage), width);
+  AppendFitted(out, Trimmed(text), width);
 }
 
 }  // namespace
@@ -125,12 +115,9 @@ void AppendListItem(std::string& out, const AddressRecord& record, int kind, int
     case ListItemMode::Memo:
       AppendFitted(out, FlatMemo(record.*kItemFields[static_cast<size_t>(kind)]), width);
       return;
-    case ListItemMode::History: {
-      std::string history = record.*kItemFields[static_cast<size_t>(kind)];
-      FitHistoryTail(history, width);
-      out += history;
+    case ListItemMode::History:
+      AppendHistoryTail(out, record.*kItemFields[static_cast<size_t>(kind)], width);
       return;
-    }
     case ListItemMode::Plain:
       break;
   }
@@ -156,28 +143,27 @@ std::string RenderListItem(const AddressRecord& record, int kind, int width) {
   return text;
 }
 
-void FitHistoryTail(std::string& history, int width) {
-  if (width <= 0) {
-    history.clear();
-    return;
-  }
+void AppendHistoryTail(std::string& out, std::string_view history, int width) {
+  if (width <= 0) return;
   const size_t evenWidth = static_cast<size_t>(width / 2 * 2);
   if (history.size() > evenWidth) {
     // Drop the oldest bytes; when the cut falls inside a double-byte character, that character
     // goes too and the space added below keeps the width.
     const size_t excess = history.size() - evenWidth;
-    std::string head = history.substr(0, excess);
-    FitToHalfWidth(head, static_cast<int>(excess), false);
-    const size_t keep = head.size() == excess ? evenWidth : (evenWidth == 0 ? 0 : evenWidth - 1);
-    history.erase(0, history.size() - keep);
+    const bool cutOnBoundary = HalfWidthPrefix(history, static_cast<int>(excess)) == excess;
+    const size_t keep = cutOnBoundary ? evenWidth : (evenWidth == 0 ? 0 : evenWidth - 1);
+    history.remove_prefix(history.size() - keep);
   }
-  if (history.size() % 2 != 0) history.insert(0, 1, ' ');
-  std::string filled;
-  filled.reserve(static_cast<size_t>(width));
-  for (size_t missing = (evenWidth - history.size()) / 2; missing > 0; --missing) filled += UnknownCell();
-  filled += history;
-  if (width % 2 != 0) filled += ' ';
-  history = std::move(filled);
+  for (size_t missing = (evenWidth - history.size()) / 2; missing > 0; --missing) out += UnknownCell();
+  if (history.size() % 2 != 0) out += ' ';
+  out += history;
+  if (width % 2 != 0) out += ' ';
+}
+
+void FitHistoryTail(std::string& history, int width) {
+  std::string fitted;
+  AppendHistoryTail(fitted, history, width);
+  history = std::move(fitted);
 }
 
 }  // namespace mirelon

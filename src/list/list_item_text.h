@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "list/list_item_kind.h"
 
@@ -20,5 +21,6 @@ void AppendListItem(std::string& out, const AddressRecord& record, int kind, int
 // one full-width "？" for each year the history does not reach, a half-width space to fill an odd
 // cell. A width of 0 or less gives the empty text.
 void FitHistoryTail(std::string& history, int width);
+void AppendHistoryTail(std::string& out, std::string_view history, int width);
 
 }  // namespace mirelon

@@ -13,11 +13,16 @@ constexpr bool IsLeadByte(char byte) { return IsLeadByte(static_cast<unsigned ch
 
 inline constexpr std::string_view kFullWidthSpace = "\x81\x40";
 
+// How many leading bytes of `text` FitToHalfWidth keeps for `width`.
+size_t HalfWidthPrefix(std::string_view text, int width);
+
 // Cuts `text` to at most `width` bytes without splitting a double-byte character; with `pad`,
 // fills with half-width spaces to exactly `width` bytes.
 void FitToHalfWidth(std::string& text, int width, bool pad);
 
 // Removes half-width and full-width spaces at both ends.
 std::string TrimBlanks(std::string_view text);
+// The same as a view into `text`.
+std::string_view TrimmedBlanks(std::string_view text);
 
 }  // namespace mirelon

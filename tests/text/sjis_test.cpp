@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -35,6 +38,34 @@ TEST(FitToHalfWidth, PadsShortTextWithHalfWidthSpaces) {
 TEST(FitToHalfWidth, LeadByteAtTheEndCountsTwo) {
   EXPECT_EQ(Fit("ab\x82", 3, true), "ab ");
   EXPECT_EQ(Fit("ab\x82", 4, false), "ab\x82");
+}
+
+// The cut point is found by looking back from the cut; it must agree with walking the text from
+// its start on any bytes at all, malformed ones included.
+TEST(FitToHalfWidth, CutFromTheEndAgreesWithAWalkFromTheStart) {
+  const auto walked = [](std::string_view text, size_t width) {
+    size_t count = 0;
+    bool lastDouble = false;
+    while (count < width && count < text.size()) {
+      lastDouble = IsLeadByte(text[count]);
+      count += lastDouble ? 2 : 1;
+    }
+    if (count < width) return text.size();
+    return std::min(lastDouble && count == width + 1 ? width - 1 : width, text.size());
+  };
+  const unsigned char alphabet[] = {'a', ' ', 0x40, 0x5C, 0x81, 0x82, 0x9F, 0xA0, 0xB1, 0xE0, 0xFC};
+  unsigned seed = 12345;
+  const auto next = [&seed](unsigned range) {
+    seed = seed * 1103515245 + 12345;
+    return (seed >> 16) % range;
+  };
+  for (int round = 0; round < 20000; ++round) {
+    std::string text;
+    for (unsigned length = next(12); length > 0; --length) text += static_cast<char>(alphabet[next(std::size(alphabet))]);
+    for (int width = 0; width <= 13; ++width) {
+      ASSERT_EQ(HalfWidthPrefix(text, width), walked(text, static_cast<size_t>(width))) << "width " << width;
+    }
+  }
 }
 
 TEST(TrimBlanks, RemovesHalfAndFullWidthSpacesAtBothEnds) {
