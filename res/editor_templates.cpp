@@ -130,10 +130,13 @@ void AddHistory(const EditorMeasures& m, std::vector<ControlTemplate>& c) {
   const int yearY = m.historyY;
   const int sendY = yearY + 22;
   const int receiveY = sendY + m.rowPitch + 2;
+  // Placeholders until the book's year is shown.
+  constexpr std::array<std::string_view, kHistoryColumns> years{"2001", "2002", "2003", "2004", "2005"};
+  constexpr std::array<std::string_view, kHistoryColumns> signs{"巳", "午", "未", "申", "酉"};
   for (int i = 0; i < kHistoryColumns; ++i) {
     const int x = markX + i * m.markPitch;
-    c.push_back({kIdFirstYear + i, ControlKind::Label, "2001", x, yearY, m.markWidth, 9, kAlignCentre});
-    c.push_back({kIdFirstZodiac + i, ControlKind::Label, "巳", x, yearY + 10, m.markWidth, 9, kAlignCentre});
+    c.push_back({kIdFirstYear + i, ControlKind::Label, years[i], x, yearY, m.markWidth, 9, kAlignCentre});
+    c.push_back({kIdFirstZodiac + i, ControlKind::Label, signs[i], x, yearY + 10, m.markWidth, 9, kAlignCentre});
     c.push_back({kIdFirstSendMark + i, ControlKind::Edit, "", x, sendY, m.markWidth, m.editHeight, kAlignCentre, kMarkLimit});
     c.push_back({kIdFirstReceiveMark + i, ControlKind::Edit, "", x, receiveY, m.markWidth, m.editHeight, kAlignCentre,
                  kMarkLimit});

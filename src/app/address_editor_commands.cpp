@@ -91,14 +91,15 @@ void AddressEditorDialog::OnDelete() {
   if (currentPage_ <= book_.recordCount()) {
     if (!ShowMessageBox("このページを削除します"_sjis, PromptButtons::OkCancel)) return;
     book_.DeleteRecord(currentPage_ - 1);
-    // The page's unsaved edits go with it; otherwise the next commit would bring the record back.
-    pageModified_ = false;
     book_.modified = true;
     UpdateLaunchButton();
     if (currentPage_ > book_.recordCount()) --currentPage_;
   } else {
     currentPage_ = book_.recordCount();
   }
+  // The page's unsaved edits go with it, a deleted record's as an abandoned new entry's;
+  // otherwise the new page that follows in an empty book would commit them as a record.
+  pageModified_ = false;
   if (currentPage_ == 0) currentPage_ = 1;
   book_.currentPage = currentPage_;
   ShowPage(currentPage_);

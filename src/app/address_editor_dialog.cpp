@@ -1,6 +1,7 @@
 // The editor's window: creation and initialisation, event routing, keys, exit and version box.
 #include "app/address_editor_dialog.h"
 
+#include <wx/combobox.h>
 #include <wx/menu.h>
 #include <wx/spinbutt.h>
 #include <wx/textctrl.h>
@@ -119,8 +120,10 @@ void AddressEditorDialog::BindEvents() {
   }
   for (int id = kIdHonorific; id <= kIdJointHonorific3; ++id) {
     w.Bind(wxEVT_COMBOBOX, userEdit([this](wxCommandEvent&) { MarkModified(); }), id);
-    // After the keystroke has settled: the handler refills this very combo box.
+    // After the keystroke has settled: the handler refills this very combo box. GTK reports a
+    // pick from the list as new text too, with the picked item selected; only typing counts here.
     w.Bind(wxEVT_TEXT, userEdit([this, id](wxCommandEvent&) {
+      if (window_->Control<wxComboBox>(id).GetSelection() != wxNOT_FOUND) return;
       window_->CallAfter([this, id] { OnHonorificTyped(id); });
     }), id);
   }

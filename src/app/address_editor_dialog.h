@@ -76,6 +76,8 @@ class AddressEditorDialog {
   void FillHonorificLists();
   // Spin range 1..count (1..1 when empty) at currentPage.
   void UpdatePageSpin();
+  // Spin position `page`, within its range.
+  void SyncPageSpin(int page);
   // Button 1172 on exactly while the book has no unsaved change.
   void UpdateLaunchButton();
   void PushMembers() { exchange_.Push(); }

@@ -99,6 +99,8 @@ void AddressEditorDialog::ShowPage(int page) {
   if (page < 1 || page > book_.recordCount()) return;
   ShowRecordInMembers(book_.record(page - 1));
   exchange_.Push();
+  // The spin steps from the page on display, however the editor got there.
+  SyncPageSpin(page);
   UpdateEnabling();
   pageModified_ = false;
 }

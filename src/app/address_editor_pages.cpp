@@ -85,6 +85,8 @@ int AddressEditorDialog::CommitPage(int page) {
     UpdateLabels();
     UpdateEnabling();
   }
+  // The spin steps on from where the record now lives, whatever page the caller shows next.
+  SyncPageSpin(index + 1);
   if (book_.record(index).registrationName != members_.registrationName) {
     members_.registrationName = book_.record(index).registrationName;
   }
@@ -111,11 +113,15 @@ void AddressEditorDialog::OnPageNumberChanged() {
     return;
   }
   if (committed == shown) committed = -1;
-  if (!exchange_.Pull()) return;
+  // An invalid number has had its message: the page on display is then shown again.
+  exchange_.Pull();
+  // A page beyond the new page shows nothing: the editor stays on the page on display, so its
+  // edits are not committed into a page that does not exist.
+  if (currentPage_ > book_.recordCount() + 1) currentPage_ = shown;
   if (committed > 0) currentPage_ = committed;
   book_.currentPage = currentPage_;
   ShowPage(currentPage_);
-  window_->Control<wxSpinButton>(kIdPageSpin).SetValue(std::clamp(currentPage_, 1, std::max(1, book_.recordCount())));
+  exchange_.PushOne(kIdPageNumber);
 }
 
 void AddressEditorDialog::OnPageKey(int delta) {
@@ -222,9 +228,13 @@ void AddressEditorDialog::UpdateEnabling() {
 void AddressEditorDialog::UpdatePageSpin() {
   auto& spin = window_->Control<wxSpinButton>(kIdPageSpin);
   spin.SetRange(1, std::max(1, book_.recordCount()));
-  spin.SetValue(std::clamp(currentPage_, 1, std::max(1, book_.recordCount())));
+  SyncPageSpin(currentPage_);
   spin.Hide();
   spin.Show();
+}
+
+void AddressEditorDialog::SyncPageSpin(int page) {
+  window_->Control<wxSpinButton>(kIdPageSpin).SetValue(std::clamp(page, 1, std::max(1, book_.recordCount())));
 }
 
 void AddressEditorDialog::UpdateLaunchButton() { window_->FindWindow(kIdLaunchQuelta)->Enable(!book_.modified); }

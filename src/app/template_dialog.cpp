@@ -1,5 +1,8 @@
 #include "app/template_dialog.h"
 
+#include <algorithm>
+#include <memory>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -164,15 +167,33 @@ size_t Cp932Length(const wxString& text) {
 void BindByteLimit(wxWindow* control, int byteLimit) {
   auto* entry = dynamic_cast<wxTextEntry*>(control);
   if (entry == nullptr) return;
-  control->Bind(wxEVT_TEXT, [entry, byteLimit](wxCommandEvent& event) {
-    wxString text = entry->GetValue();
-    if (Cp932Length(text) > static_cast<size_t>(byteLimit)) {
-      while (Cp932Length(text) > static_cast<size_t>(byteLimit)) text.RemoveLast();
-      entry->ChangeValue(text);
-      entry->SetInsertionPointEnd();
-      wxBell();
-    }
+  // The text before the user's change, taken at each key and after each change (the program's
+  // own writes send no event): typing and pasting insert at the caret, so the part that does not
+  // fit is cut from what was inserted, never from the text already there.
+  auto before = std::make_shared<wxString>();
+  control->Bind(wxEVT_KEY_DOWN, [entry, before](wxKeyEvent& event) {
+    *before = entry->GetValue();
     event.Skip();
+  });
+  control->Bind(wxEVT_TEXT, [control, entry, byteLimit, before](wxCommandEvent& event) {
+    event.Skip();
+    wxString text = entry->GetValue();
+    if (Cp932Length(text) <= static_cast<size_t>(byteLimit)) {
+      *before = text;
+      return;
+    }
+    const size_t start = static_cast<size_t>(std::max(0L, entry->GetInsertionPoint()));
+    size_t end = text.length();
+    if (text.length() > before->length() && start <= before->length() &&
+        text.Left(start) + text.Mid(start + text.length() - before->length()) == *before) {
+      end = start + text.length() - before->length();
+    }
+    while (end > 0 && Cp932Length(text) > static_cast<size_t>(byteLimit)) text.erase(--end, 1);
+    entry->ChangeValue(text);
+    *before = text;
+    // The native control places its caret after this handler.
+    control->CallAfter([entry, end] { entry->SetInsertionPoint(static_cast<long>(end)); });
+    wxBell();
   });
 }
 

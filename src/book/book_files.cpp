@@ -1,6 +1,5 @@
 #include "book/book_files.h"
 
-#include <algorithm>
 #include <exception>
 
 #include "book/safe_file.h"
@@ -12,11 +11,16 @@ using namespace literals;
 
 namespace {
 
-size_t Utf8SequenceLength(unsigned char lead) {
-  if (lead >= 0xF0 && lead <= 0xF7) return 4;
-  if (lead >= 0xE0) return 3;
-  if (lead >= 0xC0) return 2;
-  return 1;
+// Bytes of the character that starts `text`: a broken sequence (a file name on Linux may hold any
+// bytes) ends at the first byte that cannot continue it, so the text after it is still shown.
+size_t Utf8CharacterLength(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text.front());
+  const size_t expected = lead >= 0xF8 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  size_t length = 1;
+  while (length < expected && length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
+    ++length;
+  }
+  return length;
 }
 
 void ReportFileFailure(const AddressBook& book, const std::filesystem::path& path, FileIoResult result) {
@@ -43,8 +47,7 @@ std::string PathText(const std::filesystem::path& path) {
     const Cp932Encoded encoded = Utf8ToCp932(rest);
     if (encoded.ok()) return text + encoded.bytes;
     text += Utf8ToCp932(rest.substr(0, encoded.firstUnmappable)).bytes + "?";
-    const size_t skip = Utf8SequenceLength(static_cast<unsigned char>(rest[encoded.firstUnmappable]));
-    rest.remove_prefix(std::min(rest.size(), encoded.firstUnmappable + skip));
+    rest.remove_prefix(encoded.firstUnmappable + Utf8CharacterLength(rest.substr(encoded.firstUnmappable)));
   }
 }
 

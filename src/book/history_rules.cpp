@@ -115,9 +115,11 @@ void JoinHistoryCells(std::string& history, const HistoryCells& cells) {
     // The five newest marks are replaced; older years are kept as they are.
     history.resize(starts[starts.size() - kCellCount]);
   } else {
-    // A short history grows only from the first cell the user filled in.
+    // A short history grows only from the first cell the user filled in. A view with no cell
+    // filled in is a history with no marks: writing "？" back would turn an addressee without
+    // history into one not sent to at the next judgement.
     history.clear();
-    while (first + 1 < kCellCount && stored[first] == UnknownCell()) ++first;
+    while (first < kCellCount && stored[first] == UnknownCell()) ++first;
   }
   for (size_t k = first; k < kCellCount; ++k) history += stored[k];
 }

@@ -31,7 +31,10 @@ std::vector<Row> RowTable(const DisplayFormat& format) {
     Row& row = rows.emplace_back();
     for (int slot = 1; slot <= kListSlotsPerLine; ++slot) {
       const auto k = static_cast<size_t>(ListSlotIndex(line, slot));
-      if (format.itemWidth[k] > 0) row.slots[static_cast<size_t>(row.slotCount++)] = {format.itemKind[k], format.itemWidth[k]};
+      if (format.itemWidth[k] > 0) {
+        const int width = std::min<int>(format.itemWidth[k], kMaxListCells);
+        row.slots[static_cast<size_t>(row.slotCount++)] = {format.itemKind[k], width};
+      }
     }
   }
   return rows;
@@ -93,10 +96,10 @@ void AppendNumber(std::string& text, int number) {
   if (number < 1000) text += ' ';
 }
 
-size_t EstimatedSize(const std::vector<Row>& rows, const DisplayFormat& format, size_t records) {
+size_t EstimatedSize(const std::vector<Row>& rows, int leftSpace, size_t records) {
   size_t perRecord = 0;
   for (const Row& row : rows) {
-    perRecord += static_cast<size_t>(std::max<int>(format.leftSpace, 0)) + 4 + 2;
+    perRecord += static_cast<size_t>(leftSpace) + 4 + 2;
     for (int j = 0; j < row.slotCount; ++j) perRecord += static_cast<size_t>(row.slots[static_cast<size_t>(j)].width) + 1;
   }
   return perRecord * records;
@@ -117,9 +120,9 @@ std::string BuildListText(const AddressBook& book, DisplayFormat& format) {
 
   std::string text;
   if (rows.empty()) return text;
-  text.reserve(EstimatedSize(rows, format, filtered.size()));
+  const int leftSpace = std::clamp<int>(format.leftSpace, 0, kMaxListCells);
+  text.reserve(EstimatedSize(rows, leftSpace, filtered.size()));
 
-  const int leftSpace = std::max<int>(format.leftSpace, 0);
   int cellCounter = 0;
   bool lineOpen = false;
   for (const int place : CellOrder(static_cast<int>(filtered.size()), columns)) {

@@ -20,7 +20,13 @@ PostalDialogAnswer PostalSearch::ShowRows(PostalDialogKind oneRow, PostalDialogK
   request.typedCompany = std::move(typedCompany);
   request.options = options_;
   PostalDialogAnswer answer = dialogs_->Show(request);
-  if (answer.ok) options_ = answer.options;
+  if (!answer.ok) return answer;
+  // An address dialog offers only the prefecture option: the code's form stays as it was.
+  if (IsCodeDialog(request.kind)) {
+    options_ = answer.options;
+  } else {
+    options_.kenmeiNashi = answer.options.kenmeiNashi;
+  }
   return answer;
 }
 

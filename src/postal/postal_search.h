@@ -40,7 +40,7 @@ class PostalSearch {
   const std::string& codeResult() const { return codeResult_; }
   const std::string& addressResult() const { return addressResult_; }
   const std::string& companyResult() const { return companyResult_; }
-  // The options as the last confirmed dialog left them.
+  // The options as the last confirmed dialog left them (an address dialog changes only kenmeiNashi).
   const LookupOptions& options() const { return options_; }
   const std::filesystem::path& businessFilePath() const { return businessFilePath_; }
 

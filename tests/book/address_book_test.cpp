@@ -27,6 +27,17 @@ std::string RenameMessage(const std::string& from, const std::string& to) {
   return "登録名が重複するので変更しました\r\n\""_sjis + from + "\" → \""_sjis + to + "\"";
 }
 
+TEST(AddressBook, ANewBookHasNoFileAndTheDefaultSettings) {
+  AddressBook book;
+  EXPECT_EQ(book.recordCount(), 0);
+  EXPECT_EQ(book.year, CurrentLocalYear());
+  EXPECT_EQ(book.nonSendMark + book.memoTitle1 + book.memoTitle2 + book.notes, "×メモ１メモ２"_sjis);
+  EXPECT_TRUE(book.baseName.empty());
+  EXPECT_FALSE(book.HasFile() || book.modified || book.postalCheckDone || book.mismatchOnly);
+  EXPECT_TRUE(book.limitWarningEnabled);
+  EXPECT_EQ(book.currentPage, 1);
+}
+
 TEST(AddressBook, AddRecordKeepsJapaneseOrderAndRenamesFromTheOriginal) {
   AddressBook book;
   EXPECT_FALSE(book.Prompt().Show("q", PromptButtons::OkCancel));  // the default agrees to nothing

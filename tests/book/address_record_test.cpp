@@ -32,5 +32,22 @@ TEST(AddressRecord, ImportNormalisesSendStateAndEmptyHistories) {
   EXPECT_EQ(record.receiveHistory, "□"_sjis);
 }
 
+TEST(AddressRecord, TakingAHistoryFillsOnlyTheEmptyHistoryFields) {
+  AddressRecord address;
+  address.registrationName = "a";
+  address.memo1 = "own";
+  AddressRecord history;
+  history.registrationName = "h";
+  history.postalCode = "100-0001";
+  history.phone = "03";
+  history.memo1 = "theirs";
+  history.memo2 = "m2";
+  history.pairing = Pairing::HistoryOnly;
+  address.TakeHistoryFrom(history);
+  EXPECT_EQ(address.registrationName + address.postalCode, "a");
+  EXPECT_EQ(address.phone + "|" + address.memo1 + "|" + address.memo2, "03|own|m2");
+  EXPECT_EQ(address.pairing, Pairing::Joined);
+}
+
 }  // namespace
 }  // namespace mirelon

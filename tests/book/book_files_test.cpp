@@ -178,6 +178,9 @@ TEST_F(BookFiles, LeftOverHistoriesAreNamedAndComeBackAsOrdinaryRecords) {
 TEST(PathText, PathsBecomeCp932ForMessages) {
   EXPECT_EQ(PathText("/tmp/住所録ソ.csv"), "/tmp/住所録ソ.csv"_sjis);
   EXPECT_EQ(PathText("/tmp/a\xF0\x9F\x98\x80z.csv"), "/tmp/a?z.csv");
+  // A Linux name may hold bytes that are no UTF-8 at all: each broken sequence is one "?" and the
+  // name goes on after it.
+  EXPECT_EQ(PathText("/tmp/a\xC3z\xE3\x81xy\xFF" "bc\x80.csv"), "/tmp/a?z?xy?bc?.csv");
 }
 
 }  // namespace

@@ -39,6 +39,10 @@ TEST(HistoryRules, FiveCellViewSplitAndJoin) {
   history.clear();
   JoinHistoryCells(history, Cells("？", "？", "x", "？", "○"));
   EXPECT_EQ(history, " x？○"_sjis);
+  // A history without marks written back unchanged stays without marks, so it still judges send.
+  history.clear();
+  JoinHistoryCells(history, SplitHistoryCells(history));
+  EXPECT_EQ(history, "");
   // Seven marks: written back unchanged they stay; cell 1 is the third mark.
   history = "喪出○×△▲●"_sjis;
   JoinHistoryCells(history, SplitHistoryCells(history));

@@ -127,6 +127,18 @@ TEST_F(EditorTest, DeleteOnTheNewPageAbandonsItWithoutAsking) {
   EXPECT_EQ(book_.recordCount(), 2);
   EXPECT_EQ(editor_->CurrentPage(), 2);
   EXPECT_EQ(TextOf(window_, kIdRegistrationName), "いとう");
+
+  // In an empty book the abandoned entry does not come back through the new page that follows.
+  for (int i = 0; i < 2; ++i) {
+    wxTEST_DIALOG(Click(window_, kIdDeletePage), ExpectMessage("このページを削除します", wxID_OK));
+  }
+  ASSERT_EQ(book_.recordCount(), 0);
+  Type(window_, kIdRegistrationName, "かとう");
+  Click(window_, kIdDeletePage);
+  EXPECT_EQ(book_.recordCount(), 0);
+  EXPECT_EQ(editor_->CurrentPage(), 1);
+  EXPECT_EQ(TextOf(window_, kIdRegistrationName), "");
+  EXPECT_FALSE(editor_->PageModified());
 }
 
 TEST_F(EditorTest, MarksAreConvertedWhileTheConversionIsOn) {
@@ -145,6 +157,15 @@ TEST_F(EditorTest, MarksAreConvertedWhileTheConversionIsOn) {
   // The field holds two bytes: nothing more fits after a converted mark.
   Type(window_, kIdFirstSendMark, "喪x");
   EXPECT_EQ(TextOf(window_, kIdFirstSendMark), "喪");
+  // Nor before it, where the conversion's write left the caret.
+  auto& converted = ControlOf<wxTextCtrl>(window_, kIdFirstSendMark + 1);
+  converted.SetInsertionPoint(0);
+  wxKeyEvent key(wxEVT_KEY_DOWN);
+  key.SetEventObject(&converted);
+  converted.ProcessWindowEvent(key);
+  converted.WriteText("a");
+  Pump();
+  EXPECT_EQ(TextOf(window_, kIdFirstSendMark + 1), "×");
 
   // A right click on the indicator switches the conversion off and remembers it.
   wxMouseEvent right(wxEVT_RIGHT_DOWN);

@@ -1,6 +1,7 @@
 // The editor's side of the buttons whose work other modules do (list window, options, index,
 // postal search), and the dialog colour applied to the program's dialogs.
 #include <wx/settings.h>
+#include <wx/spinbutt.h>
 
 #include "app/dialog_background.h"
 #include "editor_fixture.h"
@@ -58,6 +59,7 @@ TEST_F(EditorTest, TheIndexMovesTheEditorToTheChosenRecord) {
   Click(window_, kIdIndex);
   EXPECT_EQ(editor_->CurrentPage(), 3);
   EXPECT_EQ(TextOf(window_, kIdRegistrationName), "うえだ");
+  EXPECT_EQ(ControlOf<wxSpinButton>(window_, kIdPageSpin).GetValue(), 3);  // the spin steps on from there
 }
 
 TEST_F(EditorTest, ThePostalSearchNeedsDataAndSomethingToSearchFor) {

@@ -98,6 +98,40 @@ TEST_F(EditorTest, ARenamedRecordIsFollowedInsteadOfTheTypedPage) {
   EXPECT_EQ(book_.recordCount(), 5);
 }
 
+TEST_F(EditorTest, AnInvalidPageNumberKeepsThePageAndItsEdits) {
+  for (const char* name : {"あべ", "いとう", "うえだ", "えんどう", "おおた"}) AddRecord(name);
+  Open();
+  Type(window_, kIdPageNumber, "5");
+  wxTEST_DIALOG(Type(window_, kIdPageNumber, "0"), ExpectMessage("1 から 1000 までの整数を入力してください。", wxID_OK));
+  EXPECT_EQ(editor_->CurrentPage(), 5);
+  EXPECT_EQ(TextOf(window_, kIdPageNumber), "5");
+  Type(window_, kIdRegistrationName, "ああ");
+  wxTEST_DIALOG(Type(window_, kIdPageNumber, ""), ExpectMessage("1 から 1000 までの整数を入力してください。", wxID_OK));
+  EXPECT_EQ(editor_->CurrentPage(), 5);
+  EXPECT_EQ(TextOf(window_, kIdPageNumber), "5");
+  EXPECT_EQ(TextOf(window_, kIdRegistrationName), "ああ");
+  // The kept edits go in with the next page change, and the editor follows the moved record.
+  Type(window_, kIdPageNumber, "3");
+  EXPECT_EQ(editor_->CurrentPage(), 1);
+  EXPECT_EQ(NameOnPage(1), "ああ");
+  EXPECT_EQ(NameOnPage(5), "えんどう");
+}
+
+TEST_F(EditorTest, APageNumberBeyondTheNewPageKeepsThePageOnDisplay) {
+  AddRecord("あべ");
+  AddRecord("いとう");
+  Open();
+  PressKey(window_, WXK_PAGEDOWN);
+  Type(window_, kIdPageNumber, "9");
+  EXPECT_EQ(editor_->CurrentPage(), 2);
+  EXPECT_EQ(TextOf(window_, kIdPageNumber), "2");
+  // Edits made now are not lost to a page that does not exist.
+  Type(window_, kIdPosition, "係長");
+  PressKey(window_, WXK_PAGEUP);
+  EXPECT_EQ(Cp932ToUtf8(book_.record(1).position), "係長");
+  EXPECT_EQ(editor_->CurrentPage(), 1);
+}
+
 TEST_F(EditorTest, BlankRegistrationNamesAreRefused) {
   bool listOpened = false;
   state_.commands.openListWindow = [&](AddressEditorDialog&) { return listOpened = true; };
@@ -187,6 +221,21 @@ TEST_F(EditorTest, HonorificsAreCollectedInBookOrderBeforeTheirLongerRelatives) 
   EXPECT_EQ(TextOf(window_, kIdJointHonorific1), "御");
   EXPECT_EQ(ControlOf<wxComboBox>(window_, kIdJointHonorific1).GetInsertionPoint(), 1);
   EXPECT_TRUE(editor_->PageModified());
+}
+
+TEST_F(EditorTest, PickingAnHonorificOnlyMarksThePage) {
+  Open();
+  // GTK's order for a pick from the list: the item is selected, its text arrives, then the pick.
+  auto& combo = ControlOf<wxComboBox>(window_, kIdJointHonorific2);
+  combo.SetSelection(1);
+  wxCommandEvent text(wxEVT_TEXT, kIdJointHonorific2);
+  text.SetEventObject(&combo);
+  combo.ProcessWindowEvent(text);
+  Select(window_, kIdJointHonorific2, 1);
+  // No commit: the blank registration name of the new page is not complained about.
+  EXPECT_TRUE(editor_->PageModified());
+  EXPECT_EQ(book_.recordCount(), 0);
+  EXPECT_EQ(TextOf(window_, kIdJointHonorific2), "先生");
 }
 
 TEST_F(EditorTest, TheSendStateQuestionChangesOnlyTheNewestSendMark) {

@@ -1,5 +1,7 @@
 // Both editor templates: every control of the editor with its number, captions in full, and
 // tooltips that follow toolTipCtrl.
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/stattext.h>
 
@@ -40,6 +42,15 @@ TEST_P(EditorTemplates, CarryTheirOwnCaptions) {
   EXPECT_EQ(LabelOf(window_, kIdNewPage), compact ? "新規" : "新　規");
   EXPECT_EQ(LabelOf(window_, kIdPostalSearch), compact ? "〒" : "〒検索");
   EXPECT_EQ(LabelOf(window_, kIdCancel), "終　了");
+  // The template's own year placeholders, before the book's year replaces them.
+  const auto& controls = EditorTemplate(GetParam()).controls;
+  const auto templateText = [&](int id) {
+    return std::string(std::find_if(controls.begin(), controls.end(), [id](const auto& c) { return c.id == id; })->text);
+  };
+  EXPECT_EQ(templateText(kIdFirstYear), "2001");
+  EXPECT_EQ(templateText(kIdFirstYear + 4), "2005");
+  EXPECT_EQ(templateText(kIdFirstZodiac), "巳");
+  EXPECT_EQ(templateText(kIdFirstZodiac + 4), "酉");
   const wxSize units = window_->ConvertDialogToPixels(compact ? wxSize(362, 303) : wxSize(403, 361));
   EXPECT_EQ(window_->GetClientSize(), units);
 }

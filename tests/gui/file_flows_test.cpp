@@ -225,6 +225,24 @@ TEST_F(FileFlowsTest, AnImportIsConfirmedReadAloneAndThenWrittenAsTheFamily) {
   EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
 }
 
+TEST_F(FileFlowsTest, ADeclinedImportLeavesTheOpenBookBoundToItsOwnFiles) {
+  WriteBytes(folder_ / "a.csv", Cp932Lines({"アイ,1"}));
+  WriteBytes(folder_ / "a_nen.csv", Cp932Lines({"2020,×,メモ１,メモ２,", "アイ,,,,,,,送信する,○□,□"}));
+  WriteBytes(folder_ / "x_imp.csv", Cp932Lines({"イトウ,2"}));
+  WriteBytes(folder_ / "x.csv", Cp932Lines({"ベツ,3"}));
+  Open();
+  wxTEST_DIALOG(Read(), OpenChooser(folder_ / "a.csv"));
+  Type(window_, res::kIdAddress2, "２階");
+  wxTEST_DIALOG(Read(), ExpectMessage("変更点を保存しないで別のファイルを読み込みます", wxID_OK),
+                OpenChooser(folder_ / "x_imp.csv"), ExpectMessage("インポートします", wxID_CANCEL));
+  EXPECT_EQ(LabelOf(window_, res::kIdFileName), "a");
+
+  wxTEST_DIALOG(Write(), ExpectMessage("ファイルに保存します", wxID_OK));
+  EXPECT_EQ(ReadBytes(folder_ / "a.csv"), Cp932Lines({"アイ,1,,２階" + std::string(11, ',')}));
+  EXPECT_EQ(ReadBytes(folder_ / "x.csv"), Cp932Lines({"ベツ,3"}));
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "x_nen.csv"));
+}
+
 TEST_F(FileFlowsTest, AnOpenedBookIsWrittenBackByteForByteWithThePageOnDisplay) {
   const std::string send = Cp932Lines({"アイ,100-0001,東京都,,\"\"\"会社\"\"\",,,相田,様,,,,,,", "ウエ,,,,,,,上野,先生,,,,,,"});
   const std::string noSend = Cp932Lines({"イノ,,,,,,,井野,様,,,,,,"});

@@ -98,6 +98,23 @@ TEST_F(GuiKit, ByteLimitsCountDoubleByteCharactersTwice) {
   EXPECT_EQ(test::TextOf(dialog_, 10), "あいう");
   test::Type(dialog_, 10, "ｱｲｳｴｵｶｷ");
   EXPECT_EQ(test::TextOf(dialog_, 10), "ｱｲｳｴｵｶ");
+  // Text inserted before the end loses its own overflow, not the end of what was there.
+  test::Type(dialog_, 10, "ｱｲｳｴ");
+  auto& edit = test::ControlOf<wxTextCtrl>(dialog_, 10);
+  edit.SetInsertionPoint(1);
+  edit.WriteText(U8("xyz"));
+  test::Pump();
+  EXPECT_EQ(test::TextOf(dialog_, 10), "ｱxyｲｳｴ");
+  EXPECT_EQ(edit.GetInsertionPoint(), 3);
+  // A full field written by the program refuses a key typed at its start.
+  edit.ChangeValue(U8("ｶｷｸｹｺｻ"));
+  edit.SetInsertionPoint(0);
+  wxKeyEvent key(wxEVT_KEY_DOWN);
+  key.SetEventObject(&edit);
+  edit.ProcessWindowEvent(key);
+  edit.WriteText("x");
+  test::Pump();
+  EXPECT_EQ(test::TextOf(dialog_, 10), "ｶｷｸｹｺｻ");
 }
 
 TEST_F(GuiKit, PageNumbersOutsideTheirRangeAreRefused) {

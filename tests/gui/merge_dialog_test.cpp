@@ -62,11 +62,13 @@ TEST_F(MergeDialogTest, ListsShowHistoryOnlyNamesAndAddressOnlyColumnsInBookOrde
   Add("ウエ", "上野", Pairing::Joined);
   Add("エビサワ　ナガイナマエノヒト", "海老沢　永", Pairing::AddressOnly);  // 28 bytes
   Add("オカ", "", Pairing::HistoryOnly);
+  Add("オｵカミナガイナマエノヒトタチ", "大神", Pairing::AddressOnly);  // ト would take bytes 24 and 25
   HistoryMergeDialog& dialog = Open();
   EXPECT_EQ(std::string(dialog.GetTitle().utf8_str()), "宛名と履歴の結合");
   EXPECT_EQ(Entries(&dialog, res::kIdHistoryOnlyList), (std::vector<std::string>{"イチ", "オカ"}));
   EXPECT_EQ(Entries(&dialog, res::kIdAddressOnlyList),
-            (std::vector<std::string>{"アイ" + std::string(22, ' ') + "相田", "エビサワ　ナガイナマエノ  海老沢　永"}));
+            (std::vector<std::string>{"アイ" + std::string(22, ' ') + "相田", "エビサワ　ナガイナマエノ  海老沢　永",
+                                      "オｵカミナガイナマエノヒ   大神"}));
   EXPECT_EQ(test::ControlOf<wxChoice>(&dialog, res::kIdHistoryOnlyList).GetSelection(), 0);
   EXPECT_EQ(test::ControlOf<wxChoice>(&dialog, res::kIdAddressOnlyList).GetSelection(), 0);
   EXPECT_TRUE(JoinEnabled());
@@ -121,6 +123,30 @@ TEST_F(MergeDialogTest, JoinsTheSelectedPairAndNamesWhatIsLeftWhenClosed) {
   EXPECT_EQ(book_.record(1).name, "★★★★★"_sjis);
   EXPECT_EQ(book_.record(1).pairing, Pairing::HistoryOnly);
   EXPECT_FALSE(book_.modified);
+}
+
+TEST_F(MergeDialogTest, TheCloseBoxAndEscapeNameWhatIsLeftLikeTheCloseButton) {
+  for (const bool escape : {false, true}) {
+    SCOPED_TRACE(escape);
+    book_ = AddressBook();
+    Add("アイ", "相田", Pairing::AddressOnly);
+    Add("イチ", "", Pairing::HistoryOnly);
+    HistoryMergeDialog& dialog = Open();
+    if (escape) {
+      wxKeyEvent key(wxEVT_CHAR_HOOK);
+      key.m_keyCode = WXK_ESCAPE;
+      key.SetEventObject(&dialog);
+      dialog.ProcessWindowEvent(key);
+    } else {
+      dialog.Close();
+    }
+    test::Pump();
+    EXPECT_FALSE(dialog.IsShown());
+    EXPECT_EQ(book_.record(1).name, "★★★★★"_sjis);
+    EXPECT_EQ(book_.record(0).name, "相田"_sjis);
+    dialog_->Destroy();
+    dialog_ = nullptr;
+  }
 }
 
 }  // namespace

@@ -207,6 +207,17 @@ TEST_F(OptionsDialogTest, OkTakesTheTextsAndMarksTheBookChangedOnlyWhenItHasReco
   }
 }
 
+TEST_F(OptionsDialogTest, ABlankMarkIsSilentlyReplacedOnOk) {
+  Add("アイ", "送信しない", "○");
+  book_.nonSendMark = "喪"_sjis;
+  book_.modified = false;
+  OptionsDialog& dialog = Open();
+  test::Type(&dialog, res::kIdNonSendMark, "　");
+  test::Click(&dialog, res::kIdOptionsOk);  // no message
+  EXPECT_EQ(book_.nonSendMark, "×"_sjis);
+  EXPECT_TRUE(book_.modified);
+}
+
 TEST_F(OptionsDialogTest, TheColourChooserOpensOnTheColourAndItsChoiceIsLightenedAndPainted) {
   Add("アイ", "送信する", "");
   book_.modified = false;

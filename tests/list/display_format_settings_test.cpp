@@ -69,6 +69,18 @@ TEST(DisplayFormatSettingsTest, ItemValueHoldsKindTimesThousandPlusWidth) {
   EXPECT_EQ(format.lineShown[0], 0);  // not the built-in format: an item was stored
 }
 
+TEST(DisplayFormatSettingsTest, WidthTooWideForTheItemValueKeepsItsKind) {
+  // Only a format file can bring such a width; the registry keeps its last three digits.
+  DisplayFormat format = LineOneFormat({{ListItemKind::ComposedAddress, 1234}});
+  MemorySettingsStore store;
+
+  StoreListSettings(store, format, false);
+
+  EXPECT_EQ(store.GetInt("List", "dspItem101", 0), 5234);
+  EXPECT_EQ(Load(store).itemKind[0], static_cast<int>(ListItemKind::ComposedAddress));
+  EXPECT_EQ(Load(store).itemWidth[0], 234);
+}
+
 TEST(DisplayFormatSettingsTest, EverythingSwitchedOffComesBackAsTheBuiltInFormat) {
   MemorySettingsStore store;
   StoreListSettings(store, DisplayFormat(), true);

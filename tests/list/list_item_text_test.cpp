@@ -34,6 +34,10 @@ TEST(FitHistoryTailTest, KeepsOnlyTheNewestWholeMarks) {
   EXPECT_EQ(Tail("○△a", 2), " a");
   EXPECT_EQ(Tail("○△a", 4), " △a");
   EXPECT_EQ(Tail("x○△", 4), "○△");
+  // ム, メ and モ end in bytes that could also begin a character.
+  EXPECT_EQ(Tail("ムメモ", 4), "メモ");
+  EXPECT_EQ(Tail("aムメ", 2), "メ");
+  EXPECT_EQ(Tail("ムメモa", 4), " モa");
 }
 
 TEST(FitHistoryTailTest, ToleratesAHistoryEndingInHalfACharacter) {

@@ -40,10 +40,10 @@ inline AddressBook NumberedBook(int count) {
   return BookOf(records);
 }
 
-using SlotSpec = std::pair<ListItemKind, int>;
+using SlotSetting = std::pair<ListItemKind, int>;
 
 // Sets the slots of `line` from slot 1 on and shows the line.
-inline void SetLine(DisplayFormat& format, int line, std::initializer_list<SlotSpec> slots) {
+inline void SetLine(DisplayFormat& format, int line, std::initializer_list<SlotSetting> slots) {
   format.lineShown[static_cast<size_t>(line - 1)] = 1;
   int slot = 1;
   for (const auto& [kind, width] : slots) {
@@ -53,7 +53,7 @@ inline void SetLine(DisplayFormat& format, int line, std::initializer_list<SlotS
   }
 }
 
-inline DisplayFormat LineOneFormat(std::initializer_list<SlotSpec> slots) {
+inline DisplayFormat LineOneFormat(std::initializer_list<SlotSetting> slots) {
   DisplayFormat format;
   SetLine(format, 1, slots);
   return format;

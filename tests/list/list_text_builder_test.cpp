@@ -99,6 +99,9 @@ TEST(ListTextBuilderTest, WidthsCutWholeDoubleByteCharactersAndPad) {
   EXPECT_EQ(Build(book, LineOneFormat({{K::Name, 7}})), "  1 表能ソ \r\n");
   EXPECT_EQ(Build(book, LineOneFormat({{K::Name, 8}})), "  1 表能ソ十\r\n");
   EXPECT_EQ(Build(book, LineOneFormat({{K::Name, 1}})), "  1  \r\n");
+
+  record.name = Sjis("aムメモ");  // second bytes 0x80-0x82 look like first bytes
+  EXPECT_EQ(Build(BookOf({record}), LineOneFormat({{K::Name, 6}})), "  1 aムメ \r\n");
 }
 
 TEST(ListTextBuilderTest, MemosLoseTheirLineBreaksButKeepTheirBlanks) {
@@ -134,6 +137,32 @@ TEST(ListTextBuilderTest, BlankAndUnknownItemsGiveSpacesWithoutSeparator) {
   EXPECT_EQ(Build(book, format), "  1 ab\r\n");
   format = LineOneFormat({{K::Name, 0}});
   EXPECT_EQ(Build(book, format), "  1 \r\n");
+  format.leftSpace = 2;
+  format.numbering = 2;
+  EXPECT_EQ(Build(book, format), "      \r\n");
+}
+
+TEST(ListTextBuilderTest, WidthsBeyondTheWidestCellCountAreLaidOutAtIt) {
+  // A hand-made format file may carry 32767 in every width and in the left space.
+  DisplayFormat format = LineOneFormat({{K::Name, 32767}, {K::SendHistory, 1000}});
+  format.leftSpace = 32767;
+  const std::string cap(kMaxListCells, ' ');
+  std::string unknownYears;
+  for (int year = 0; year < kMaxListCells / 2; ++year) unknownYears += "？";
+
+  EXPECT_EQ(Build(BookOf({NamedRecord("ab")}), format),
+            cap + "  1 ab" + cap.substr(2) + " " + unknownYears + " \r\n");
+
+  // The whole book in the widest format stays some tens of megabytes.
+  for (int line = 1; line <= kListLineCount; ++line) {
+    SetLine(format, line, {});
+    for (int slot = 1; slot <= kListSlotsPerLine; ++slot) {
+      format.itemKind[static_cast<size_t>(ListSlotIndex(line, slot))] = static_cast<int16_t>(K::Name);
+      format.itemWidth[static_cast<size_t>(ListSlotIndex(line, slot))] = 32767;
+    }
+  }
+  const size_t row = kMaxListCells + 4 + kListSlotsPerLine * (kMaxListCells + 1) - 1 + 2;
+  EXPECT_EQ(BuildListText(NumberedBook(1000), format).size(), 1000u * kListLineCount * row);
 }
 
 TEST(ListTextBuilderTest, FiltersSelectBySendStateAndJudgement) {

@@ -19,6 +19,7 @@ const std::vector<Row> kAddressRows = {
     {"1520035", "東京都", "目黒区", "自由ヶ丘"},
     {"2310023", "神奈川県", "横浜市中区", "山下町"},
     {"6008216", "京都府", "京都市下京区", "東塩小路町"},
+    {"1000301", "東京都", "利島村", "利島村一円"},  // the whole village has one code
 };
 const std::vector<Row> kBusinessRows = {
     {"1008111", "株式会社Ａ商事", "東京都", "千代田区", "丸の内", "１丁目１－１"},
@@ -103,6 +104,16 @@ TYPED_TEST(AddressSearchTest, VagueAddressesAreRefusedBeforeReading) {
   EXPECT_EQ(this->Messages(), std::vector<std::string>(3, "住所が曖昧で郵便番号を絞り込めません"));
 }
 
+TYPED_TEST(AddressSearchTest, RowWhoseCityBeginsOtherwiseIsNeverACandidate) {
+  // City 「港」 with town area 「区芝公園…」 spells the typed text, but its city's first two
+  // characters are not those of the address: neither the prefix nor the lead may take it.
+  this->WriteAddresses({{"1059998", "東京都", "港", "区芝公園"},
+                        {"1059999", "東京都", "港", "区芝公園ビル"},
+                        {"1050011", "東京都", "港区", "芝公園"}});
+  this->Lookup("", "港区芝公園１");
+  EXPECT_EQ(this->Codes(), std::vector<std::string>{"1050011"});
+}
+
 TYPED_TEST(AddressSearchTest, TypedPrefectureFiltersRows) {
   this->Lookup("", "神奈川県横浜市中区山下町１２３");
   EXPECT_EQ(this->Codes(), std::vector<std::string>{"2310023"});
@@ -113,6 +124,16 @@ TYPED_TEST(AddressSearchTest, TypedPrefectureFiltersRows) {
   this->prompt.shown.clear();
   this->Lookup("", "京都府京都市下京区東塩小路町");  // 東京都 is tried first but does not begin it
   EXPECT_EQ(this->Codes(), std::vector<std::string>{"6008216"});
+}
+
+TYPED_TEST(AddressSearchTest, WholeVillageRowIsFoundByTheVillageNameOrItsLead) {
+  // The row text repeats the village (利島村利島村一円): a bare village name is its prefix, and an
+  // address with a block number reaches it through the lead.
+  for (const std::string_view typed : {"東京都利島村", "利島村２４８"}) {
+    this->Lookup("", typed);
+    EXPECT_EQ(this->Codes(), std::vector<std::string>{"1000301"}) << typed;
+  }
+  EXPECT_TRUE(this->Messages().empty());
 }
 
 TYPED_TEST(AddressSearchTest, KanaSpellingsMeet) {
@@ -157,6 +178,23 @@ TYPED_TEST(AddressSearchTest, CompanyAndAddressNarrowToOneBusinessListedTwice) {
   auto& engine = this->Lookup("", "大阪府", "Ａ商事大阪");  // OK without rewriting gives only the code
   EXPECT_EQ(engine.codeResult(), "5308111");
   EXPECT_TRUE(engine.companyResult().empty() && engine.addressResult().empty());
+}
+
+TYPED_TEST(AddressSearchTest, CompanySearchThatFoundSomethingEndsTheLookup) {
+  this->dialogs.answerOk = false;  // cancelled: the address search does not follow
+  auto& cancelled = this->Lookup("", "大阪市北区梅田２－１", "Ｂ物産");
+  ASSERT_EQ(this->dialogs.requests.size(), 1u);
+  EXPECT_EQ(this->dialogs.requests[0].kind, PostalDialogKind::BusinessCodeResult);
+  EXPECT_TRUE(cancelled.codeResult().empty());
+  EXPECT_TRUE(this->Messages().empty());
+
+  std::vector<Row> rows;
+  for (int i = 0; i < 30; ++i) rows.push_back({"5308222", "Ｂ物産", "大阪府", "大阪市北区", "梅田", "２丁目"});
+  this->WriteBusinesses(rows);
+  this->dialogs.requests.clear();
+  this->Lookup("", "大阪市北区梅田２－１", "Ｂ物産");
+  EXPECT_EQ(this->Messages(), std::vector<std::string>{"該当する郵便番号の候補が30以上あります"});
+  EXPECT_TRUE(this->dialogs.requests.empty());
 }
 
 TYPED_TEST(AddressSearchTest, UnknownCompanyFallsBackToTheAddress) {

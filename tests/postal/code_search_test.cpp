@@ -73,8 +73,9 @@ TYPED_TEST(CodeSearchTest, OkTakesTheOfferedAddressAndTheOptions) {
   this->dialogs.userOptions = LookupOptions{.kenmeiNashi = true, .bangoHyphen = true, .bangoZenkaku = true};
   auto& engine = this->Lookup("1050011", "");
   EXPECT_EQ(test::U8(engine.addressResult()), "港区芝公園");
-  EXPECT_TRUE(engine.options().kenmeiNashi && engine.options().bangoZenkaku);
   EXPECT_TRUE(this->dialogs.requests[0].options.bangoHyphen);
+  // An address dialog stores only the prefecture option; the code's form is not its to change.
+  EXPECT_EQ(engine.options(), (LookupOptions{.kenmeiNashi = true, .bangoHyphen = true, .bangoZenkaku = false}));
 }
 
 TYPED_TEST(CodeSearchTest, CancelTakesNothingAndKeepsTheOptions) {
@@ -98,6 +99,20 @@ TYPED_TEST(CodeSearchTest, CodeOnlyInTheBusinessFileShowsTheBusiness) {
   EXPECT_EQ(test::U8(engine.companyResult()), "株式会社ソニー表能");
   EXPECT_EQ(test::U8(engine.addressResult()), "東京都千代田区丸の内１丁目１－１");
   EXPECT_TRUE(this->Messages().empty());
+}
+
+TYPED_TEST(CodeSearchTest, OnlyAPairOfEqualBusinessRowsCountsAsOne) {
+  const Row row = {"1008111", "Ａ商事", "東京都", "千代田区", "丸の内", "１丁目１－１"};
+  const Row otherFloor = {"1008111", "Ａ商事", "東京都", "千代田区", "丸の内", "１丁目１－１　２階"};
+  this->WriteBusinesses({row, row, row});  // listed three times: not the pair the rule is for
+  this->Lookup("1008111", "");
+  EXPECT_EQ(this->dialogs.requests.back().kind, PostalDialogKind::BusinessAddressChoice);
+  EXPECT_EQ(this->dialogs.requests.back().rows.size(), 3u);
+  this->WriteBusinesses({row, otherFloor});
+  this->Lookup("1008111", "");
+  EXPECT_EQ(this->dialogs.requests.back().kind, PostalDialogKind::BusinessAddressChoice);
+  EXPECT_EQ(this->dialogs.Lines(), (std::vector<std::string>{"東京都千代田区丸の内１丁目１－１　Ａ商事",
+                                                             "東京都千代田区丸の内１丁目１－１　２階　Ａ商事"}));
 }
 
 TYPED_TEST(CodeSearchTest, CodeInNeitherFileIsReportedOnce) {

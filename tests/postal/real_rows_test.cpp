@@ -52,5 +52,24 @@ TYPED_TEST(ExcerptTest, AddressSearchesOnRealRows) {
   EXPECT_TRUE(this->prompt.shown.empty());
 }
 
+TYPED_TEST(ExcerptTest, CodeOfSixtySixRowsOffersTheFirstThirtyInFileOrder) {
+  this->Lookup("452-0961", "");
+  const PostalDialogRequest& request = this->dialogs.requests.at(0);
+  EXPECT_EQ(request.kind, PostalDialogKind::AddressChoice);
+  ASSERT_EQ(request.rows.size(), 30u);
+  EXPECT_EQ(test::U8(request.rows.front().townArea), "春日明河原");
+  EXPECT_EQ(test::U8(request.rows.back().townArea), "春日新堀");
+}
+
+TYPED_TEST(ExcerptTest, CompanySearchesOnRealBusinessNames) {
+  // Company-form words on either side: every business of the building whose name begins 古河.
+  this->Lookup("", "千代田区大手町２－６－４", "株式会社古河");
+  EXPECT_EQ(this->Codes(), std::vector<std::string>(10, "1008370"));
+  this->Lookup("", "北海道", "丸善雄松堂札幌");
+  EXPECT_EQ(this->dialogs.requests.at(0).kind, PostalDialogKind::BusinessCodeResult);
+  EXPECT_EQ(this->Codes(), std::vector<std::string>{"0048502"});
+  EXPECT_TRUE(this->prompt.shown.empty());
+}
+
 }  // namespace
 }  // namespace mirelon
