@@ -39,6 +39,11 @@ class BasicPostalLookup final : public PostalSearch {
   };
   TypedAddress PrepareTypedAddress() const;
 
+  // The bulk checks' one pass over a data file: for every row whose code still has records
+  // pending, calls onRow(line, code, records). False when the file could not be opened (reported).
+  template <class OnRow>
+  bool ForEachPendingRow(const std::filesystem::path& file, const AddressBook& book, OnRow onRow);
+
   Text codeInput_;
   Text addressInput_;
   Text companyInput_;

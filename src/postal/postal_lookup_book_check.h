@@ -57,29 +57,38 @@ bool AddressFits(const RecordAddress<E>& address, const typename E::Text& rowPre
 }  // namespace postal_detail
 
 template <class E>
-void BasicPostalLookup<E>::CheckBookAddresses(AddressBook& book, const std::filesystem::path& addressFile) {
+template <class OnRow>
+bool BasicPostalLookup<E>::ForEachPendingRow(const std::filesystem::path& file, const AddressBook& book, OnRow onRow) {
   using namespace postal_detail;
-  book.ComputePostalKeys();
-  HoldZeroCodesPending(book);
-  std::optional<typename E::LineReader> lines = E::OpenLines(addressFile);
+  std::optional<typename E::LineReader> lines = E::OpenLines(file);
   if (!lines) {
-    ReportOpenFailure(addressFile);
-    return;
+    ReportOpenFailure(file);
+    return false;
   }
   BusyScope busy(dialogs_);
   const PendingRecords pending(book);
-  RecordAddresses<E> addresses(book);
-  Text codeField, prefecture, city, townArea, rowText;
+  Text codeField;
   typename E::Line line;
   while (E::ReadLine(*lines, line)) {
     if (line.size() <= kFieldsStart) continue;
     E::ReadField(line, 0, codeField);
     const int32_t code = ParseRowCode(E::ViewOf(codeField));
-    const std::vector<int>* records = pending.Find(code);
-    if (!records) continue;
+    if (const std::vector<int>* records = pending.Find(code)) onRow(line, code, *records);
+  }
+  return true;
+}
+
+template <class E>
+void BasicPostalLookup<E>::CheckBookAddresses(AddressBook& book, const std::filesystem::path& addressFile) {
+  using namespace postal_detail;
+  book.ComputePostalKeys();
+  HoldZeroCodesPending(book);
+  RecordAddresses<E> addresses(book);
+  Text prefecture, city, townArea, rowText;
+  const auto checkRow = [&](const auto& line, int32_t code, const std::vector<int>& records) {
     bool rowRead = false;
     int rowMask = 0;
-    for (const int index : *records) {
+    for (const int index : records) {
       int32_t& value = book.postalCheckValue[static_cast<size_t>(index)];
       if (value != PendingValue(code)) continue;
       if (!rowRead) {
@@ -91,8 +100,8 @@ void BasicPostalLookup<E>::CheckBookAddresses(AddressBook& book, const std::file
       }
       if (AddressFits<E>(addresses.Get(index), prefecture, rowText, rowMask)) value = 0;
     }
-  }
-  book.postalCheckDone = true;
+  };
+  if (ForEachPendingRow(addressFile, book, checkRow)) book.postalCheckDone = true;
 }
 
 template <class E>
@@ -111,26 +120,13 @@ void BasicPostalLookup<E>::CheckBookBusinesses(AddressBook& book, const std::fil
   const std::filesystem::path businessFile = BusinessFilePath(addressFile, E::kUnicode);
   std::error_code error;
   if (!std::filesystem::exists(businessFile, error)) return;
-  std::optional<typename E::LineReader> lines = E::OpenLines(businessFile);
-  if (!lines) {
-    ReportOpenFailure(businessFile);
-    return;
-  }
-  BusyScope busy(dialogs_);
-  const PendingRecords pending(book);
   RecordAddresses<E> addresses(book);
-  Text codeField, name, prefecture, city, townArea, rowText;
-  typename E::Line line;
-  while (E::ReadLine(*lines, line)) {
-    if (line.size() <= kFieldsStart) continue;
-    E::ReadField(line, 0, codeField);
-    const int32_t code = ParseRowCode(E::ViewOf(codeField));
-    const std::vector<int>* records = pending.Find(code);
-    if (!records) continue;
+  Text name, prefecture, city, townArea, rowText;
+  const auto checkRow = [&](const auto& line, int32_t code, const std::vector<int>& records) {
     bool rowRead = false;
     int nameMask = 0;
     int rowMask = 0;
-    for (const int index : *records) {
+    for (const int index : records) {
       int32_t& value = book.postalCheckValue[static_cast<size_t>(index)];
       const Text& recordCompany = companies[static_cast<size_t>(index)];
       if (value != PendingValue(code) || E::Length(recordCompany) == 0) continue;
@@ -149,8 +145,8 @@ void BasicPostalLookup<E>::CheckBookBusinesses(AddressBook& book, const std::fil
       if (!StartsWith<E>(company, name) && !StartsWith<E>(name, company)) continue;
       if (AddressFits<E>(addresses.Get(index), prefecture, rowText, rowMask)) value = 0;
     }
-  }
-  book.postalCheckDone = true;
+  };
+  if (ForEachPendingRow(businessFile, book, checkRow)) book.postalCheckDone = true;
 }
 
 }  // namespace mirelon

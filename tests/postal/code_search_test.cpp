@@ -16,8 +16,8 @@ const std::vector<Row> kAddressRows = {
     {"4520961", "愛知県", "清須市", "春日中沖"},
 };
 const std::vector<Row> kBusinessRows = {
-    {"1008111", "株式会社ソニー表能", "東京都", "千代田区", "丸の内", "１丁目１－１"},
-    {"1008111", "株式会社ソニー表能", "東京都", "千代田区", "丸の内", "１丁目１－１"},
+    {"1008111", "株式会社ソラノ表能", "東京都", "千代田区", "丸の内", "１丁目１－１"},
+    {"1008111", "株式会社ソラノ表能", "東京都", "千代田区", "丸の内", "１丁目１－１"},
 };
 
 template <class E>
@@ -90,13 +90,13 @@ TYPED_TEST(CodeSearchTest, CancelTakesNothingAndKeepsTheOptions) {
 
 TYPED_TEST(CodeSearchTest, CodeOnlyInTheBusinessFileShowsTheBusiness) {
   this->dialogs.choice = 0;
-  auto& engine = this->Lookup("100-8111", "", "ソニー");
+  auto& engine = this->Lookup("100-8111", "", "ソラノ");
   ASSERT_EQ(this->dialogs.requests.size(), 1u);
   const PostalDialogRequest& request = this->dialogs.requests[0];
   EXPECT_EQ(request.kind, PostalDialogKind::BusinessAddressResult);  // the pair listed twice is one row
-  EXPECT_EQ(this->dialogs.Lines(), std::vector<std::string>{"東京都千代田区丸の内１丁目１－１　株式会社ソニー表能"});
-  EXPECT_EQ(test::U8(request.typedCompany), "ソニー");
-  EXPECT_EQ(test::U8(engine.companyResult()), "株式会社ソニー表能");
+  EXPECT_EQ(this->dialogs.Lines(), std::vector<std::string>{"東京都千代田区丸の内１丁目１－１　株式会社ソラノ表能"});
+  EXPECT_EQ(test::U8(request.typedCompany), "ソラノ");
+  EXPECT_EQ(test::U8(engine.companyResult()), "株式会社ソラノ表能");
   EXPECT_EQ(test::U8(engine.addressResult()), "東京都千代田区丸の内１丁目１－１");
   EXPECT_TRUE(this->Messages().empty());
 }
