@@ -12,6 +12,8 @@ class ColourChooserDialog final : public wxColourDialog {
   ColourChooserDialog(wxWindow* parent, const wxColour& initial) : wxColourDialog(parent, nullptr) {
     GetColourData().SetChooseFull(true);
     GetColourData().SetColour(initial);
+    // The toolkit's own title would follow the machine's locale, not the program's language.
+    SetTitle(wxString::FromUTF8("色の設定"));
   }
 
   void Choose(const wxColour& colour) { answer_ = colour; }

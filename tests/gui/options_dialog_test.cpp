@@ -230,6 +230,7 @@ TEST_F(OptionsDialogTest, TheColourChooserOpensOnTheColourAndItsChoiceIsLightene
                 ExpectDialog<ColourChooserDialog>([](ColourChooserDialog& chooser) {
                   EXPECT_EQ(chooser.GetColourData().GetColour(), wxColour(224, 163, 132));
                   EXPECT_TRUE(chooser.GetColourData().GetChooseFull());
+                  EXPECT_EQ(chooser.GetTitle(), U8("色の設定"));
                   chooser.Choose(wxColour(50, 50, 50));
                   return wxID_OK;
                 }));
