@@ -55,9 +55,7 @@ class AddressEditorDialog {
   void DestroyEditorWindow();
   TemplateDialog* Window() const { return window_; }
 
-  AppState& App() { return app_; }
   AddressBook& Book() { return book_; }
-  SiblingProgramData& Sibling() { return sibling_; }
   PageMembers& Members() { return members_; }
   int CurrentPage() const { return currentPage_; }
   void SetCurrentPage(int page) { currentPage_ = page; }
@@ -81,7 +79,6 @@ class AddressEditorDialog {
   // Button 1172 on exactly while the book has no unsaved change.
   void UpdateLaunchButton();
   void PushMembers() { exchange_.Push(); }
-  bool PullMembers() { return exchange_.Pull(); }
   // The new-page command: commits, then shows an empty form as page count + 1.
   void NewPage();
   // The empty form as page count + 1 without committing (after reading a book without records).

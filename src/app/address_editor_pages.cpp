@@ -10,13 +10,13 @@
 #include "app/address_editor_dialog.h"
 #include "app/app_state.h"
 #include "app/dialog_background.h"
+#include "app/honorific_list.h"
 #include "app/message_box.h"
 #include "app/program_settings.h"
 #include "app/template_dialog.h"
 #include "app/wx_text.h"
 #include "text/cp932.h"
 #include "text/sjis.h"
-#include "text/text_mapping.h"
 
 namespace mirelon {
 
@@ -25,25 +25,8 @@ using namespace res;
 
 namespace {
 
-// The registration name without its half-width and full-width blanks.
-bool IsBlankName(std::string_view name) {
-  for (size_t i = 0; i < name.size();) {
-    if (name[i] == ' ') {
-      ++i;
-    } else if (name.substr(i, 2) == kFullWidthSpace) {
-      i += 2;
-    } else {
-      return false;
-    }
-  }
-  return true;
-}
-
-bool IsBlankText(std::string_view text) { return TrimBlanks(text).empty(); }
-
-bool StartsWithIgnoringCase(const std::string& item, const std::string& prefix) {
-  return item.size() >= prefix.size() && ToUpperCase(item.substr(0, prefix.size())) == ToUpperCase(prefix);
-}
+// A registration name of half-width and full-width blanks only is no name.
+bool IsBlankName(std::string_view name) { return TrimmedBlanks(name).empty(); }
 
 }  // namespace
 
@@ -160,21 +143,7 @@ void AddressEditorDialog::OnHonorificTyped(int id) {
 }
 
 void AddressEditorDialog::FillHonorificLists() {
-  std::vector<std::string> items{"様"_sjis, "先生"_sjis};
-  const auto known = [&](const std::string& honorific) {
-    return std::any_of(items.begin(), items.end(),
-                       [&](const std::string& item) { return ToUpperCase(item) == ToUpperCase(honorific); });
-  };
-  for (const AddressRecord& record : book_.records()) {
-    for (const std::string* honorific :
-         {&record.honorific, &record.jointHonorific1, &record.jointHonorific2, &record.jointHonorific3}) {
-      if (IsBlankText(*honorific) || known(*honorific)) continue;
-      const auto before = std::find_if(items.begin(), items.end(),
-                                       [&](const std::string& item) { return StartsWithIgnoringCase(item, *honorific); });
-      items.insert(before, *honorific);
-    }
-  }
-  items.emplace_back();
+  const std::vector<std::string> items = HonorificListItems(book_);
   {
     DataExchange::Suppress suppress(exchange_);
     for (int id = kIdHonorific; id <= kIdJointHonorific3; ++id) {

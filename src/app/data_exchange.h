@@ -29,7 +29,6 @@ class DataExchange {
   // The window whose controls are bound; call again when it is re-created.
   void Attach(wxWindow* dialog);
   void Detach() { dialog_ = nullptr; }
-  bool Attached() const { return dialog_ != nullptr; }
 
   void Push();
   void PushOne(int id);

@@ -20,7 +20,6 @@ class CMirelonApp : public wxApp {
   int OnExit() override;
 
   AppState& State() { return state_; }
-  AddressEditorDialog& Editor() { return *editor_; }
 
  private:
   std::unique_ptr<WxSettingsStore> settings_;

@@ -18,7 +18,6 @@ class TooltipSet {
   void Add(wxWindow* dialog, const std::vector<int>& ids, std::string_view utf8);
   void Add(wxWindow* control, const wxString& text);
   void Activate(bool on);
-  bool Active() const { return active_; }
   void Clear() { entries_.clear(); }
 
  private:

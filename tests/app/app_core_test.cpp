@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/editor_layout_choice.h"
+#include "app/honorific_list.h"
+#include "book/address_book.h"
 #include "dialogs/free_history_text.h"
 #include "res/editor_resources.h"
 #include "text/cp932.h"
@@ -41,6 +43,25 @@ TEST(EditorLayout, CompactOnTheExactSwitchOrASmallScreen) {
   EXPECT_EQ(ChooseEditorTemplate("-s2", 1280), res::kEditorFullTemplate);
   EXPECT_EQ(ChooseEditorTemplate("", 640), res::kEditorCompactTemplate);
   EXPECT_EQ(ChooseEditorTemplate("", 641), res::kEditorFullTemplate);
+}
+
+TEST(HonorificList, BookOrderBeforeLongerRelativesOnceWhateverTheCase) {
+  AddressBook book;
+  AddressRecord first;
+  first.registrationName = "a";
+  first.honorific = Sjis("殿方");
+  first.jointHonorific1 = Sjis("ｓａｎ");
+  first.jointHonorific2 = Sjis("　");
+  AddressRecord second;
+  second.registrationName = "b";
+  second.honorific = Sjis("ＳＡＮ");
+  second.jointHonorific1 = Sjis("様");
+  second.jointHonorific3 = Sjis("殿");
+  book.InsertRecordAt(0, first);
+  book.InsertRecordAt(1, second);
+  std::vector<std::string> items;
+  for (const std::string& item : HonorificListItems(book)) items.push_back(Cp932ToUtf8(item));
+  EXPECT_EQ(items, (std::vector<std::string>{"様", "先生", "殿", "殿方", "ｓａｎ", ""}));
 }
 
 }  // namespace
