@@ -59,36 +59,6 @@ wxString InitialFolder() {
   return cut == wxString::npos ? text : text.substr(0, cut);
 }
 
-// The book's file identity: where "ファイル書込" writes without asking, and whether it may.
-struct FileIdentity {
-  explicit FileIdentity(const AddressBook& book)
-      : directory(book.directory),
-        baseName(book.baseName),
-        extension(book.extension),
-        importExists(book.importExists),
-        sendExists(book.sendExists),
-        noSendExists(book.noSendExists),
-        historyExists(book.historyExists) {}
-
-  void RestoreTo(AddressBook& book) const {
-    book.directory = directory;
-    book.baseName = baseName;
-    book.extension = extension;
-    book.importExists = importExists;
-    book.sendExists = sendExists;
-    book.noSendExists = noSendExists;
-    book.historyExists = historyExists;
-  }
-
-  std::string directory;
-  std::string baseName;
-  std::string extension;
-  bool importExists;
-  bool sendExists;
-  bool noSendExists;
-  bool historyExists;
-};
-
 }  // namespace
 
 FileFlows::FileFlows(AddressEditorDialog& editor) : editor_(editor), book_(editor.Book()) {}
@@ -100,15 +70,8 @@ void FileFlows::ReadFile() {
   }
   const std::optional<std::filesystem::path> chosen = ChooseFile(Chooser::Open);
   if (!chosen) return;
-  const FileIdentity identity(book_);
   const FamilyRead read = ReadBookFamily(book_, *chosen);
-  if (read == FamilyRead::NameRefused) return;
-  if (read == FamilyRead::ImportCancelled) {
-    // The records on display are still the old book's: they must not be written over the
-    // family of the import file that was declined.
-    identity.RestoreTo(book_);
-    return;
-  }
+  if (read == FamilyRead::NameRefused || read == FamilyRead::ImportCancelled) return;
   // A file that failed or records the full book dropped: the book is not what is on disk, so it
   // must not count as saved (closing asks, and the sibling program is not started on it).
   if (read == FamilyRead::Incomplete) book_.modified = true;

@@ -196,4 +196,14 @@ bool AddressBook::SetFileName(const std::filesystem::path& path) {
 
 std::filesystem::path AddressBook::FilePathForKind() const { return FamilyPath(*this, fileKind); }
 
+void AddressBook::SetIdentity(const FileIdentity& identity) {
+  directory = identity.directory;
+  baseName = identity.baseName;
+  extension = identity.extension;
+  importExists = identity.importExists;
+  sendExists = identity.sendExists;
+  noSendExists = identity.noSendExists;
+  historyExists = identity.historyExists;
+}
+
 }  // namespace mirelon

@@ -62,6 +62,21 @@ class AddressBook {
   int recordCount() const { return static_cast<int>(records_.size()); }
   bool HasFile() const { return importExists || sendExists || noSendExists || historyExists; }
 
+  // The path parts and existence flags together, to put back when a read did not go ahead.
+  struct FileIdentity {
+    std::string directory;
+    std::string baseName;
+    std::string extension;
+    bool importExists;
+    bool sendExists;
+    bool noSendExists;
+    bool historyExists;
+  };
+  FileIdentity Identity() const {
+    return {directory, baseName, extension, importExists, sendExists, noSendExists, historyExists};
+  }
+  void SetIdentity(const FileIdentity& identity);
+
   // Book operations.
   // Inserts a copy in sorted position, renaming a taken registration name to "name-2", "name-3"…
   // with a message; returns the index (also when the full book refused the record).

@@ -86,11 +86,15 @@ bool SaveBookFile(AddressBook& book, BookFileKind kind) {
 }
 
 FamilyRead ReadBookFamily(AddressBook& book, const std::filesystem::path& chosen) {
+  const AddressBook::FileIdentity previous = book.Identity();
   if (!book.SetFileName(chosen)) {
     ReportBadName(book);
     return FamilyRead::NameRefused;
   }
   if (book.importExists && !book.Prompt().Show("インポートします"_sjis, PromptButtons::OkCancel)) {
+    // The records are still the old book's: they must stay bound to its files, or the next save
+    // would write them over the family of the import file that was declined.
+    book.SetIdentity(previous);
     return FamilyRead::ImportCancelled;
   }
   book.ResetForRead();

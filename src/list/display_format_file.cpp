@@ -7,6 +7,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "book/book_files.h"
 #include "book/user_prompt.h"
 #include "platform/settings_store.h"
 #include "text/cp932.h"
@@ -56,9 +57,7 @@ void DecodeFields(std::string_view fields, DisplayFormat& format) {
 }
 
 void Report(UserPrompt& prompt, const std::filesystem::path& path, std::string_view reason) {
-  const std::u8string native = path.u8string();
-  std::string text = Utf8ToCp932(std::string_view(reinterpret_cast<const char*>(native.data()), native.size())).bytes;
-  text += "\r\n";
+  std::string text = PathText(path) + "\r\n";
   text += Sjis(reason);
   prompt.Message(text);
 }

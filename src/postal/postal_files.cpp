@@ -3,6 +3,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "book/book_files.h"
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -51,9 +52,7 @@ template std::optional<std::string> ReadFileAs<char>(const std::filesystem::path
 template std::optional<std::u16string> ReadFileAs<char16_t>(const std::filesystem::path& path);
 
 std::string OpenFailureMessage(const std::filesystem::path& path) {
-  const std::u8string utf8 = path.u8string();
-  return Utf8ToCp932(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size())).bytes +
-         Sjis("\r\nファイルのオープンに失敗しました");
+  return PathText(path) + Sjis("\r\nファイルのオープンに失敗しました");
 }
 
 bool SjisLineReader::ReadLine(std::string_view& line) {

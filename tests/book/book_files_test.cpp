@@ -65,6 +65,8 @@ TEST_F(BookFiles, ChoosingTheImportFileAsksAndReadsOnlyIt) {
   EXPECT_EQ(ReadBookFamily(book_, folder_ / "sample_imp.csv"), FamilyRead::ImportCancelled);
   EXPECT_EQ(prompt_.shown, std::vector<std::string>{"インポートします"_sjis});
   EXPECT_EQ(book_.recordCount(), 1);
+  EXPECT_TRUE(book_.baseName.empty());  // still the unsaved book, not bound to the import's family
+  EXPECT_FALSE(book_.HasFile());
 
   ASSERT_EQ(ReadBookFamily(book_, folder_ / "sample_imp.csv"), FamilyRead::Read);
   EXPECT_EQ(book_.recordCount(), 3);
