@@ -105,7 +105,7 @@ void OptionsDialog::OnAdvanceYear() {
   nonSendMark_ = NormalizeNonSendMark(typed);
   exchange_.PushOne(res::kIdNonSendMark);
   // A blank mark would read as "sent" at the next judgement: it is replaced, and the click ends.
-  if (nonSendMark_ == DefaultNonSendMark() && typed != DefaultNonSendMark()) return;
+  if (IsBlankMark(typed)) return;
   const std::string question =
       std::to_string(book_.year + 1) + "年に履歴を更新します\r\n履歴は巻き戻しできません"_sjis;
   if (!ShowMessageBox(question, PromptButtons::OkCancel)) return;
