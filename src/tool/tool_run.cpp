@@ -1,6 +1,7 @@
 // The tool's front: options common to every command, help, and the command's usage on misuse.
 #include <exception>
 
+#include "appcore/app_identity.h"
 #include "tool/tool_commands.h"
 #include "tool/tool_output.h"
 
@@ -22,6 +23,7 @@ void PrintHelp(std::ostream& stream) {
   stream << "\noptions:\n"
             "  --sjis    print messages in Shift-JIS (CP932) instead of UTF-8\n"
             "  --help    show this text\n"
+            "  --version print the version\n"
             "\nThe messages the program would show in a box go to standard error, one per message.\n"
             "Questions the program would ask are answered OK.\n"
             "Exit status: 0 success, 1 a message reported a failure, 2 wrong arguments.\n";
@@ -34,6 +36,9 @@ int RunChecked(const std::vector<std::string>& arguments, std::ostream& out, std
   for (const std::string& argument : arguments) {
     if (argument == "--sjis") {
       sjis = true;
+    } else if (argument == "--version" && words.empty()) {
+      out << "mirelon-tool " << kVersion << '\n';
+      return kExitSuccess;
     } else if (argument == "--help" || argument == "-h") {
       help = true;
     } else if (words.empty() && argument.size() > 1 && argument[0] == '-' && argument[1] == '-') {
