@@ -239,7 +239,7 @@ TEST_F(QueltaLaunchTest, NothingStartsOnUnsavedChangesAndAFailedStartIsReported)
   std::filesystem::permissions(standIn.executable(), std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec |
                                                          std::filesystem::perms::others_exec,
                                std::filesystem::perm_options::remove);
-  wxTEST_DIALOG(Launch(), ExpectMessage("Quelta を起動できませんでした\n" + standIn.executable().string(), wxID_OK));
+  wxTEST_DIALOG(Launch(), ExpectMessage(standIn.executable().string() + "\nQuelta を起動できませんでした", wxID_OK));
   EXPECT_EQ(book_.recordCount(), 1);
 }
 

@@ -36,7 +36,7 @@ void QueltaLaunch::Run(bool ctrlDown) {
   if (!IsQueltaRunning(nullptr)) {
     started = StartQuelta(sibling_);
     if (!started) {
-      ShowMessageBox(Sjis("Quelta を起動できませんでした\r\n") + PathText(sibling_.queltaPath));
+      ShowMessageBox(PathText(sibling_.queltaPath) + "\r\nQuelta を起動できませんでした"_sjis);
       return;
     }
     // A program that failed at once opens no window; one that ended well may have handed over to
