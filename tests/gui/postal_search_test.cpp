@@ -298,6 +298,14 @@ TEST_P(PostalSearchTest, TheButtonWaitsForADataFileAndAnAddressOrCode) {
   EXPECT_FALSE(Enabled(kIdPostalSearch));  // no data file
 }
 
+TEST_P(PostalSearchTest, TypingAnAddressAsksNothingOfTheOtherFields) {
+  Type(window_, kIdMemo1, "😀");  // refused when the page is committed, not on every keystroke elsewhere
+  Type(window_, kIdAddress1, "港区");
+  EXPECT_TRUE(Enabled(kIdPostalSearch));
+  Type(window_, kIdAddress1, "");
+  EXPECT_FALSE(Enabled(kIdPostalSearch));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothEncodings, PostalSearchTest, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Utf16" : "Sjis"; });
 
