@@ -12,6 +12,7 @@
 #include "gui/postal/selection_edit.h"
 #include "postal_gui_support.h"
 #include "res/postal_resources.h"
+#include "support/temp_folder.h"
 
 namespace mirelon {
 namespace {
@@ -308,6 +309,32 @@ TEST_P(PostalSearchTest, TypingAnAddressAsksNothingOfTheOtherFields) {
 
 INSTANTIATE_TEST_SUITE_P(BothEncodings, PostalSearchTest, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Utf16" : "Sjis"; });
+
+// The button in the real program: the sibling's folder from the settings, then the data file in it.
+TEST(PostalDataLocationTest, TheSiblingsFolderFromTheSettingsHoldsTheDataFile) {
+  MemorySettingsStore settings;
+  UseSettingsStore(&settings);
+  test::TempFolder folder;
+  std::filesystem::create_directories(folder / "Quelta");
+  test::WriteBytes(folder / "Quelta" / "QUELTAJUSHO.CSV", "\"1050011\",\"x\",\"y\",\"z\"\r\n");
+  settings.SetString(misc::kSection, misc::kQueltaPath, (folder / "Quelta" / "Quelta.exe").string());
+  AppState state;
+  ApplicationServices services(state);
+  SiblingProgramData sibling;
+  services.ReadQueltaPath(sibling);
+  EXPECT_EQ(sibling.queltaFolder, (folder / "Quelta" / "").string());
+  services.ProbePostalData(sibling);
+  EXPECT_EQ(sibling.postalDataPath, (folder / "Quelta" / "QUELTAJUSHO.CSV").string());
+  EXPECT_FALSE(sibling.postalDataUnicode);
+  // The UTF-16 file takes over only once the file in use has gone.
+  test::WriteBytes(folder / "Quelta" / "QUELTAUNIJUSHO.CSV", "");
+  services.ProbePostalData(sibling);
+  EXPECT_FALSE(sibling.postalDataUnicode);
+  std::filesystem::remove(folder / "Quelta" / "QUELTAJUSHO.CSV");
+  services.ProbePostalData(sibling);
+  EXPECT_EQ(sibling.postalDataPath, (folder / "Quelta" / "QUELTAUNIJUSHO.CSV").string());
+  EXPECT_TRUE(sibling.postalDataUnicode);
+}
 
 }  // namespace
 }  // namespace mirelon
