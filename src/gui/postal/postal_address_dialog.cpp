@@ -1,5 +1,6 @@
 // The address kind: the offered address (and business name), and the typed texts beside them from
 // which a part selected with the mouse can be copied into the offered ones.
+
 #include <utility>
 
 #include <wx/button.h>
@@ -33,6 +34,9 @@ PostalAddressDialog::PostalAddressDialog(const PostalDialogRequest& request) : P
   }
   ShowTypedTexts();
   CaretsToEnd();
+  // GTK selects an edit's whole text when the window gives it the first focus, as it is shown: the
+  // caret goes back to the end once the window runs.
+  CallAfter([this] { CaretsToEnd(); });
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnPartialCopy(); }, kIdPartialCopy);
 }
 
