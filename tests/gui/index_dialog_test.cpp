@@ -1,6 +1,7 @@
 // "索引" through the editor's button with the real application services, and on its own over
 // books of every size; the address check runs on the data excerpts in both encodings.
 #include <wx/button.h>
+#include <wx/uiaction.h>
 
 #include "editor_fixture.h"
 #include "gui/app/application_services.h"
@@ -123,6 +124,31 @@ TEST_P(IndexDialogTest, WhenEveryCodeFitsTheNoDataLineChoosesNothing) {
   ChooseLine(&index, kIdIndexList, 0);
   EXPECT_EQ(book_.currentPage, 5);
   EXPECT_FALSE(book_.mismatchOnly);  // not stored: the window stays open
+}
+
+TEST_P(IndexDialogTest, AClickOnTheLineAlreadySelectedChoosesItToo) {
+  AddCheckedBook();
+  book_.currentPage = 3;
+  IndexDialog index(nullptr, book_, dataFile_, GetParam());
+  index.Move(0, 0);
+  index.Show();
+  test::Pump();
+  auto& list = ControlOf<wxListBox>(&index, kIdIndexList);
+  ASSERT_EQ(list.GetSelection(), 2);
+  int y = 0;
+  while (y < list.GetClientSize().y && list.HitTest(wxPoint(40, y)) != 2) ++y;
+  const wxPoint onThirdLine = list.ClientToScreen(wxPoint(40, y + 4));
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(onThirdLine);
+  test::Pump();
+  mouse.MouseClick();
+  for (int i = 0; i < 5 && index.IsShown(); ++i) {
+    wxMilliSleep(20);
+    test::Pump();
+  }
+  EXPECT_FALSE(index.IsShown());
+  EXPECT_EQ(index.GetReturnCode(), wxID_OK);
+  EXPECT_EQ(book_.currentPage, 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEncodings, IndexDialogTest, ::testing::Bool(),

@@ -63,7 +63,7 @@ void IndexDialog::OnLineSelected(int line) {
     book_.currentPage = line + 1;  // the no-data line of an empty book: the first page
   }
   StoreBoxState();
-  if (IsModal()) EndModal(wxID_OK);
+  Finish(wxID_OK);
 }
 
 void IndexDialog::OnCheckAddresses() {
@@ -83,7 +83,16 @@ void IndexDialog::StoreBoxState() { book_.mismatchOnly = Control<wxCheckBox>(kId
 
 void IndexDialog::OnCancel() {
   StoreBoxState();
-  TemplateDialog::OnCancel();
+  Finish(wxID_CANCEL);
+}
+
+void IndexDialog::Finish(int returnCode) {
+  if (IsModal()) {
+    EndModal(returnCode);
+  } else {
+    SetReturnCode(returnCode);
+    Hide();
+  }
 }
 
 }  // namespace mirelon
