@@ -310,6 +310,27 @@ TEST_P(PostalSearchTest, TypingAnAddressAsksNothingOfTheOtherFields) {
 INSTANTIATE_TEST_SUITE_P(BothEncodings, PostalSearchTest, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Utf16" : "Sjis"; });
 
+// 248 rows of the national address data compose to more than 100 bytes: their code can still be
+// taken, and only writing the address is refused.
+TEST(PostalCodeDialogTest, AnAddressTooLongToWriteBlocksOnlyTheRewrite) {
+  MemorySettingsStore settings;
+  UseSettingsStore(&settings);
+  PostalDialogRequest request;
+  request.kind = PostalDialogKind::CodeResult;
+  request.rows.push_back({"0340301", "", Sjis("青森県"), Sjis("十和田市"),
+                          Sjis("奥瀬（青撫、小畳石、十和田、十和田湖畔宇樽部、十和田湖畔子ノ口、十和田市十和田湖畔休屋）"), ""});
+  PostalCodeDialog dialog(request);
+  test::Click(&dialog, kIdPostalOk);
+  EXPECT_TRUE(dialog.Answer().ok);
+  EXPECT_EQ(dialog.Answer().codeText, "0340301");
+
+  PostalCodeDialog rewriting(request);
+  SetCheck(&rewriting, kIdRewriteAddress, true);
+  wxTEST_DIALOG(test::Click(&rewriting, kIdPostalOk),
+                ExpectMessage("「住所」は半角 100 文字 (全角 50 文字) 以内で入力してください。", wxID_OK));
+  EXPECT_FALSE(rewriting.Answer().ok);
+}
+
 // The button in the real program: the sibling's folder from the settings, then the data file in it.
 TEST(PostalDataLocationTest, TheSiblingsFolderFromTheSettingsHoldsTheDataFile) {
   MemorySettingsStore settings;

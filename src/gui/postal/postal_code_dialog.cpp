@@ -23,7 +23,7 @@ PostalCodeDialog::PostalCodeDialog(const PostalDialogRequest& request) : PostalR
 
 void PostalCodeDialog::ComposeCode() {
   codeText_ = ComposeCodeText(Row().code, Checked(kIdHyphen), Checked(kIdFullWidth));
-  exchange_.PushOne(kIdCodeText);
+  codeExchange_.PushOne(kIdCodeText);
 }
 
 void PostalCodeDialog::EnableAddressControls() {
@@ -38,6 +38,6 @@ void PostalCodeDialog::OnRowSelected() {
   ComposeAddress();
 }
 
-bool PostalCodeDialog::ChecksBusinessName() const { return Business() && Checked(kIdRewriteAddress); }
+bool PostalCodeDialog::WritesAddress() const { return Checked(kIdRewriteAddress); }
 
 }  // namespace mirelon

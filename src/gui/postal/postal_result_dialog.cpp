@@ -16,6 +16,10 @@ namespace mirelon {
 using namespace literals;
 using namespace res;
 
+namespace {
+constexpr const char* kAddressField = "住所";
+}  // namespace
+
 int PostalResultTemplateNumber(PostalDialogKind kind) {
   switch (kind) {
     case PostalDialogKind::CodeResult: return kCodeResultTemplate;
@@ -38,9 +42,10 @@ std::unique_ptr<PostalResultDialog> MakePostalResultDialog(const PostalDialogReq
 PostalResultDialog::PostalResultDialog(const PostalDialogRequest& request)
     : TemplateDialog(nullptr, PostalResultTemplate(PostalResultTemplateNumber(request.kind))), request_(request) {
   CreateSelectionEdits();
-  if (Has(kIdCodeText)) exchange_.BindText(kIdCodeText, &codeText_, kPostalTextLimit, "郵便番号");
-  exchange_.BindText(kIdOfferedAddress, &addressText_, kPostalTextLimit, "住所");
+  if (Has(kIdCodeText)) codeExchange_.BindText(kIdCodeText, &codeText_, kPostalTextLimit, "郵便番号");
+  exchange_.BindText(kIdOfferedAddress, &addressText_, kPostalTextLimit, kAddressField);
   if (Has(kIdOfferedBusiness)) exchange_.BindText(kIdOfferedBusiness, &businessName_, 0, "会社・機関等");
+  codeExchange_.Attach(this);
   exchange_.Attach(this);
   FillList();
   SetChecked(kIdOmitPrefecture, request_.options.kenmeiNashi);
@@ -95,10 +100,20 @@ void PostalResultDialog::ShowTypedTexts() {
 }
 
 void PostalResultDialog::OnOk() {
-  if (!exchange_.Pull()) return;
-  if (ChecksBusinessName() && businessName_.size() > static_cast<size_t>(kPostalTextLimit)) {
-    ShowMessageBox("100 文字以内で入力してください。"_sjis);
-    return;
+  if (!codeExchange_.Pull()) return;
+  // An address that is not written back is not checked: its edit may be disabled.
+  if (WritesAddress()) {
+    if (!exchange_.Pull()) return;
+    // The composed address is held to the limit too, not only what the user typed.
+    if (addressText_.size() > static_cast<size_t>(kPostalTextLimit)) {
+      ShowMessageBoxText(ByteLimitMessage(U8(kAddressField), kPostalTextLimit));
+      FindWindow(kIdOfferedAddress)->SetFocus();
+      return;
+    }
+    if (Business() && businessName_.size() > static_cast<size_t>(kPostalTextLimit)) {
+      ShowMessageBox("100 文字以内で入力してください。"_sjis);
+      return;
+    }
   }
   answer_.ok = true;
   answer_.codeText = codeText_;

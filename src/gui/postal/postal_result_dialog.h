@@ -5,6 +5,10 @@
 // 146). The variants with a list (several rows) and with business lines differ only in the
 // controls their templates have. The texts come from the core's composition; a dialog hands back
 // what it shows at OK, with the options the user left, and never writes a setting itself.
+// The eight windows by their names: CodeResultDialog 141, CodeChoiceDialog 142,
+// BusinessCodeResultDialog 143, BusinessCodeChoiceDialog 145 (PostalCodeDialog), and
+// AddressResultDialog 139, AddressChoiceDialog 140, BusinessAddressResultDialog 144,
+// BusinessAddressChoiceDialog 146 (PostalAddressDialog).
 //   postal_result_dialog.cpp  what both kinds share: rows, list, composition, OK
 //   postal_code_dialog.cpp    the code kind
 //   postal_address_dialog.cpp the address kind and the partial copy
@@ -45,13 +49,14 @@ class PostalResultDialog : public TemplateDialog {
   // A row chosen in the list, and a click of "都道府県名を省く".
   virtual void OnRowSelected() = 0;
   virtual void OnOmitPrefecture() = 0;
-  // Whether OK refuses a business name longer than the limit.
-  virtual bool ChecksBusinessName() const { return Business(); }
+  // Whether OK hands back the address (and business name), which are then checked first.
+  virtual bool WritesAddress() const { return true; }
 
   std::string codeText_;
   std::string addressText_;
   std::string businessName_;
-  DataExchange exchange_;
+  DataExchange codeExchange_;  // the code (code kind)
+  DataExchange exchange_;      // the offered address and business name
   TooltipSet tooltips_;
 
  private:
@@ -74,7 +79,7 @@ class PostalCodeDialog final : public PostalResultDialog {
   void EnableAddressControls();
   void OnRowSelected() override;
   void OnOmitPrefecture() override { ComposeAddress(); }
-  bool ChecksBusinessName() const override;
+  bool WritesAddress() const override;
 };
 
 class PostalAddressDialog final : public PostalResultDialog {
