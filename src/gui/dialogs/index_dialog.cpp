@@ -86,13 +86,4 @@ void IndexDialog::OnCancel() {
   Finish(wxID_CANCEL);
 }
 
-void IndexDialog::Finish(int returnCode) {
-  if (IsModal()) {
-    EndModal(returnCode);
-  } else {
-    SetReturnCode(returnCode);
-    Hide();
-  }
-}
-
 }  // namespace mirelon

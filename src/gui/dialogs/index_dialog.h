@@ -31,8 +31,6 @@ class IndexDialog final : public TemplateDialog {
   void OnLineSelected(int line);
   void OnCheckAddresses();
   void StoreBoxState();
-  // Ends the modal run, or hides a window shown without one.
-  void Finish(int returnCode);
 
   AddressBook& book_;
   std::string postalDataPath_;

@@ -156,6 +156,15 @@ void TemplateDialog::OnCancel() {
   if (IsModal()) EndModal(wxID_CANCEL);
 }
 
+void TemplateDialog::Finish(int returnCode) {
+  if (IsModal()) {
+    EndModal(returnCode);
+  } else {
+    SetReturnCode(returnCode);
+    Hide();
+  }
+}
+
 size_t Cp932Length(const wxString& text) {
   size_t length = 0;
   for (const wxUniChar c : text) {
