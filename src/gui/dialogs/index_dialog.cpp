@@ -55,13 +55,10 @@ void IndexDialog::FillList() {
 
 void IndexDialog::OnLineSelected(int line) {
   if (line < 0) return;
-  if (const std::optional<int> record = list_.RecordAt(line)) {
-    book_.currentPage = *record + 1;
-  } else if (Restricted()) {
-    return;  // the no-data line of the restricted list chooses nothing
-  } else {
-    book_.currentPage = line + 1;  // the no-data line of an empty book: the first page
-  }
+  const std::optional<int> record = list_.RecordAt(line);
+  // The no-data line chooses nothing in the restricted list, and the first page of an empty book.
+  if (!record && Restricted()) return;
+  book_.currentPage = record.value_or(line) + 1;
   StoreBoxState();
   Finish(wxID_OK);
 }
