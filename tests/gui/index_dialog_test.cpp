@@ -126,6 +126,17 @@ TEST_P(IndexDialogTest, WhenEveryCodeFitsTheNoDataLineChoosesNothing) {
   EXPECT_FALSE(book_.mismatchOnly);  // not stored: the window stays open
 }
 
+TEST_P(IndexDialogTest, ACheckThatCouldNotReadTheDataLeavesTheBoxOff) {
+  AddCheckedBook();
+  const std::string missing = dataFile_ + ".gone";
+  IndexDialog index(nullptr, book_, missing, GetParam());
+  wxTEST_DIALOG(Click(&index, kIdCheckAddresses),
+                test::ExpectMessage(missing + "\nファイルのオープンに失敗しました", wxID_OK));
+  EXPECT_FALSE(EnabledIn(&index, kIdMismatchOnly));
+  EXPECT_FALSE(IsChecked(&index, kIdMismatchOnly));
+  EXPECT_EQ(LinesOf(&index, kIdIndexList).size(), 7u);
+}
+
 TEST_P(IndexDialogTest, AClickOnTheLineAlreadySelectedChoosesItToo) {
   AddCheckedBook();
   book_.currentPage = 3;

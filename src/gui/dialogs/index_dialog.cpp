@@ -71,9 +71,11 @@ void IndexDialog::OnCheckAddresses() {
     engine->CheckBookAddresses(book_, postalDataPath_);
     engine->CheckBookBusinesses(book_, postalDataPath_);
   }
-  Control<wxCheckBox>(kIdMismatchOnly).SetValue(true);
+  // A check that could not read the data (its message is out) leaves nothing to restrict to.
+  auto& box = Control<wxCheckBox>(kIdMismatchOnly);
+  box.SetValue(book_.postalCheckDone);
+  box.Enable(book_.postalCheckDone);
   FillList();
-  Control<wxCheckBox>(kIdMismatchOnly).Enable(book_.postalCheckDone);
 }
 
 void IndexDialog::StoreBoxState() { book_.mismatchOnly = Control<wxCheckBox>(kIdMismatchOnly).GetValue(); }
