@@ -15,6 +15,7 @@ namespace {
 using namespace literals;
 using namespace res;
 using test::ChooseLine;
+using test::EnabledIn;
 using test::Click;
 using test::ControlOf;
 using test::Type;
@@ -24,15 +25,13 @@ using test::LinesOf;
 using test::SetCheck;
 using test::TextOf;
 
-bool EnabledIn(wxWindow* window, int id) { return window->FindWindow(id)->IsEnabled(); }
 
 class IndexDialogTest : public test::EditorTest, public ::testing::WithParamInterface<bool> {
  protected:
   void SetUp() override {
     EditorTest::SetUp();
     const bool unicode = GetParam();
-    dataFile_ =
-        std::string(MIRELON_TEST_DATA) + (unicode ? "/postal/utf16/QUELTAUNIJUSHO.CSV" : "/postal/sjis/QUELTAJUSHO.CSV");
+    dataFile_ = test::ExcerptFile(unicode);
     services_.probe = [this, unicode](SiblingProgramData& sibling) {
       sibling.postalDataPath = dataFile_;
       sibling.postalDataUnicode = unicode;
@@ -163,7 +162,7 @@ TEST_P(IndexDialogTest, AClickOnTheLineAlreadySelectedChoosesItToo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEncodings, IndexDialogTest, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Utf16" : "Sjis"; });
+                         test::EncodingName);
 
 using IndexWindowTest = test::EditorTest;
 

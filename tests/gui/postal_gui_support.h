@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include <wx/checkbox.h>
 #include <wx/listbox.h>
 
@@ -41,5 +43,14 @@ inline std::vector<std::string> LinesOf(wxWindow* window, int id) {
 }
 
 inline bool IsChecked(wxWindow* window, int id) { return ControlOf<wxCheckBox>(window, id).GetValue(); }
+inline bool EnabledIn(wxWindow* window, int id) { return window->FindWindow(id)->IsEnabled(); }
+
+// The address file of the data excerpts in either encoding.
+inline std::string ExcerptFile(bool unicode) {
+  return std::string(MIRELON_TEST_DATA) + (unicode ? "/postal/utf16/QUELTAUNIJUSHO.CSV" : "/postal/sjis/QUELTAJUSHO.CSV");
+}
+
+// Names the instances of a suite run on both encodings.
+inline std::string EncodingName(const ::testing::TestParamInfo<bool>& info) { return info.param ? "Utf16" : "Sjis"; }
 
 }  // namespace mirelon::test

@@ -127,7 +127,7 @@ TEST_P(NationalDataTest, CheckOfAFullBookIncludingTheRefill) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEncodings, NationalDataTest, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Utf16" : "Sjis"; });
+                         test::EncodingName);
 
 }  // namespace
 }  // namespace mirelon

@@ -19,6 +19,7 @@ namespace {
 
 using namespace res;
 using test::ChooseLine;
+using test::EnabledIn;
 using test::ControlOf;
 using test::IsChecked;
 using test::ExpectDialog;
@@ -35,7 +36,6 @@ int PressOk(PostalResultDialog& dialog) {
   return dialog.Answer().ok ? wxID_OK : wxID_CANCEL;
 }
 
-bool EnabledIn(wxWindow* window, int id) { return window->FindWindow(id)->IsEnabled(); }
 bool ShownIn(wxWindow* window, int id) { return window->FindWindow(id)->IsShown(); }
 
 struct Fields {
@@ -51,8 +51,7 @@ class PostalSearchTest : public test::EditorTest, public ::testing::WithParamInt
   void SetUp() override {
     EditorTest::SetUp();
     const bool unicode = GetParam();
-    const std::string file =
-        std::string(MIRELON_TEST_DATA) + (unicode ? "/postal/utf16/QUELTAUNIJUSHO.CSV" : "/postal/sjis/QUELTAJUSHO.CSV");
+    const std::string file = test::ExcerptFile(unicode);
     services_.probe = [file, unicode](SiblingProgramData& sibling) {
       sibling.postalDataPath = file;
       sibling.postalDataUnicode = unicode;
@@ -308,7 +307,7 @@ TEST_P(PostalSearchTest, TypingAnAddressAsksNothingOfTheOtherFields) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEncodings, PostalSearchTest, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Utf16" : "Sjis"; });
+                         test::EncodingName);
 
 // 248 rows of the national address data compose to more than 100 bytes: their code can still be
 // taken, and only writing the address is refused.
