@@ -161,8 +161,7 @@ TEST_P(IndexDialogTest, AClickOnTheLineAlreadySelectedChoosesItToo) {
   EXPECT_EQ(book_.currentPage, 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothEncodings, IndexDialogTest, ::testing::Bool(),
-                         test::EncodingName);
+INSTANTIATE_TEST_SUITE_P(BothEncodings, IndexDialogTest, ::testing::Bool(), test::EncodingName);
 
 using IndexWindowTest = test::EditorTest;
 

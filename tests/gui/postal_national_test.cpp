@@ -126,8 +126,7 @@ TEST_P(NationalDataTest, CheckOfAFullBookIncludingTheRefill) {
               ms, marked);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothEncodings, NationalDataTest, ::testing::Bool(),
-                         test::EncodingName);
+INSTANTIATE_TEST_SUITE_P(BothEncodings, NationalDataTest, ::testing::Bool(), test::EncodingName);
 
 }  // namespace
 }  // namespace mirelon

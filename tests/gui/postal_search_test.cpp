@@ -306,8 +306,7 @@ TEST_P(PostalSearchTest, TypingAnAddressAsksNothingOfTheOtherFields) {
   EXPECT_FALSE(Enabled(kIdPostalSearch));
 }
 
-INSTANTIATE_TEST_SUITE_P(BothEncodings, PostalSearchTest, ::testing::Bool(),
-                         test::EncodingName);
+INSTANTIATE_TEST_SUITE_P(BothEncodings, PostalSearchTest, ::testing::Bool(), test::EncodingName);
 
 // 248 rows of the national address data compose to more than 100 bytes: their code can still be
 // taken, and only writing the address is refused.
