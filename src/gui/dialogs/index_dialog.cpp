@@ -50,7 +50,9 @@ void IndexDialog::FillList() {
   wxArrayString lines;
   for (const std::string& line : list_.lines) lines.Add(FromCp932(line));
   list.Set(lines);
-  if (list_.currentLine >= 0) list.SetSelection(list_.currentLine);
+  if (list_.currentLine < 0) return;
+  list.SetSelection(list_.currentLine);
+  list.EnsureVisible(list_.currentLine);
 }
 
 void IndexDialog::OnLineSelected(int line) {
