@@ -1,6 +1,7 @@
 // Writes screenshots of the editor (both templates, a record in every field), the explanation
-// panel, the history dialogs, message boxes (one of them the sibling program's blocking message)
-// and the version box into the folder given as the first argument. Run under xvfb-run with ImageMagick's import (scripts/screenshots).
+// panel, the history dialogs, message boxes (one of them the sibling program's blocking message), the
+// version box, the postal result windows and the index window into the folder given as the first
+// argument. Run under xvfb-run with ImageMagick's import (scripts/screenshots).
 #include <cstdio>
 
 #include <wx/app.h>
@@ -18,6 +19,7 @@
 #include "gui/kit/message_box.h"
 #include "gui/kit/template_dialog.h"
 #include "gui/kit/wx_text.h"
+#include "postal_screenshots.h"
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -127,6 +129,7 @@ class ScreenshotApp final : public wxApp {
       editor.DestroyEditorWindow();
       Settle();
     }
+    CapturePostalWindows([](wxWindow* window, const char* name) { Capture(window, name); });
     return 0;
   }
 

@@ -17,6 +17,7 @@ class FakeEditorServices final : public EditorServices {
   std::function<void(wxWindow*)> options;
   std::function<bool(const SiblingProgramData&)> index;
   std::function<void(SiblingProgramData&)> probe;
+  std::function<void(AddressEditorDialog&)> postalSearch;
 
   void ReadFile(AddressEditorDialog&) override { calls.push_back("ReadFile"); }
   void WriteFile(AddressEditorDialog&) override { calls.push_back("WriteFile"); }
@@ -36,7 +37,10 @@ class FakeEditorServices final : public EditorServices {
     calls.push_back(ctrlDown ? "LaunchQuelta+Ctrl" : "LaunchQuelta");
   }
   void OpenHelp(AddressEditorDialog&) override { calls.push_back("OpenHelp"); }
-  void PostalSearch(AddressEditorDialog&) override { calls.push_back("PostalSearch"); }
+  void PostalSearch(AddressEditorDialog& editor) override {
+    calls.push_back("PostalSearch");
+    if (postalSearch) postalSearch(editor);
+  }
   void ReadQueltaPath(SiblingProgramData&) override { calls.push_back("ReadQueltaPath"); }
   void ProbePostalData(SiblingProgramData& sibling) override {
     if (probe) probe(sibling);

@@ -4,8 +4,13 @@
 #include "appcore/sibling_program.h"
 #include "gui/app/help_page.h"
 #include "gui/app/quelta_launch.h"
+#include "gui/dialogs/index_dialog.h"
 #include "gui/dialogs/options_dialog.h"
+#include "gui/editor/address_editor_dialog.h"
 #include "gui/editor/file_flows.h"
+#include "gui/kit/message_box.h"
+#include "gui/postal/postal_result_windows.h"
+#include "postal/postal_lookup.h"
 
 namespace mirelon {
 
@@ -15,17 +20,40 @@ void ApplicationServices::WriteFile(AddressEditorDialog& editor) { FileFlows(edi
 
 void ApplicationServices::RunOptionsDialog(wxWindow* parent) { OptionsDialog(parent, state_.book).ShowModal(); }
 
+bool ApplicationServices::RunIndexDialog(wxWindow* parent, const SiblingProgramData& sibling) {
+  return IndexDialog(parent, state_.book, sibling.postalDataPath, sibling.postalDataUnicode).ShowModal() == wxID_OK;
+}
+
 // The windows below arrive one by one; until then their buttons leave the editor as it is (the editor
 // has committed its page already).
 bool ApplicationServices::OpenListWindow(AddressEditorDialog&) { return false; }
-
-bool ApplicationServices::RunIndexDialog(wxWindow*, const SiblingProgramData&) { return false; }
 
 void ApplicationServices::LaunchQuelta(AddressEditorDialog& editor, bool ctrlDown) { QueltaLaunch(editor).Run(ctrlDown); }
 
 void ApplicationServices::OpenHelp(AddressEditorDialog&) { OpenInBrowser(ManualPage()); }
 
-void ApplicationServices::PostalSearch(AddressEditorDialog&) {}
+void ApplicationServices::PostalSearch(AddressEditorDialog& editor) {
+  if (!editor.PullMembers()) return;
+  const SiblingProgramData& sibling = editor.Sibling();
+  PageMembers& page = editor.Members();
+  MessageBoxPrompt prompt;
+  PostalResultWindows dialogs;
+  const MiscSwitches& switches = Switches();
+  const auto engine = MakePostalLookup(sibling.postalDataUnicode, prompt, &dialogs,
+                                       {switches.kenmeiNashi, switches.bangoHyphen, switches.bangoZenkaku});
+  engine->Lookup(page.postalCode, page.address1 + page.address2, page.company1 + page.company2,
+                 std::filesystem::path(sibling.postalDataPath));
+  if (engine->addressResult().empty() && engine->codeResult().empty()) return;
+  // Address line 2 and company line 2 stay: the user corrects them after the rewrite.
+  if (!engine->addressResult().empty()) page.address1 = engine->addressResult();
+  if (!engine->codeResult().empty()) page.postalCode = engine->codeResult();
+  if (!engine->companyResult().empty()) page.company1 = engine->companyResult();
+  editor.PushMembers();
+  editor.MarkModified();
+  SetKenmeiNashi(engine->options().kenmeiNashi);
+  SetBangoHyphen(engine->options().bangoHyphen);
+  SetBangoZenkaku(engine->options().bangoZenkaku);
+}
 
 void ApplicationServices::ReadQueltaPath(SiblingProgramData& sibling) { mirelon::ReadQueltaPath(ProgramSettings(), sibling); }
 

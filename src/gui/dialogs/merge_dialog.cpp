@@ -97,13 +97,4 @@ void HistoryMergeDialog::OnCancel() {
   Finish(wxID_CANCEL);
 }
 
-void HistoryMergeDialog::Finish(int returnCode) {
-  if (IsModal()) {
-    EndModal(returnCode);
-  } else {
-    SetReturnCode(returnCode);
-    Hide();
-  }
-}
-
 }  // namespace mirelon

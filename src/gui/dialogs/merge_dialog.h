@@ -23,7 +23,6 @@ class HistoryMergeDialog final : public TemplateDialog {
  private:
   void FillLists();
   void OnJoin();
-  void Finish(int returnCode);
 
   AddressBook& book_;
   std::vector<int> historyOnly_;  // record index of each entry of list 1070

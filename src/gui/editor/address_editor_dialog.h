@@ -82,6 +82,10 @@ class AddressEditorDialog {
   // Button 1172 on exactly while the book has no unsaved change.
   void UpdateLaunchButton();
   void PushMembers() { exchange_.Push(); }
+  // Reads every control into the members; false when one is invalid (its message is out).
+  bool PullMembers() { return exchange_.Pull(); }
+  // The sibling program and the postal data file as last found.
+  const SiblingProgramData& Sibling() const { return sibling_; }
   // The new-page command: commits, then shows an empty form as page count + 1.
   void NewPage();
   // The empty form as page count + 1 without committing (after reading a book without records).

@@ -127,8 +127,11 @@ void AddressEditorDialog::OnAddressTextChanged() {
   MarkModified();
   services_.ProbePostalData(sibling_);
   if (sibling_.postalDataPath.empty()) return;
-  exchange_.Pull();
-  window_->Control<wxButton>(kIdPostalSearch).Enable(HasPostalText());
+  // The three controls as they stand: reading every field here would report another field's
+  // invalid text at each keystroke.
+  bool any = false;
+  for (int id : {kIdPostalCode, kIdAddress1, kIdAddress2}) any = any || !window_->Control<wxTextCtrl>(id).IsEmpty();
+  window_->Control<wxButton>(kIdPostalSearch).Enable(any);
 }
 
 void AddressEditorDialog::OnHonorificTyped(int id) {

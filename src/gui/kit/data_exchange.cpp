@@ -22,6 +22,11 @@ void Refuse(wxWindow* control, const wxString& message) {
 
 }  // namespace
 
+wxString ByteLimitMessage(const wxString& fieldName, int byteLimit) {
+  return wxString::Format(U8("「%s」は半角 %d 文字 (全角 %d 文字) 以内で入力してください。"), fieldName, byteLimit,
+                          byteLimit / 2);
+}
+
 void DataExchange::BindText(int id, std::string* member, int byteLimit, std::string_view fieldName) {
   bindings_.push_back({Kind::Text, id, member, nullptr, byteLimit, 0, 0, U8(fieldName), wxString(), false});
 }
@@ -105,8 +110,7 @@ bool DataExchange::PullBinding(Binding& binding) {
         return false;
       }
       if (binding.limit > 0 && encoded.bytes.size() > static_cast<size_t>(binding.limit)) {
-        Refuse(control, wxString::Format(U8("「%s」は半角 %d 文字 (全角 %d 文字) 以内で入力してください。"),
-                                         binding.fieldName, binding.limit, binding.limit / 2));
+        Refuse(control, ByteLimitMessage(binding.fieldName, binding.limit));
         return false;
       }
       *binding.text = std::move(encoded.bytes);

@@ -16,6 +16,9 @@ class wxWindow;
 
 namespace mirelon {
 
+// The message for a text beyond its field's byte limit; `fieldName` is control text.
+wxString ByteLimitMessage(const wxString& fieldName, int byteLimit);
+
 class DataExchange {
  public:
   // An edit or editable combo box; `byteLimit` 0 means none; `fieldName` (UTF-8) names the field

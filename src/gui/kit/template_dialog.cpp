@@ -97,7 +97,8 @@ wxWindow* CreateControl(TemplateDialog* dialog, const res::ControlTemplate& cont
       return new wxRadioButton(dialog, id, text, pos, size, (control.style & res::kGroupStart) ? wxRB_GROUP : 0);
     case ControlKind::ListBox:
       return new wxListBox(dialog, id, pos, size, 0, nullptr,
-                           wxLB_SINGLE | ((control.style & res::kSorted) ? wxLB_SORT : 0));
+                           wxLB_SINGLE | ((control.style & res::kSorted) ? wxLB_SORT : 0) |
+                               ((control.style & res::kAutoHorizontalScroll) ? wxLB_HSCROLL : 0));
     case ControlKind::Custom:
       return nullptr;
   }
@@ -153,6 +154,15 @@ void TemplateDialog::OnOk() {
 
 void TemplateDialog::OnCancel() {
   if (IsModal()) EndModal(wxID_CANCEL);
+}
+
+void TemplateDialog::Finish(int returnCode) {
+  if (IsModal()) {
+    EndModal(returnCode);
+  } else {
+    SetReturnCode(returnCode);
+    Hide();
+  }
 }
 
 size_t Cp932Length(const wxString& text) {

@@ -30,6 +30,8 @@ class TemplateDialog : public wxDialog {
  protected:
   virtual void OnOk();
   virtual void OnCancel();
+  // Ends the modal run with `returnCode`, or hides a window shown without one (as tests show them).
+  void Finish(int returnCode);
 
  private:
   void Build();
