@@ -133,13 +133,16 @@ void AddHistory(const EditorMeasures& m, std::vector<ControlTemplate>& c) {
   // Placeholders until the book's year is shown.
   constexpr std::array<std::string_view, kHistoryColumns> years{"2001", "2002", "2003", "2004", "2005"};
   constexpr std::array<std::string_view, kHistoryColumns> signs{"巳", "午", "未", "申", "酉"};
+  // The order of creation is the Tab order: the send row, then the receive row.
   for (int i = 0; i < kHistoryColumns; ++i) {
     const int x = markX + i * m.markPitch;
     c.push_back({kIdFirstYear + i, ControlKind::Label, years[i], x, yearY, m.markWidth, 9, kAlignCentre});
     c.push_back({kIdFirstZodiac + i, ControlKind::Label, signs[i], x, yearY + 10, m.markWidth, 9, kAlignCentre});
     c.push_back({kIdFirstSendMark + i, ControlKind::Edit, "", x, sendY, m.markWidth, m.editHeight, kAlignCentre, kMarkLimit});
-    c.push_back({kIdFirstReceiveMark + i, ControlKind::Edit, "", x, receiveY, m.markWidth, m.editHeight, kAlignCentre,
-                 kMarkLimit});
+  }
+  for (int i = 0; i < kHistoryColumns; ++i) {
+    c.push_back({kIdFirstReceiveMark + i, ControlKind::Edit, "", markX + i * m.markPitch, receiveY, m.markWidth,
+                 m.editHeight, kAlignCentre, kMarkLimit});
   }
   c.push_back({kIdSendHistory, ControlKind::Button, "送信履歴", kMargin, sendY - 1, buttonWidth, m.buttonHeight});
   c.push_back({kIdReceiveHistory, ControlKind::Button, "受信履歴", kMargin, receiveY - 1, buttonWidth, m.buttonHeight});

@@ -135,12 +135,11 @@ void AddressEditorDialog::BindEvents() {
   }
   w.Bind(wxEVT_CHOICE, userEdit([this](wxCommandEvent&) { OnSendStateChanged(); }), kIdSendState);
   w.Bind(wxEVT_TEXT, userEdit([this](wxCommandEvent&) { OnPageNumberChanged(); }), kIdPageNumber);
-  // The spin moves the number in its buddy field; the field's change does the paging.
-  w.Bind(wxEVT_SPIN, [this](wxSpinEvent& event) {
-    if (event.GetPosition() != currentPage_) {
-      window_->Control<wxTextCtrl>(kIdPageNumber).SetValue(wxString::Format("%d", event.GetPosition()));
-    }
-  }, kIdPageSpin);
+  // The spin steps from the page on display, whatever position it had (the new page lies beyond
+  // its range); the number it puts into its buddy field does the paging. After the spin has
+  // taken its new position, so that showing the page can set it again.
+  w.Bind(wxEVT_SPIN_UP, [this](wxSpinEvent&) { window_->CallAfter([this] { OnSpinStep(1); }); }, kIdPageSpin);
+  w.Bind(wxEVT_SPIN_DOWN, [this](wxSpinEvent&) { window_->CallAfter([this] { OnSpinStep(-1); }); }, kIdPageSpin);
   for (int id : kCommandButtons) w.Bind(wxEVT_BUTTON, [this, id](wxCommandEvent&) { OnCommand(id); }, id);
 
   // The indicator: left click (a button event of the label), right button pressed over it.
@@ -179,8 +178,11 @@ void AddressEditorDialog::ShowAboutMenu() {
 
 void AddressEditorDialog::OnCharHook(wxKeyEvent& event) {
   HideExplanation();
+  // The paging keys are the editor's alone: a drop-down or spin acting on them afterwards would
+  // change the page just shown.
   if (event.GetKeyCode() == WXK_PAGEUP || event.GetKeyCode() == WXK_PAGEDOWN) {
     OnPageKey(event.GetKeyCode() == WXK_PAGEDOWN ? 1 : -1);
+    return;
   }
   event.Skip();
 }

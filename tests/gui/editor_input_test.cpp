@@ -1,0 +1,124 @@
+// The editor under real keys and clicks (through the X server, as a user's): paging never lets
+// the focused native control act on the key as well, the spin steps from the page on display,
+// the page field reaches the new page as an empty form, a renamed new record is followed, and the
+// focus and Tab order a user meets.
+#include <wx/spinbutt.h>
+
+#include "editor_fixture.h"
+#include "text/cp932.h"
+
+namespace mirelon::test {
+namespace {
+
+using namespace res;
+using namespace literals;
+
+class EditorInputTest : public EditorTest {
+ protected:
+  // `count` records "name01", "name02", … each with the honorific 様 and the send state 送信する.
+  void AddRecords(int count) {
+    for (int i = 1; i <= count; ++i) {
+      const int page = AddRecord(wxString::Format("name%02d", i).utf8_str().data());
+      book_.record(page - 1).honorific = "様"_sjis;
+      book_.record(page - 1).initialSendState = "送信する"_sjis;
+    }
+  }
+  int FocusedId() const {
+    wxWindow* focus = wxWindow::FindFocus();
+    // A combo box or spin is focused through a native part of its own.
+    while (focus != nullptr && focus->GetParent() != window_) focus = focus->GetParent();
+    return focus != nullptr ? focus->GetId() : wxID_NONE;
+  }
+};
+
+TEST_F(EditorInputTest, PagingKeysPageWhicheverControlHasTheFocusAndChangeNothing) {
+  AddRecords(3);
+  Open();
+  const int controls[] = {kIdName,     kIdMemo1,     kIdHonorific, kIdSendState,
+                          kIdPageSpin, kIdPageNumber, kIdNewPage};
+  for (int id : controls) {
+    SCOPED_TRACE(id);
+    PressRealKey(window_, id, WXK_PAGEDOWN);
+    EXPECT_EQ(editor_->CurrentPage(), 2);
+    EXPECT_EQ(TextOf(window_, kIdPageNumber), "2");
+    EXPECT_EQ(TextOf(window_, kIdRegistrationName), "name02");
+    PressRealKey(window_, id, WXK_PAGEUP);
+    EXPECT_EQ(editor_->CurrentPage(), 1);
+    EXPECT_EQ(TextOf(window_, kIdRegistrationName), "name01");
+  }
+  EXPECT_FALSE(book_.modified);
+  EXPECT_FALSE(editor_->PageModified());
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(Cp932ToUtf8(book_.record(i).honorific), "様") << i;
+    EXPECT_EQ(Cp932ToUtf8(book_.record(i).initialSendState), "送信する") << i;
+  }
+}
+
+TEST_F(EditorInputTest, TheSpinStepsFromThePageOnDisplay) {
+  AddRecords(12);
+  Open();
+  const wxSize spin = ControlOf<wxSpinButton>(window_, kIdPageSpin).GetSize();
+  const wxPoint minus(spin.x / 4, spin.y / 2);
+  const wxPoint plus(spin.x * 3 / 4, spin.y / 2);
+  ClickReal(window_, kIdPageSpin, plus);
+  EXPECT_EQ(editor_->CurrentPage(), 2);
+  TypeReal(window_, kIdPageNumber, "5");
+  EXPECT_EQ(editor_->CurrentPage(), 5);
+  ClickReal(window_, kIdNewPage);
+  EXPECT_EQ(editor_->CurrentPage(), 13);
+  ClickReal(window_, kIdPageSpin, minus);
+  EXPECT_EQ(editor_->CurrentPage(), 12);
+  EXPECT_EQ(TextOf(window_, kIdRegistrationName), "name12");
+  ClickReal(window_, kIdPageSpin, minus);
+  EXPECT_EQ(editor_->CurrentPage(), 11);
+  EXPECT_FALSE(book_.modified);
+}
+
+TEST_F(EditorInputTest, ThePageFieldReachesTheNewPageAsAnEmptyForm) {
+  AddRecords(2);
+  Open();
+  TypeReal(window_, kIdPageNumber, "2");
+  TypeReal(window_, kIdPageNumber, "3");
+  EXPECT_EQ(editor_->CurrentPage(), 3);
+  EXPECT_EQ(TextOf(window_, kIdRegistrationName), "");
+  EXPECT_EQ(TextOf(window_, kIdHonorific), "");
+  EXPECT_FALSE(Enabled(kIdSendHistory));
+  EXPECT_FALSE(Enabled(kIdReceiveHistory));
+  // A command that arrives anyway has no record to show.
+  Click(window_, kIdSendHistory);
+  Click(window_, kIdReceiveHistory);
+  // What is typed there becomes a record of its own; page 2 stays as it was.
+  TypeReal(window_, kIdRegistrationName, "name03");
+  PressRealKey(window_, kIdRegistrationName, WXK_PAGEUP);
+  ASSERT_EQ(book_.recordCount(), 3);
+  EXPECT_EQ(NameOnPage(2), "name02");
+  EXPECT_EQ(NameOnPage(3), "name03");
+  EXPECT_EQ(editor_->CurrentPage(), 2);
+}
+
+TEST_F(EditorInputTest, ANewRecordRenamedOnInsertionIsShownUnderItsNewName) {
+  AddRecords(1);
+  Open();
+  ClickReal(window_, kIdNewPage);
+  EXPECT_EQ(FocusedId(), kIdRegistrationName);
+  TypeReal(window_, kIdRegistrationName, "name01");
+  wxTEST_DIALOG(PressRealKey(window_, kIdRegistrationName, WXK_PAGEUP),
+                ExpectMessage("登録名が重複するので変更しました\n\"name01\" → \"name01-2\"", wxID_OK));
+  ASSERT_EQ(book_.recordCount(), 2);
+  EXPECT_EQ(NameOnPage(2), "name01-2");
+  EXPECT_EQ(editor_->CurrentPage(), 2);
+  EXPECT_EQ(TextOf(window_, kIdRegistrationName), "name01-2");
+  EXPECT_EQ(TextOf(window_, kIdPageNumber), "2");
+}
+
+TEST_F(EditorInputTest, TabGoesThroughTheSendRowThenTheReceiveRow) {
+  AddRecords(1);
+  Open();
+  for (int id = kIdFirstSendMark; id < kIdFirstReceiveMark + kHistoryColumns - 1; ++id) {
+    PressRealKey(window_, id, WXK_TAB);
+    EXPECT_EQ(FocusedId(), id + 1) << id;
+  }
+}
+
+}  // namespace
+}  // namespace mirelon::test
