@@ -2,7 +2,13 @@
 // the focused native control act on the key as well, the spin steps from the page on display,
 // the page field reaches the new page as an empty form, a renamed new record is followed, and the
 // focus and Tab order a user meets.
+#include <wx/app.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/menu.h>
 #include <wx/spinbutt.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include "editor_fixture.h"
 #include "text/cp932.h"
@@ -30,6 +36,73 @@ class EditorInputTest : public EditorTest {
     return focus != nullptr ? focus->GetId() : wxID_NONE;
   }
 };
+
+// Right-clicks control `id` (0: the window's background at `at`) and returns the labels of the
+// menu that opens (separators left out), each with "-" when disabled; `keys` then go to the menu.
+std::vector<std::string> RightClickMenu(wxWindow* window, int id, wxPoint at, std::vector<int> keys) {
+  std::vector<std::string> labels;
+  const auto onOpen = [&labels, keys](wxMenuEvent& event) {
+    event.Skip();
+    // The menu and then its window report the opening.
+    if (event.GetMenu() == nullptr || !labels.empty()) return;
+    for (const wxMenuItem* item : event.GetMenu()->GetMenuItems()) {
+      if (item->IsSeparator()) continue;
+      labels.push_back(std::string(item->GetItemLabel().utf8_str()) + (item->IsEnabled() ? "" : "-"));
+    }
+    wxTheApp->CallAfter([keys] {
+      wxUIActionSimulator keyboard;
+      for (int key : keys) keyboard.Char(key);
+    });
+  };
+  wxTheApp->Bind(wxEVT_MENU_OPEN, onOpen);
+  if (id == 0) {
+    window->Raise();
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(window->ClientToScreen(at));
+    Settle();
+    mouse.MouseClick(wxMOUSE_BTN_RIGHT);
+    Settle();
+  } else {
+    ClickReal(window, id, at, true);
+  }
+  wxTheApp->Unbind(wxEVT_MENU_OPEN, onOpen);
+  return labels;
+}
+
+TEST_F(EditorInputTest, EditsHaveTheEditMenuAndTheBackgroundTheVersionBox) {
+  AddRecords(1);
+  Open();
+  {
+    wxClipboardLocker clipboard;
+    wxTheClipboard->SetData(new wxTextDataObject("copied"));
+  }
+  const std::vector<std::string> fresh{"元に戻す-", "切り取り-", "コピー-", "貼り付け", "削除-", "すべて選択"};
+  // すべて選択, the last entry.
+  EXPECT_EQ(RightClickMenu(window_, kIdRegistrationName, wxPoint(8, 8), {WXK_UP, WXK_RETURN}), fresh);
+  auto& name = ControlOf<wxTextCtrl>(window_, kIdRegistrationName);
+  EXPECT_EQ(name.GetStringSelection(), "name01");
+  // 削除 takes the selection away as the user's own edit; 元に戻す brings it back.
+  const std::vector<std::string> selected{"元に戻す-", "切り取り", "コピー", "貼り付け", "削除", "すべて選択"};
+  EXPECT_EQ(RightClickMenu(window_, kIdRegistrationName, wxPoint(8, 8), {WXK_UP, WXK_UP, WXK_RETURN}), selected);
+  EXPECT_EQ(TextOf(window_, kIdRegistrationName), "");
+  EXPECT_TRUE(editor_->PageModified());
+  RightClickMenu(window_, kIdRegistrationName, wxPoint(8, 8), {WXK_DOWN, WXK_RETURN});
+  EXPECT_EQ(TextOf(window_, kIdRegistrationName), "name01");
+  // Typing is undone as one step, in a memo as well.
+  TypeReal(window_, kIdMemo1, "abc");
+  RightClickMenu(window_, kIdMemo1, wxPoint(8, 8), {WXK_DOWN, WXK_RETURN});
+  EXPECT_EQ(TextOf(window_, kIdMemo1), "");
+
+  bool aboutShown = false;
+  const std::vector<std::string> about{"Mirelon のﾊﾞｰｼﾞｮﾝ情報(&A)..."};
+  wxTEST_DIALOG(EXPECT_EQ(RightClickMenu(window_, 0, wxPoint(3, window_->GetClientSize().y - 3), {WXK_DOWN, WXK_RETURN}),
+                          about),
+                ExpectDialog<wxDialog>([&](wxDialog&) {
+                  aboutShown = true;
+                  return wxID_OK;
+                }));
+  EXPECT_TRUE(aboutShown);
+}
 
 TEST_F(EditorInputTest, PagingKeysPageWhicheverControlHasTheFocusAndChangeNothing) {
   AddRecords(3);

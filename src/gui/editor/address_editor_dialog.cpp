@@ -14,6 +14,7 @@
 #include "gui/dialogs/about_dialog.h"
 #include "gui/editor/explanation_panel.h"
 #include "gui/kit/app_icon.h"
+#include "gui/kit/edit_menu.h"
 #include "gui/kit/message_box.h"
 #include "gui/kit/template_dialog.h"
 #include "gui/kit/wx_text.h"
@@ -165,8 +166,16 @@ void AddressEditorDialog::BindEvents() {
     child->Bind(wxEVT_RIGHT_DOWN, hide);
   }
 
-  // GTK gives a dialog no system menu: the version box is in the editor's context menu.
-  w.Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { ShowAboutMenu(); });
+  // Edits and memos have the usual edit menu. GTK gives a dialog no system menu: the version box
+  // is in the context menu of the window's background.
+  BindEditMenus(&w);
+  w.Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent& event) {
+    if (event.GetEventObject() != window_) {
+      event.Skip();
+      return;
+    }
+    ShowAboutMenu();
+  });
   w.Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowAboutDialog(window_); }, kCommandAbout);
 }
 
