@@ -11,6 +11,7 @@
 #include <wx/uiaction.h>
 
 #include "editor_fixture.h"
+#include "gui/kit/tooltip_set.h"
 #include "text/cp932.h"
 
 namespace mirelon::test {
@@ -102,6 +103,31 @@ TEST_F(EditorInputTest, EditsHaveTheEditMenuAndTheBackgroundTheVersionBox) {
                   return wxID_OK;
                 }));
   EXPECT_TRUE(aboutShown);
+}
+
+TEST_F(EditorInputTest, ATooltipGoesWhenAMessageOpensOverIt) {
+  AddRecords(1);
+  Open();
+  wxWindow& name = ControlOf<wxWindow>(window_, kIdRegistrationName);
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(name.GetScreenRect().GetPosition() + wxPoint(5, 5));
+  Settle();
+  mouse.MouseMove(name.GetScreenRect().GetPosition() + wxPoint(8, 6));
+  for (int wait = 0; wait < 30 && ShownPopups() == 0; ++wait) Settle();
+  ASSERT_EQ(ShownPopups(), 1);
+  int shownWithTheMessage = -1;
+  wxTEST_DIALOG(
+      {
+        TooltipsOffWhileModal tooltipsOff;  // as the program has it, asked before the answer
+        tooltipsOff.Register();
+        ShowMessageBox("このページを削除します"_sjis, PromptButtons::OkCancel);
+      },
+      ExpectDialog<MessageBoxDialog>([&](MessageBoxDialog&) {
+        Settle();
+        shownWithTheMessage = ShownPopups();
+        return wxID_CANCEL;
+      }));
+  EXPECT_EQ(shownWithTheMessage, 0);
 }
 
 TEST_F(EditorInputTest, PagingKeysPageWhicheverControlHasTheFocusAndChangeNothing) {

@@ -62,6 +62,9 @@ void TypeReal(wxWindow* window, int id, const char* ascii);  // select all, then
 void ClickReal(wxWindow* window, int id, wxPoint at, bool right = false);
 void ClickReal(wxWindow* window, int id);  // in the middle
 
+// Windows GTK shows above all others (tooltips, menus) on the X server now (shown_popups.cpp).
+int ShownPopups();
+
 // Control text as UTF-8.
 std::string TextOf(wxWindow* window, int id);
 std::string LabelOf(wxWindow* window, int id);

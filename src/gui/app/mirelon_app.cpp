@@ -14,6 +14,7 @@ namespace mirelon {
 bool CMirelonApp::OnInit() {
   // The user's language for what GTK itself shows: the file and colour choosers' buttons.
   wxUILocale::UseDefault();
+  tooltipsOffWhileModal_.Register();
   SetVendorName(kVendorName);
   SetAppName(kApplicationName);
   settings_ = std::make_unique<WxSettingsStore>();
