@@ -57,7 +57,8 @@ void AddPageRow(const EditorMeasures& m, std::vector<ControlTemplate>& c) {
   const int right = m.width - kMargin;
   const int newX = right - 3 * m.pageButtonWidth - 6;
   c.push_back({kIdRecordCount, ControlKind::Label, "/1000", newX - 36, textY, 32, 9});
-  c.push_back({kIdPageSpin, ControlKind::SpinButton, "", newX - 79, y, 42, 22, kHorizontal | kArrowKeys});
+  // The spin no taller than the page field beside it.
+  c.push_back({kIdPageSpin, ControlKind::SpinButton, "", newX - 79, y + 3, 42, m.editHeight, kHorizontal | kArrowKeys});
   c.push_back({kIdPageNumber, ControlKind::Edit, "", newX - 110, y + 3, 28, m.editHeight, kDigitsOnly | kAlignRight});
   c.push_back({kIdStatic, ControlKind::Label, "ページ", newX - 136, textY, 24, 9, kAlignRight});
   c.push_back({kIdFileName, ControlKind::Label, "新規ファイル", kMargin, textY - 2, newX - 140 - kMargin, 12,
@@ -181,15 +182,16 @@ constexpr EditorMeasures kFull{
     274, 28, 32,
 };
 
+// Low enough that the window with its title bar fits a 640 x 480 screen in the fonts at hand.
 constexpr EditorMeasures kCompact{
-    kEditorCompactTemplate, 362, 303, true,
+    kEditorCompactTemplate, 362, 268, true,
     {"ﾌｧｲﾙ読込", "ﾌｧｲﾙ書込", "ｵﾌﾟｼｮﾝ操作", "ｵﾝﾗｲﾝ解説", "新規", "削除", "索引", "〒"},
     {40, 40, 44, 44, 48, 42, 36}, 14,
     22, 26,
-    48, 16, 13,
+    44, 15, 13,
     44, 228, 56,
     236, 42, 36,
-    229, 24, 28,
+    211, 24, 28,
 };
 
 }  // namespace
