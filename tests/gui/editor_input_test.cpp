@@ -48,7 +48,7 @@ std::vector<std::string> RightClickMenu(wxWindow* window, int id, wxPoint at, st
     if (event.GetMenu() == nullptr || !labels.empty()) return;
     for (const wxMenuItem* item : event.GetMenu()->GetMenuItems()) {
       if (item->IsSeparator()) continue;
-      labels.push_back(std::string(item->GetItemLabel().utf8_str()) + (item->IsEnabled() ? "" : "-"));
+      labels.push_back(std::string(item->GetItemLabelText().utf8_str()) + (item->IsEnabled() ? "" : "-"));
     }
     wxTheApp->CallAfter([keys] {
       wxUIActionSimulator keyboard;
@@ -93,9 +93,12 @@ TEST_F(EditorInputTest, EditsHaveTheEditMenuAndTheBackgroundTheVersionBox) {
   TypeReal(window_, kIdMemo1, "abc");
   RightClickMenu(window_, kIdMemo1, wxPoint(8, 8), {WXK_DOWN, WXK_RETURN});
   EXPECT_EQ(TextOf(window_, kIdMemo1), "");
+  wxUIActionSimulator().Char('Z', wxMOD_CONTROL);  // the undo undone
+  Settle();
+  EXPECT_EQ(TextOf(window_, kIdMemo1), "abc");
 
   bool aboutShown = false;
-  const std::vector<std::string> about{"Mirelon のﾊﾞｰｼﾞｮﾝ情報(&A)..."};
+  const std::vector<std::string> about{"Mirelon のﾊﾞｰｼﾞｮﾝ情報(A)..."};
   wxTEST_DIALOG(EXPECT_EQ(RightClickMenu(window_, 0, wxPoint(3, window_->GetClientSize().y - 3), {WXK_DOWN, WXK_RETURN}),
                           about),
                 ExpectDialog<wxDialog>([&](wxDialog&) {

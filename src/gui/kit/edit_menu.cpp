@@ -65,7 +65,7 @@ void ShowEditMenu(wxTextCtrl& control, UndoStep& undo) {
   control.GetSelection(&from, &to);
   const bool editable = control.IsEditable();
   wxMenu menu;
-  menu.Append(wxID_UNDO, U8("元に戻す"))->Enable(editable && undo.available);
+  menu.Append(wxID_UNDO, U8("元に戻す\tCtrl+Z"))->Enable(editable && undo.available);
   menu.AppendSeparator();
   menu.Append(wxID_CUT, U8("切り取り"))->Enable(control.CanCut());
   menu.Append(wxID_COPY, U8("コピー"))->Enable(control.CanCopy());
@@ -80,6 +80,10 @@ void ShowEditMenu(wxTextCtrl& control, UndoStep& undo) {
 void BindEditMenu(wxTextCtrl* control) {
   auto undo = std::make_shared<UndoStep>();
   control->Bind(wxEVT_KEY_DOWN, [control, undo](wxKeyEvent& event) {
+    if (event.GetModifiers() == wxMOD_CONTROL && event.GetKeyCode() == 'Z') {
+      if (undo->available && control->IsEditable()) RunCommand(*control, *undo, wxID_UNDO);
+      return;
+    }
     undo->before = control->GetValue();
     if (undo->before != undo->lastUser) undo->runOpen = false;
     event.Skip();

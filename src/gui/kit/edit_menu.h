@@ -2,6 +2,7 @@
 // すべて選択, each enabled where it applies, in Japanese whatever GTK's own menu would say. GTK's
 // entries keep no undo, so each control keeps one step of its own: the text before the user's last
 // run of typing, or before the last cut, paste or delete; undoing twice brings the change back.
+// Ctrl+Z undoes as well.
 // Every change the menu makes reaches the control's change handlers as typing would.
 #pragma once
 
