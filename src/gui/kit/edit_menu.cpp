@@ -20,10 +20,12 @@ struct UndoStep {
   bool available = false;
 };
 
-void ReplaceAsUser(wxTextCtrl& control, UndoStep& undo, const wxString& text) {
+// A change of the user's that is a step of its own: undo goes back to the text before it.
+template <class Change>
+void AsOneStep(wxTextCtrl& control, UndoStep& undo, Change change) {
   undo.before = control.GetValue();
   undo.runOpen = false;
-  control.SetValue(text);  // sends the change event, as typing does
+  change();  // the change event it sends opens the step
   undo.runOpen = false;
 }
 
@@ -33,20 +35,20 @@ void RunCommand(wxTextCtrl& control, UndoStep& undo, int id) {
   control.GetSelection(&from, &to);
   switch (id) {
     case wxID_UNDO: {
+      // SetValue, not ChangeValue: the change reaches the handlers as typing would.
       const wxString text = undo.undoText;
-      ReplaceAsUser(control, undo, text);
+      AsOneStep(control, undo, [&] { control.SetValue(text); });
       control.SetInsertionPointEnd();
       break;
     }
     case wxID_CUT:
+      AsOneStep(control, undo, [&] { control.Cut(); });
+      break;
     case wxID_PASTE:
+      AsOneStep(control, undo, [&] { control.Paste(); });
+      break;
     case wxID_CLEAR:
-      undo.before = control.GetValue();
-      undo.runOpen = false;
-      if (id == wxID_CUT) control.Cut();
-      if (id == wxID_PASTE) control.Paste();
-      if (id == wxID_CLEAR) control.Remove(from, to);
-      undo.runOpen = false;
+      AsOneStep(control, undo, [&] { control.Remove(from, to); });
       break;
     case wxID_COPY:
       control.Copy();
