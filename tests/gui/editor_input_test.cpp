@@ -1,7 +1,7 @@
 // The editor under real keys and clicks (through the X server, as a user's): paging never lets
 // the focused native control act on the key as well, the spin steps from the page on display,
-// the page field reaches the new page as an empty form, a renamed new record is followed, and the
-// focus and Tab order a user meets.
+// the page field reaches the new page as an empty form, a renamed new record is followed, the
+// focus and Tab order a user meets, the right-click menus, and tooltips under a message.
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
