@@ -118,11 +118,12 @@ TEST_F(EditorInputTest, ATooltipGoesWhenAMessageOpensOverIt) {
   mouse.MouseMove(name.GetScreenRect().GetPosition() + wxPoint(8, 6));
   for (int wait = 0; wait < 30 && ShownPopups() == 0; ++wait) Settle();
   ASSERT_EQ(ShownPopups(), 1);
+  const wxString tip = name.GetToolTipText();
   int shownWithTheMessage = -1;
+  TooltipsOffWhileModal tooltipsOff;  // as the program has it
   wxTEST_DIALOG(
       {
-        TooltipsOffWhileModal tooltipsOff;  // as the program has it, asked before the answer
-        tooltipsOff.Register();
+        tooltipsOff.Register();  // asked before the test's answer
         ShowMessageBox("このページを削除します"_sjis, PromptButtons::OkCancel);
       },
       ExpectDialog<MessageBoxDialog>([&](MessageBoxDialog&) {
@@ -131,6 +132,10 @@ TEST_F(EditorInputTest, ATooltipGoesWhenAMessageOpensOverIt) {
         return wxID_CANCEL;
       }));
   EXPECT_EQ(shownWithTheMessage, 0);
+  // wx tells the hooks of a closed message only when it showed it: as it does then.
+  wxModalDialogHook::CallExit(nullptr);
+  EXPECT_EQ(name.GetToolTipText(), tip);
+  EXPECT_FALSE(tip.empty());
 }
 
 TEST_F(EditorInputTest, PagingKeysPageWhicheverControlHasTheFocusAndChangeNothing) {
