@@ -1,6 +1,6 @@
 # mirelon_add_test(NAME SOURCES ... LIBS ... [XVFB])
 # One GoogleTest executable, registered with CTest test by test. XVFB runs it under a virtual
-# display (the GUI tests); the core tests never need one.
+# display (the GUI tests) under LANG=ja_JP.UTF-8; the core tests never need one.
 function(mirelon_add_test name)
   cmake_parse_arguments(ARG "XVFB" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -12,6 +12,8 @@ function(mirelon_add_test name)
   if(ARG_XVFB)
     # One display for the whole executable: starting Xvfb per test would cost more than the tests.
     add_test(NAME ${name} COMMAND xvfb-run -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>)
+    # As a Japanese user runs the program (scripts/install-deps generates the locale).
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "LANG=ja_JP.UTF-8;LC_ALL=")
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
   endif()

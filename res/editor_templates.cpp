@@ -57,7 +57,8 @@ void AddPageRow(const EditorMeasures& m, std::vector<ControlTemplate>& c) {
   const int right = m.width - kMargin;
   const int newX = right - 3 * m.pageButtonWidth - 6;
   c.push_back({kIdRecordCount, ControlKind::Label, "/1000", newX - 36, textY, 32, 9});
-  c.push_back({kIdPageSpin, ControlKind::SpinButton, "", newX - 79, y, 42, 22, kHorizontal | kArrowKeys});
+  // The spin no taller than the page field beside it.
+  c.push_back({kIdPageSpin, ControlKind::SpinButton, "", newX - 79, y + 3, 42, m.editHeight, kHorizontal | kArrowKeys});
   c.push_back({kIdPageNumber, ControlKind::Edit, "", newX - 110, y + 3, 28, m.editHeight, kDigitsOnly | kAlignRight});
   c.push_back({kIdStatic, ControlKind::Label, "ページ", newX - 136, textY, 24, 9, kAlignRight});
   c.push_back({kIdFileName, ControlKind::Label, "新規ファイル", kMargin, textY - 2, newX - 140 - kMargin, 12,
@@ -133,13 +134,16 @@ void AddHistory(const EditorMeasures& m, std::vector<ControlTemplate>& c) {
   // Placeholders until the book's year is shown.
   constexpr std::array<std::string_view, kHistoryColumns> years{"2001", "2002", "2003", "2004", "2005"};
   constexpr std::array<std::string_view, kHistoryColumns> signs{"巳", "午", "未", "申", "酉"};
+  // The order of creation is the Tab order: the send row, then the receive row.
   for (int i = 0; i < kHistoryColumns; ++i) {
     const int x = markX + i * m.markPitch;
     c.push_back({kIdFirstYear + i, ControlKind::Label, years[i], x, yearY, m.markWidth, 9, kAlignCentre});
     c.push_back({kIdFirstZodiac + i, ControlKind::Label, signs[i], x, yearY + 10, m.markWidth, 9, kAlignCentre});
     c.push_back({kIdFirstSendMark + i, ControlKind::Edit, "", x, sendY, m.markWidth, m.editHeight, kAlignCentre, kMarkLimit});
-    c.push_back({kIdFirstReceiveMark + i, ControlKind::Edit, "", x, receiveY, m.markWidth, m.editHeight, kAlignCentre,
-                 kMarkLimit});
+  }
+  for (int i = 0; i < kHistoryColumns; ++i) {
+    c.push_back({kIdFirstReceiveMark + i, ControlKind::Edit, "", markX + i * m.markPitch, receiveY, m.markWidth,
+                 m.editHeight, kAlignCentre, kMarkLimit});
   }
   c.push_back({kIdSendHistory, ControlKind::Button, "送信履歴", kMargin, sendY - 1, buttonWidth, m.buttonHeight});
   c.push_back({kIdReceiveHistory, ControlKind::Button, "受信履歴", kMargin, receiveY - 1, buttonWidth, m.buttonHeight});
@@ -178,15 +182,16 @@ constexpr EditorMeasures kFull{
     274, 28, 32,
 };
 
+// Low enough that the window with its title bar fits a 640 x 480 screen in the fonts at hand.
 constexpr EditorMeasures kCompact{
-    kEditorCompactTemplate, 362, 303, true,
+    kEditorCompactTemplate, 362, 268, true,
     {"ﾌｧｲﾙ読込", "ﾌｧｲﾙ書込", "ｵﾌﾟｼｮﾝ操作", "ｵﾝﾗｲﾝ解説", "新規", "削除", "索引", "〒"},
     {40, 40, 44, 44, 48, 42, 36}, 14,
     22, 26,
-    48, 16, 13,
+    44, 15, 13,
     44, 228, 56,
     236, 42, 36,
-    229, 24, 28,
+    211, 24, 28,
 };
 
 }  // namespace

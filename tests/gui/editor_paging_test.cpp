@@ -174,7 +174,7 @@ TEST_F(EditorTest, TheSpinPagesThroughItsBuddyField) {
   Open();
   auto& spin = ControlOf<wxSpinButton>(window_, kIdPageSpin);
   EXPECT_EQ(spin.GetMax(), 3);
-  wxSpinEvent up(wxEVT_SPIN, kIdPageSpin);
+  wxSpinEvent up(wxEVT_SPIN_UP, kIdPageSpin);
   up.SetPosition(2);
   spin.ProcessWindowEvent(up);
   Pump();

@@ -51,8 +51,24 @@ TEST_P(EditorTemplates, CarryTheirOwnCaptions) {
   EXPECT_EQ(templateText(kIdFirstYear + 4), "2005");
   EXPECT_EQ(templateText(kIdFirstZodiac), "巳");
   EXPECT_EQ(templateText(kIdFirstZodiac + 4), "酉");
-  const wxSize units = window_->ConvertDialogToPixels(compact ? wxSize(362, 303) : wxSize(403, 361));
+  const wxSize units = window_->ConvertDialogToPixels(compact ? wxSize(362, 268) : wxSize(403, 361));
   EXPECT_EQ(window_->GetClientSize(), units);
+  // The spin beside the page field, no taller than it.
+  const wxRect spin = ControlOf<wxWindow>(window_, kIdPageSpin).GetRect();
+  const wxRect field = ControlOf<wxWindow>(window_, kIdPageNumber).GetRect();
+  EXPECT_LE(spin.height, field.height);
+  EXPECT_GE(spin.y, field.y);
+}
+
+// A window manager's title bar and frame take about this much around the client area.
+constexpr int kFrameWidth = 4;
+constexpr int kFrameHeight = 40;
+
+TEST_F(EditorTest, TheCompactLayoutFitsASmallScreenWithItsTitleBar) {
+  Open(kEditorCompactTemplate);
+  const wxSize client = window_->GetClientSize();
+  EXPECT_LE(client.x + kFrameWidth, 640);
+  EXPECT_LE(client.y + kFrameHeight, 480);
 }
 
 INSTANTIATE_TEST_SUITE_P(FullAndCompact, EditorTemplates, ::testing::Values(kEditorFullTemplate, kEditorCompactTemplate));

@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include <wx/combobox.h>
 #include <wx/filedlg.h>
@@ -38,8 +40,6 @@ using test::TextOf;
 using test::Type;
 
 const std::filesystem::path kExamples = std::filesystem::path(MIRELON_TEST_DATA) / ".." / ".." / "examples";
-
-std::filesystem::path ProgramFolder() { return std::filesystem::canonical("/proc/self/exe").parent_path(); }
 
 std::string Utf8(const std::filesystem::path& path) {
   const std::u8string text = path.u8string();
@@ -76,8 +76,41 @@ std::vector<std::string> ComboItems(wxWindow* window, int id) {
   return items;
 }
 
+// An environment variable set for the life of the object, then put back.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) previous_ = old;
+    if (value != nullptr) {
+      setenv(name, value, 1);
+    } else {
+      unsetenv(name);
+    }
+  }
+  ~ScopedEnvironment() {
+    if (previous_) {
+      setenv(name_, previous_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> previous_;
+};
+
 class FileFlowsTest : public test::EditorTest {
  protected:
+  void SetUp() override {
+    EditorTest::SetUp();
+    std::filesystem::create_directory(Documents());
+  }
+  // A user with a documents folder and no recent file: the choosers start there.
+  std::filesystem::path Documents() const { return home_ / "Documents"; }
+
   std::filesystem::path CopySample() {
     for (const char* name : {"sample.csv", "sample_nos.csv", "sample_nen.csv"}) {
       std::filesystem::copy_file(kExamples / name, folder_ / name);
@@ -85,15 +118,15 @@ class FileFlowsTest : public test::EditorTest {
     return folder_ / "sample.csv";
   }
   std::string RecentFile() { return ReadMiscString(settings_, misc::kRecentFile); }
-  // The open chooser in the folder of the last file used (else the program's), answered with `path`.
+  // The open chooser in the folder of the last file used (else the documents), answered with `path`.
   ExpectDialog<wxFileDialog> OpenChooser(const std::filesystem::path& path) {
     const std::string recent = RecentFile();
-    return Chooser("読み込みCSVファイル選択", recent.empty() ? ProgramFolder() : std::filesystem::path(recent).parent_path(),
+    return Chooser("読み込みCSVファイル選択", recent.empty() ? Documents() : std::filesystem::path(recent).parent_path(),
                    path);
   }
   ExpectDialog<wxFileDialog> SaveChooser(const std::filesystem::path& path) {
     const std::string recent = RecentFile();
-    return Chooser("書き込みCSVファイル選択", recent.empty() ? ProgramFolder() : std::filesystem::path(recent).parent_path(),
+    return Chooser("書き込みCSVファイル選択", recent.empty() ? Documents() : std::filesystem::path(recent).parent_path(),
                    path);
   }
   void Read() { FileFlows(*editor_).ReadFile(); }
@@ -107,6 +140,9 @@ class FileFlowsTest : public test::EditorTest {
   }
 
   test::TempFolder folder_;
+  test::TempFolder home_;
+  ScopedEnvironment homeVariable_{"HOME", home_.path().c_str()};
+  ScopedEnvironment configVariable_{"XDG_CONFIG_HOME", nullptr};
 };
 
 TEST_F(FileFlowsTest, EachNameOfAFamilyReadsTheWholeFamilyAndShowsPageOne) {
@@ -404,11 +440,11 @@ TEST_F(FileFlowsTest, AWriteThatRunsOutOfSpaceKeepsTheFilesOnDiskAndTheBookChang
 // has never stored anything.
 TEST(UserSettings, TheLastFileIsRememberedFromTheFirstStart) {
   test::TempFolder home;
-  const std::string savedHome = std::getenv("HOME");
-  setenv("HOME", home.path().c_str(), 1);
+  const ScopedEnvironment homeVariable("HOME", home.path().c_str());
+  const ScopedEnvironment configVariable("XDG_CONFIG_HOME", nullptr);
   WxSettingsStore(/*user's own*/).SetString(misc::kSection, misc::kRecentFile, "/a/b.csv");
   EXPECT_EQ(WxSettingsStore().GetString(misc::kSection, misc::kRecentFile, ""), "/a/b.csv");
-  setenv("HOME", savedHome.c_str(), 1);
+  EXPECT_TRUE(std::filesystem::exists(home / ".config" / "Mirelon" / "Mirelon.conf"));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <wx/evtloop.h>
 #include <wx/log.h>
 #include <wx/modalhook.h>
+#include <wx/uilocale.h>
 
 #include "gui/kit/message_box.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "The GUI tests need a display: run them under xvfb-run.\n");
     return 1;
   }
+  wxUILocale::UseDefault();  // as the program starts: GTK's own dialogs in the user's language
   delete wxLog::SetActiveTarget(new wxLogStderr);
   wxSetAssertHandler(FailOnAssert);
   UnexpectedDialogHook unexpected;

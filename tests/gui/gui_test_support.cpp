@@ -4,6 +4,9 @@
 #include <wx/choice.h>
 #include <wx/combobox.h>
 #include <wx/textctrl.h>
+#include <wx/toplevel.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
 
 namespace mirelon::test {
 
@@ -57,6 +60,57 @@ void PressKey(wxWindow* window, int keyCode, int modifiers) {
   key.SetEventObject(window);
   window->ProcessWindowEvent(key);
   Pump();
+}
+
+void Settle() {
+  for (int round = 0; round < 12; ++round) {
+    wxTheApp->ProcessPendingEvents();
+    wxTheApp->Yield(true);
+    wxMilliSleep(10);
+  }
+}
+
+namespace {
+
+wxWindow& FocusControl(wxWindow* window, int id) {
+  wxWindow& control = ControlOf<wxWindow>(window, id);
+  wxGetTopLevelParent(&control)->Raise();
+  wxUIActionSimulator().MouseMove(control.GetScreenRect().GetPosition() + wxPoint(2, 2));
+  Settle();
+  control.SetFocus();
+  Settle();
+  return control;
+}
+
+}  // namespace
+
+void PressRealKey(wxWindow* window, int id, int keyCode) {
+  FocusControl(window, id);
+  wxUIActionSimulator().Char(keyCode);
+  Settle();
+}
+
+void TypeReal(wxWindow* window, int id, const char* ascii) {
+  FocusControl(window, id);
+  wxUIActionSimulator keyboard;
+  keyboard.Char('A', wxMOD_CONTROL);
+  keyboard.Text(ascii);
+  Settle();
+}
+
+void ClickReal(wxWindow* window, int id, wxPoint at, bool right) {
+  wxWindow& control = ControlOf<wxWindow>(window, id);
+  wxGetTopLevelParent(&control)->Raise();
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(control.GetScreenRect().GetPosition() + at);
+  Settle();
+  mouse.MouseClick(right ? wxMOUSE_BTN_RIGHT : wxMOUSE_BTN_LEFT);
+  Settle();
+}
+
+void ClickReal(wxWindow* window, int id) {
+  const wxSize size = ControlOf<wxWindow>(window, id).GetSize();
+  ClickReal(window, id, wxPoint(size.x / 2, size.y / 2));
 }
 
 std::string TextOf(wxWindow* window, int id) {

@@ -52,6 +52,19 @@ void Click(wxWindow* window, int id);
 void Select(wxWindow* window, int id, int index);  // drop-down list or combo box
 void PressKey(wxWindow* window, int keyCode, int modifiers = 0);  // through the dialog's char hook
 
+// Real input through the X server (wxUIActionSimulator), for faults in the event path: the
+// native controls see these keys and clicks as a user's. The window is raised and given the
+// focus first; events are pumped until the X server's answers have arrived.
+void Settle();
+void PressRealKey(wxWindow* window, int id, int keyCode);  // with control `id` focused
+void TypeReal(wxWindow* window, int id, const char* ascii);  // select all, then type
+// Left click (or right click) at `at`, relative to the control's top left corner.
+void ClickReal(wxWindow* window, int id, wxPoint at, bool right = false);
+void ClickReal(wxWindow* window, int id);  // in the middle
+
+// Windows GTK shows above all others (tooltips, menus) on the X server now (shown_popups.cpp).
+int ShownPopups();
+
 // Control text as UTF-8.
 std::string TextOf(wxWindow* window, int id);
 std::string LabelOf(wxWindow* window, int id);

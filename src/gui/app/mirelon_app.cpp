@@ -1,6 +1,7 @@
 #include "gui/app/mirelon_app.h"
 
 #include <wx/display.h>
+#include <wx/uilocale.h>
 
 #include "appcore/app_identity.h"
 #include "appcore/editor_layout_choice.h"
@@ -11,6 +12,9 @@
 namespace mirelon {
 
 bool CMirelonApp::OnInit() {
+  // The user's language for what GTK itself shows: the file and colour choosers' buttons.
+  wxUILocale::UseDefault();
+  tooltipsOffWhileModal_.Register();
   SetVendorName(kVendorName);
   SetAppName(kApplicationName);
   settings_ = std::make_unique<WxSettingsStore>();

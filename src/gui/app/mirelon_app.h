@@ -11,6 +11,7 @@
 #include "gui/app/application_services.h"
 #include "gui/editor/address_editor_dialog.h"
 #include "gui/kit/message_box.h"
+#include "gui/kit/tooltip_set.h"
 #include "gui/kit/wx_settings_store.h"
 
 namespace mirelon {
@@ -25,6 +26,7 @@ class CMirelonApp : public wxApp {
  private:
   std::unique_ptr<WxSettingsStore> settings_;
   MessageBoxPrompt prompt_;
+  TooltipsOffWhileModal tooltipsOffWhileModal_;
   AppState state_;
   ApplicationServices services_{state_};
   std::unique_ptr<AddressEditorDialog> editor_;

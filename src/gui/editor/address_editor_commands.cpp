@@ -42,6 +42,7 @@ void AddressEditorDialog::NewPage() {
   if (book_.recordCount() >= kBookCapacity) return;
   if (CommitPage(currentPage_) == kCommitInvalid) return;
   ShowNewPage();
+  window_->FindWindow(kIdRegistrationName)->SetFocus();  // a new entry starts with its name
 }
 
 void AddressEditorDialog::ShowNewPage() {
@@ -49,6 +50,7 @@ void AddressEditorDialog::ShowNewPage() {
   pageModified_ = false;
   currentPage_ = book_.recordCount() + 1;
   exchange_.Push();
+  SyncPageSpin(currentPage_);
   UpdateEnabling();
 }
 
@@ -114,7 +116,8 @@ void AddressEditorDialog::OnDelete() {
 
 void AddressEditorDialog::OnHistoryButton(int kind) {
   const int committed = CommitPage(currentPage_);
-  if (committed < 1) return;
+  // The new page has no record whose history could be shown.
+  if (committed < 1 || committed > book_.recordCount()) return;
   currentPage_ = committed;
   exchange_.PushOne(kIdPageNumber);
   HistoryViewDialog dialog(window_, book_, currentPage_, kind == 0 ? HistoryKind::Send : HistoryKind::Receive,

@@ -14,6 +14,7 @@
 #include "gui/dialogs/about_dialog.h"
 #include "gui/editor/explanation_panel.h"
 #include "gui/kit/app_icon.h"
+#include "gui/kit/edit_menu.h"
 #include "gui/kit/message_box.h"
 #include "gui/kit/template_dialog.h"
 #include "gui/kit/wx_text.h"
@@ -135,12 +136,11 @@ void AddressEditorDialog::BindEvents() {
   }
   w.Bind(wxEVT_CHOICE, userEdit([this](wxCommandEvent&) { OnSendStateChanged(); }), kIdSendState);
   w.Bind(wxEVT_TEXT, userEdit([this](wxCommandEvent&) { OnPageNumberChanged(); }), kIdPageNumber);
-  // The spin moves the number in its buddy field; the field's change does the paging.
-  w.Bind(wxEVT_SPIN, [this](wxSpinEvent& event) {
-    if (event.GetPosition() != currentPage_) {
-      window_->Control<wxTextCtrl>(kIdPageNumber).SetValue(wxString::Format("%d", event.GetPosition()));
-    }
-  }, kIdPageSpin);
+  // The spin steps from the page on display, whatever position it had (the new page lies beyond
+  // its range); the number it puts into its buddy field does the paging. After the spin has
+  // taken its new position, so that showing the page can set it again.
+  w.Bind(wxEVT_SPIN_UP, [this](wxSpinEvent&) { window_->CallAfter([this] { OnSpinStep(1); }); }, kIdPageSpin);
+  w.Bind(wxEVT_SPIN_DOWN, [this](wxSpinEvent&) { window_->CallAfter([this] { OnSpinStep(-1); }); }, kIdPageSpin);
   for (int id : kCommandButtons) w.Bind(wxEVT_BUTTON, [this, id](wxCommandEvent&) { OnCommand(id); }, id);
 
   // The indicator: left click (a button event of the label), right button pressed over it.
@@ -166,8 +166,16 @@ void AddressEditorDialog::BindEvents() {
     child->Bind(wxEVT_RIGHT_DOWN, hide);
   }
 
-  // GTK gives a dialog no system menu: the version box is in the editor's context menu.
-  w.Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { ShowAboutMenu(); });
+  // Edits and memos have the usual edit menu. GTK gives a dialog no system menu: the version box
+  // is in the context menu of the window's background.
+  BindEditMenus(&w);
+  w.Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent& event) {
+    if (event.GetEventObject() != window_) {
+      event.Skip();
+      return;
+    }
+    ShowAboutMenu();
+  });
   w.Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowAboutDialog(window_); }, kCommandAbout);
 }
 
@@ -179,8 +187,11 @@ void AddressEditorDialog::ShowAboutMenu() {
 
 void AddressEditorDialog::OnCharHook(wxKeyEvent& event) {
   HideExplanation();
+  // The paging keys are the editor's alone: a drop-down or spin acting on them afterwards would
+  // change the page just shown.
   if (event.GetKeyCode() == WXK_PAGEUP || event.GetKeyCode() == WXK_PAGEDOWN) {
     OnPageKey(event.GetKeyCode() == WXK_PAGEDOWN ? 1 : -1);
+    return;
   }
   event.Skip();
 }

@@ -105,6 +105,7 @@ class AddressEditorDialog {
   void OnCharHook(wxKeyEvent& event);
   void OnPageNumberChanged();
   void OnPageKey(int delta);
+  void OnSpinStep(int delta);
   void OnAddressTextChanged();
   void OnHonorificTyped(int id);
   void OnSendStateChanged();
@@ -137,6 +138,8 @@ class AddressEditorDialog {
   std::optional<std::string> sendHistoryBase_, receiveHistoryBase_;
   int currentPage_ = 0;
   bool pageModified_ = false;
+  // The last commit that inserted a record had to give it another name.
+  bool commitRenamed_ = false;
   bool suppressPageEdit_ = true;
   SiblingProgramData sibling_;
   DataExchange exchange_;

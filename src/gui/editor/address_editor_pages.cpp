@@ -61,6 +61,7 @@ int AddressEditorDialog::CommitPage(int page) {
   } else {
     CollectPage(record);
   }
+  commitRenamed_ = false;
   const int before = book_.recordCount();
   const int index = book_.AddRecord(record);
   if (book_.recordCount() == before) return kCommitRefused;  // the full book refused it, with its message
@@ -73,6 +74,7 @@ int AddressEditorDialog::CommitPage(int page) {
   SyncPageSpin(index + 1);
   if (book_.record(index).registrationName != members_.registrationName) {
     members_.registrationName = book_.record(index).registrationName;
+    commitRenamed_ = true;
   }
   ForgetHistoryBases();
   return index + 1;
@@ -96,7 +98,9 @@ void AddressEditorDialog::OnPageNumberChanged() {
     exchange_.PushOne(kIdPageNumber);  // back to the page whose edits are kept
     return;
   }
-  if (committed == shown) committed = -1;
+  // A record that stayed on its page lets the editor go where it was asked; one that was renamed
+  // on insertion is followed even there, so the user sees the name it was given.
+  if (committed == shown && !commitRenamed_) committed = -1;
   // An invalid number has had its message: the page on display is then shown again.
   exchange_.Pull();
   // A page beyond the new page shows nothing: the editor stays on the page on display, so its
@@ -104,7 +108,12 @@ void AddressEditorDialog::OnPageNumberChanged() {
   if (currentPage_ > book_.recordCount() + 1) currentPage_ = shown;
   if (committed > 0) currentPage_ = committed;
   book_.currentPage = currentPage_;
-  ShowPage(currentPage_);
+  // The new page is an empty form: what the previous page showed must not become a new record.
+  if (currentPage_ > book_.recordCount()) {
+    ShowNewPage();
+  } else {
+    ShowPage(currentPage_);
+  }
   exchange_.PushOne(kIdPageNumber);
 }
 
@@ -117,6 +126,16 @@ void AddressEditorDialog::OnPageKey(int delta) {
   exchange_.Push();
   currentPage_ = previous;
   OnPageNumberChanged();
+}
+
+void AddressEditorDialog::OnSpinStep(int delta) {
+  const int target = std::clamp(currentPage_ + delta, 1, std::max(1, book_.recordCount()));
+  if (target == currentPage_) {
+    SyncPageSpin(currentPage_);
+    return;
+  }
+  // As the user's typing: the field's change does the paging.
+  window_->Control<wxTextCtrl>(kIdPageNumber).SetValue(wxString::Format("%d", target));
 }
 
 bool AddressEditorDialog::HasPostalText() const {

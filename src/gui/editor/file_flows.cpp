@@ -6,7 +6,6 @@
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>
-#include <wx/stdpaths.h>
 
 #include "appcore/program_settings.h"
 #include "book/address_book.h"
@@ -18,6 +17,7 @@
 #include "gui/kit/message_box.h"
 #include "gui/kit/template_dialog.h"
 #include "gui/kit/wx_text.h"
+#include "platform/user_folders.h"
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -33,10 +33,12 @@ std::string ToUtf8(const std::filesystem::path& path) {
   return std::string(reinterpret_cast<const char*>(utf8.data()), utf8.size());
 }
 
-// Both choosers open in the folder of the last file used, else in the program's own folder.
+// Both choosers open in the folder of the last file used, else in the user's documents folder
+// (the program's own folder is a build or system folder, no place for the user's books).
 wxString InitialFolder() {
   const std::string recent = ReadMiscString(ProgramSettings(), misc::kRecentFile);
-  const wxString text = recent.empty() ? wxStandardPaths::Get().GetExecutablePath() : wxString::FromUTF8(recent);
+  if (recent.empty()) return wxString::FromUTF8(ToUtf8(UserDocumentsFolder()));
+  const wxString text = wxString::FromUTF8(recent);
   const size_t cut = text.find_last_of(wxFILE_SEP_PATH);
   return cut == wxString::npos ? text : text.substr(0, cut);
 }

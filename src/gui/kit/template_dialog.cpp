@@ -52,6 +52,20 @@ void AcceptDigitsOnly(wxWindow* control) {
   });
 }
 
+// GTK gives a spin button the minimum height of a text field with the theme's padding, taller
+// than the template's field beside it; its parts give that minimum up to keep the template's
+// rectangle.
+class TemplateSpinButton final : public wxSpinButton {
+ public:
+  TemplateSpinButton(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size, long style)
+      : wxSpinButton(parent, id, pos, size, style) {
+#ifdef __WXGTK3__
+    GTKApplyCssStyle("spinbutton, spinbutton button, spinbutton entry "
+                     "{ min-height: 0; padding-top: 0; padding-bottom: 0; }");
+#endif
+  }
+};
+
 wxWindow* CreateControl(TemplateDialog* dialog, const res::ControlTemplate& control) {
   const wxRect rect = dialog->ToPixels(control.x, control.y, control.width, control.height);
   const wxPoint pos = rect.GetPosition();
@@ -86,7 +100,7 @@ wxWindow* CreateControl(TemplateDialog* dialog, const res::ControlTemplate& cont
       return list;
     }
     case ControlKind::SpinButton:
-      return new wxSpinButton(dialog, id, pos, size,
+      return new TemplateSpinButton(dialog, id, pos, size,
                               ((control.style & res::kHorizontal) ? wxSP_HORIZONTAL : wxSP_VERTICAL) |
                                   ((control.style & res::kArrowKeys) ? wxSP_ARROW_KEYS : 0));
     case ControlKind::GroupBox:

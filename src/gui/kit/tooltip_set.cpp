@@ -1,6 +1,8 @@
 #include "gui/kit/tooltip_set.h"
 
-#include <wx/window.h>
+#include <wx/dialog.h>
+#include <wx/toplevel.h>
+#include <wx/tooltip.h>
 
 #include "gui/kit/wx_text.h"
 
@@ -31,6 +33,34 @@ void TooltipSet::Activate(bool on) {
       control->UnsetToolTip();
     }
   }
+}
+
+namespace {
+
+void HideTooltips(wxWindow* window, std::vector<std::pair<wxWeakRef<wxWindow>, wxString>>& hidden) {
+  if (window->GetToolTip() != nullptr) {
+    hidden.emplace_back(window, window->GetToolTipText());
+    window->UnsetToolTip();
+  }
+  for (wxWindow* child : window->GetChildren()) HideTooltips(child, hidden);
+}
+
+}  // namespace
+
+int TooltipsOffWhileModal::Enter(wxDialog* dialog) {
+  Hidden& hidden = hidden_.emplace_back();
+  for (wxWindow* window : wxTopLevelWindows) {
+    if (window != dialog) HideTooltips(window, hidden);
+  }
+  return wxID_NONE;
+}
+
+void TooltipsOffWhileModal::Exit(wxDialog*) {
+  if (hidden_.empty()) return;
+  for (auto& [window, text] : hidden_.back()) {
+    if (window) window->SetToolTip(text);
+  }
+  hidden_.pop_back();
 }
 
 }  // namespace mirelon

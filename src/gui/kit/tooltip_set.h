@@ -6,11 +6,12 @@
 #include <utility>
 #include <vector>
 
+#include <wx/modalhook.h>
 #include <wx/string.h>
+#include <wx/weakref.h>
+#include <wx/window.h>
 
 #include "res/tooltip_entry.h"
-
-class wxWindow;
 
 namespace mirelon {
 
@@ -26,6 +27,19 @@ class TooltipSet {
  private:
   std::vector<std::pair<wxWindow*, wxString>> entries_;
   bool active_ = false;
+};
+
+// While a modal dialog or message is open, no tooltip of the windows behind it stays on the
+// screen: GTK keeps a shown tooltip until the pointer moves in its window, which the modal window
+// prevents. Their tooltips come back when it closes. Registered once by the application.
+class TooltipsOffWhileModal final : public wxModalDialogHook {
+ protected:
+  int Enter(wxDialog* dialog) override;
+  void Exit(wxDialog* dialog) override;
+
+ private:
+  using Hidden = std::vector<std::pair<wxWeakRef<wxWindow>, wxString>>;
+  std::vector<Hidden> hidden_;  // one entry per open modal window
 };
 
 }  // namespace mirelon

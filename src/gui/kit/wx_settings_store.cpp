@@ -6,19 +6,25 @@
 #include <wx/fileconf.h>
 #include <wx/filename.h>
 
+#include "platform/user_folders.h"
+
 namespace mirelon {
 namespace {
 
-constexpr long kUserConfigStyle = wxCONFIG_USE_LOCAL_FILE | wxCONFIG_USE_SUBDIR;
-
-// A file-based store keeps its file in a folder of the program's own, which wxFileConfig does
-// not create: without it the first value written on a fresh account would fail.
+// A file-based store keeps its file in the user's configuration folder ($XDG_CONFIG_HOME, by
+// default ~/.config), in a folder of the program's own, which wxFileConfig does not create:
+// without it the first value written on a fresh account would fail.
 std::unique_ptr<wxConfig> UserConfig() {
+  wxString localFile;
+  const std::filesystem::path base = UserConfigFolder();
   if constexpr (std::is_base_of_v<wxFileConfig, wxConfig>) {
-    const wxFileName file(wxFileConfig::GetLocalFileName(kApplicationName, kUserConfigStyle));
+    // Without a home folder wxFileConfig's own choice stands.
+    if (base.empty()) return std::make_unique<wxConfig>(kApplicationName, kVendorName);
+    const wxFileName file(wxString((base / kApplicationName).c_str(), wxConvFile), wxString(kApplicationName) + ".conf");
     if (!file.DirExists()) wxFileName::Mkdir(file.GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    localFile = file.GetFullPath();
   }
-  return std::make_unique<wxConfig>(kApplicationName, kVendorName, wxEmptyString, wxEmptyString, kUserConfigStyle);
+  return std::make_unique<wxConfig>(kApplicationName, kVendorName, localFile, wxEmptyString, wxCONFIG_USE_LOCAL_FILE);
 }
 
 wxString Key(const std::string& section, const std::string& name) {
@@ -27,9 +33,12 @@ wxString Key(const std::string& section, const std::string& name) {
 
 }  // namespace
 
-WxSettingsStore::WxSettingsStore() : config_(UserConfig()) {}
+WxSettingsStore::WxSettingsStore() : WxSettingsStore(UserConfig()) {}
 
-WxSettingsStore::WxSettingsStore(std::unique_ptr<wxConfigBase> config) : config_(std::move(config)) {}
+WxSettingsStore::WxSettingsStore(std::unique_ptr<wxConfigBase> config) : config_(std::move(config)) {
+  // Paths may hold "$HOME" or "%PATH%" literally: values come back exactly as they were stored.
+  config_->SetExpandEnvVars(false);
+}
 
 int WxSettingsStore::GetInt(const std::string& section, const std::string& name, int fallback) const {
   long value = fallback;

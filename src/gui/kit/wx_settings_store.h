@@ -1,6 +1,7 @@
-// The user's settings in wxConfig (the per-user registry on Windows, a file in the home folder
-// elsewhere), under vendor "Ovrin Applications" and application "Mirelon", one group per
-// section. Strings are UTF-8 (paths in the native encoding).
+// The user's settings in wxConfig (the per-user registry on Windows, elsewhere the file
+// Mirelon/Mirelon.conf in the user's configuration folder), under vendor "Ovrin Applications" and
+// application "Mirelon", one group per section. Strings are UTF-8 (paths in the native encoding)
+// and stored verbatim: no environment variable in them is expanded.
 #pragma once
 
 #include <memory>
@@ -15,7 +16,7 @@ namespace mirelon {
 
 class WxSettingsStore final : public SettingsStore {
  public:
-  // The user's own store.
+  // The user's own store, its folder created when missing.
   WxSettingsStore();
   // Any wxConfig (tests give one over a temporary file).
   explicit WxSettingsStore(std::unique_ptr<wxConfigBase> config);
