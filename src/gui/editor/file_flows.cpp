@@ -3,7 +3,6 @@
 #include <string>
 #include <system_error>
 
-#include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/stdpaths.h>
 
@@ -13,6 +12,7 @@
 #include "book/history_merge.h"
 #include "gui/dialogs/merge_dialog.h"
 #include "gui/editor/address_editor_dialog.h"
+#include "gui/kit/file_chooser.h"
 #include "gui/kit/message_box.h"
 #include "gui/kit/template_dialog.h"
 #include "gui/kit/wx_text.h"
@@ -25,31 +25,6 @@ using namespace literals;
 
 constexpr const char* kCsvFilter = "CSVﾌｧｲﾙ (*.csv)|*.csv";
 constexpr const char* kDefaultExtension = ".csv";
-
-// The platform's file chooser. GTK reports the chosen path from its own widget, which stays empty
-// when the chooser is answered without being run (by a test's modal hook); such an answer, given
-// through SetPath, is kept here instead. The flows never preset a path, so nothing else calls it.
-class BookFileDialog final : public wxFileDialog {
- public:
-  BookFileDialog(wxWindow* parent, const wxString& title, const wxString& folder, long style)
-      : wxFileDialog(parent, title, folder, wxString(), U8(kCsvFilter), style) {}
-
-  void SetPath(const wxString& path) override { answer_ = path; }
-  wxString GetPath() const override { return answer_.empty() ? wxFileDialog::GetPath() : answer_; }
-
- private:
-  wxString answer_;
-};
-
-std::filesystem::path ToPath(const wxString& text) {
-  const wxScopedCharBuffer utf8 = text.utf8_str();
-  return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.length()));
-}
-
-std::string ToUtf8(const std::filesystem::path& path) {
-  const std::u8string utf8 = path.u8string();
-  return std::string(reinterpret_cast<const char*>(utf8.data()), utf8.size());
-}
 
 // Both choosers open in the folder of the last file used, else in the program's own folder.
 wxString InitialFolder() {
@@ -118,8 +93,8 @@ void FileFlows::WriteFile() {
 
 std::optional<std::filesystem::path> FileFlows::ChooseFile(Chooser chooser) {
   const bool open = chooser == Chooser::Open;
-  BookFileDialog dialog(editor_.Window(), U8(open ? "読み込みCSVファイル選択" : "書き込みCSVファイル選択"),
-                        InitialFolder(), open ? wxFD_OPEN : wxFD_SAVE);
+  FileChooserDialog dialog(editor_.Window(), U8(open ? "読み込みCSVファイル選択" : "書き込みCSVファイル選択"),
+                           InitialFolder(), kCsvFilter, open ? wxFD_OPEN : wxFD_SAVE);
   if (dialog.ShowModal() != wxID_OK) return std::nullopt;
   std::filesystem::path path = ToPath(dialog.GetPath());
   if (!path.has_extension()) path += kDefaultExtension;

@@ -1,0 +1,31 @@
+// The platform's file chooser as the program's windows use it, and the conversions between
+// chooser paths (wxString) and std::filesystem paths.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include <wx/filedlg.h>
+
+namespace mirelon {
+
+// GTK reports the chosen path from its own widget, which stays empty when the chooser is answered
+// without being run (by a test's modal hook); such an answer, given through SetPath, is kept here
+// instead. Callers never preset a path, so nothing else calls SetPath.
+class FileChooserDialog final : public wxFileDialog {
+ public:
+  // `filter` in the platform's notation ("name (*.ext)|*.ext"), UTF-8.
+  FileChooserDialog(wxWindow* parent, const wxString& title, const wxString& folder, const char* filter, long style)
+      : wxFileDialog(parent, title, folder, wxString(), wxString::FromUTF8(filter), style) {}
+
+  void SetPath(const wxString& path) override { answer_ = path; }
+  wxString GetPath() const override { return answer_.empty() ? wxFileDialog::GetPath() : answer_; }
+
+ private:
+  wxString answer_;
+};
+
+std::filesystem::path ToPath(const wxString& text);
+std::string ToUtf8(const std::filesystem::path& path);
+
+}  // namespace mirelon
