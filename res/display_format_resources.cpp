@@ -12,11 +12,13 @@ constexpr int kSlotsPerHalf = 5;
 
 constexpr int kGroupX = 4;
 constexpr int kGroupWidth = 354;
-constexpr int kGroupHeight = 88;
-constexpr int kGroupPitch = 89;
+constexpr int kGroupHeight = 92;
+constexpr int kGroupPitch = 93;
 constexpr int kHalfX[2] = {68, 208};
-constexpr int kRowY = 22;       // first slot row, from the group's top
-constexpr int kRowPitch = 13;
+constexpr int kRowY = 18;       // first slot row, from the group's top
+constexpr int kRowPitch = 14;
+// GTK draws a drop-down list no lower than its text and padding need; rows are as tight as that.
+constexpr int kRowHeight = 14;
 
 void AddLine(int line, std::vector<ControlTemplate>& c) {
   static constexpr std::array<std::string_view, kLines> kChecks{"１行目表示", "２行目表示", "３行目表示"};
@@ -24,23 +26,24 @@ void AddLine(int line, std::vector<ControlTemplate>& c) {
                                                                         "６", "７", "８", "９", "10"};
   const int top = 2 + line * kGroupPitch;
   c.push_back({kIdFormatLabel, ControlKind::GroupBox, "", kGroupX, top, kGroupWidth, kGroupHeight});
-  c.push_back({kIdLineShown1 + line, ControlKind::CheckBox, kChecks[line], 10, top + 14, 56, 10});
+  c.push_back({kIdLineShown1 + line, ControlKind::CheckBox, kChecks[line], 10, top + 18, 56, 10});
   if (line == 0) {
     c.push_back({kIdColumns, ControlKind::DropList,
-                 "１行に１段\n１行に２段\n１行に３段\n１行に４段\n２段組\n３段組\n４段組", 10, top + 28, 54, 12});
+                 "１行に１段\n１行に２段\n１行に３段\n１行に４段\n２段組\n３段組\n４段組", 10, top + 32, 54,
+                 kRowHeight});
   }
   for (int half = 0; half < 2; ++half) {
     const int x = kHalfX[half];
-    c.push_back({kIdFormatLabel, ControlKind::Label, "項　目", x + 12, top + 10, 66, 8, kAlignCentre});
-    c.push_back({kIdFormatLabel, ControlKind::Label, "半角字数", x + 80, top + 10, 56, 8, kAlignCentre});
+    c.push_back({kIdFormatLabel, ControlKind::Label, "項　目", x + 12, top + 8, 88, 8, kAlignCentre});
+    c.push_back({kIdFormatLabel, ControlKind::Label, "半角字数", x + 100, top + 8, 36, 8, kAlignCentre});
     for (int row = 0; row < kSlotsPerHalf; ++row) {
       const int slotInLine = half * kSlotsPerHalf + row;
       const int slot = line * kSlotsPerLine + slotInLine;
       const int y = top + kRowY + row * kRowPitch;
-      c.push_back({kIdFormatLabel, ControlKind::Label, kNumbers[slotInLine], x, y + 2, 11, 8, kAlignRight});
-      c.push_back({ItemKindId(slot), ControlKind::DropList, "", x + 12, y, 66, 12});
-      c.push_back({ItemWidthId(slot), ControlKind::Edit, "", x + 80, y, 20, 12, kDigitsOnly | kAlignRight});
-      c.push_back({ItemSpinId(slot), ControlKind::SpinButton, "", x + 101, y, 35, 12, kHorizontal | kArrowKeys});
+      c.push_back({kIdFormatLabel, ControlKind::Label, kNumbers[slotInLine], x, y + 3, 11, 8, kAlignRight});
+      c.push_back({ItemKindId(slot), ControlKind::DropList, "", x + 12, y, 88, kRowHeight});
+      c.push_back({ItemWidthId(slot), ControlKind::Edit, "", x + 102, y, 22, kRowHeight, kDigitsOnly | kAlignRight});
+      c.push_back({ItemSpinId(slot), ControlKind::UpDown, "", x + 124, y, 9, kRowHeight});
     }
   }
 }
@@ -51,19 +54,19 @@ const DialogTemplate& DisplayFormatTemplate() {
   static const DialogTemplate dialog = [] {
     std::vector<ControlTemplate> c;
     for (int line = 0; line < kLines; ++line) AddLine(line, c);
-    const int y = 2 + kLines * kGroupPitch + 3;
-    c.push_back({kIdFormatLabel, ControlKind::Label, "表示対象", 6, y + 2, 34, 8});
+    const int y = 2 + kLines * kGroupPitch + 2;
+    c.push_back({kIdFormatLabel, ControlKind::Label, "表示対象", 6, y + 3, 32, 8});
     c.push_back({kIdFilter, ControlKind::DropList,
                  "すべて表示\n初期状態で送信するもの\n最新履歴で送信するもの\n前回履歴で送信するもの\n"
                  "初期状態で送信しないもの\n最新履歴で送信しないもの\n前回履歴で送信しないもの",
-                 40, y, 104, 12});
-    c.push_back({kIdFormatLabel, ControlKind::Label, "番号", 152, y + 2, 18, 8});
-    c.push_back({kIdNumbering, ControlKind::DropList, "連番\nページ\nなし", 172, y, 46, 12});
-    c.push_back({kIdFormatLabel, ControlKind::Label, "左ｽﾍﾟｰｽ", 226, y + 2, 30, 8});
-    c.push_back({kIdLeftSpace, ControlKind::Edit, "", 258, y, 16, 12, kDigitsOnly | kAlignRight});
-    c.push_back({kIdLeftSpaceSpin, ControlKind::SpinButton, "", 275, y, 35, 12, kHorizontal | kArrowKeys});
-    c.push_back({kIdFormatOk, ControlKind::DefaultButton, "OK", 258, y + 16, 48, 14});
-    c.push_back({kIdFormatCancel, ControlKind::Button, "ｷｬﾝｾﾙ", 310, y + 16, 48, 14});
+                 38, y, 112, kRowHeight});
+    c.push_back({kIdFormatLabel, ControlKind::Label, "番号", 155, y + 3, 18, 8});
+    c.push_back({kIdNumbering, ControlKind::DropList, "連番\nページ\nなし", 173, y, 46, kRowHeight});
+    c.push_back({kIdFormatLabel, ControlKind::Label, "左ｽﾍﾟｰｽ", 224, y + 3, 28, 8});
+    c.push_back({kIdLeftSpace, ControlKind::Edit, "", 252, y, 16, kRowHeight, kDigitsOnly | kAlignRight});
+    c.push_back({kIdLeftSpaceSpin, ControlKind::UpDown, "", 268, y, 9, kRowHeight});
+    c.push_back({kIdFormatOk, ControlKind::DefaultButton, "OK", 284, y, 36, kRowHeight});
+    c.push_back({kIdFormatCancel, ControlKind::Button, "ｷｬﾝｾﾙ", 322, y, 36, kRowHeight});
     return DialogTemplate{kDisplayFormatTemplate, "表示書式設定", kProportionalFace, 9, 362, 303, std::move(c)};
   }();
   return dialog;

@@ -2,11 +2,11 @@
 // open, OK copying every control and Cancel copying nothing, the memo titles in the item lists.
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/spinbutt.h>
 #include <wx/textctrl.h>
 
 #include "appcore/program_settings.h"
 #include "book/address_book.h"
+#include "gui/kit/up_down_control.h"
 #include "gui/list/display_format_dialog.h"
 #include "gui_test_support.h"
 #include "list/display_format.h"
@@ -100,12 +100,11 @@ TEST_F(DisplayFormatDialogTest, OkCopiesEveryControlAndCancelNothing) {
   Select(&dialog, kIdNumbering, 1);
   Select(&dialog, kIdColumns, 6);  // closed by line 3, stored all the same
   // The up-down control moves its edit from the number shown.
-  auto& spin = ControlOf<wxSpinButton>(&dialog, kIdLeftSpaceSpin);
-  spin.SetValue(5);
-  wxSpinEvent event(wxEVT_SPIN, kIdLeftSpaceSpin);
-  event.SetPosition(5);
-  event.SetEventObject(&spin);
-  spin.ProcessWindowEvent(event);
+  auto& spin = ControlOf<UpDownControl>(&dialog, kIdLeftSpaceSpin);
+  for (int click = 0; click < 10; ++click) spin.Step(1);  // stops at 8
+  spin.Step(-1);
+  spin.Step(-1);
+  spin.Step(-1);
   EXPECT_EQ(TextOf(&dialog, kIdLeftSpace), "5");
   Click(&dialog, kIdFormatOk);
 

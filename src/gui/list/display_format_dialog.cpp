@@ -4,10 +4,11 @@
 
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/spinbutt.h>
+#include <wx/spinbutt.h>  // wxSpinEvent
 #include <wx/textctrl.h>
 
 #include "appcore/program_settings.h"
+#include "gui/kit/up_down_control.h"
 #include "gui/kit/wx_text.h"
 #include "list/list_item_kind.h"
 #include "res/display_format_resources.h"
@@ -67,7 +68,7 @@ void DisplayFormatDialog::BindNumbers() {
 }
 
 void DisplayFormatDialog::PairSpin(int editId, int spinId, int max) {
-  auto& spin = Control<wxSpinButton>(spinId);
+  auto& spin = Control<UpDownControl>(spinId);
   spin.SetRange(0, max);
   Bind(wxEVT_SPIN, [this, editId](wxSpinEvent& event) {
     Control<wxTextCtrl>(editId).ChangeValue(wxString::Format("%d", event.GetPosition()));
@@ -75,7 +76,7 @@ void DisplayFormatDialog::PairSpin(int editId, int spinId, int max) {
   Bind(wxEVT_TEXT, [this, editId, spinId, max](wxCommandEvent&) {
     long typed = 0;
     if (Control<wxTextCtrl>(editId).GetValue().ToLong(&typed)) {
-      Control<wxSpinButton>(spinId).SetValue(static_cast<int>(std::clamp<long>(typed, 0, max)));
+      Control<UpDownControl>(spinId).SetValue(static_cast<int>(std::clamp<long>(typed, 0, max)));
     }
   }, editId);
 }
@@ -88,9 +89,9 @@ void DisplayFormatDialog::PushChoices() {
   SelectIndex(Control<wxChoice>(kIdColumns), columnIndex_);
   // The up-down controls start from the numbers shown.
   for (int slot = 0; slot < kListSlotCount; ++slot) {
-    Control<wxSpinButton>(ItemSpinId(slot)).SetValue(std::clamp(itemWidth_[slot], 0, kMaxItemWidth));
+    Control<UpDownControl>(ItemSpinId(slot)).SetValue(std::clamp(itemWidth_[slot], 0, kMaxItemWidth));
   }
-  Control<wxSpinButton>(kIdLeftSpaceSpin).SetValue(std::clamp(leftSpace_, 0, kMaxLeftSpace));
+  Control<UpDownControl>(kIdLeftSpaceSpin).SetValue(std::clamp(leftSpace_, 0, kMaxLeftSpace));
 }
 
 void DisplayFormatDialog::PullChoices() {

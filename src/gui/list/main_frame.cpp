@@ -107,9 +107,10 @@ void CMainFrame::CreateToolBarOfList() {
 }
 
 void CMainFrame::CreateStatusBarOfList() {
-  wxStatusBar* bar = CreateStatusBar(2);
-  bar->SetFont(GetFont());
-  const int paneWidth = bar->GetTextExtent(U8(kStatusPaneMeasure)).x + 8;
+  // No size grip: it would take its room from pane 59143.
+  wxStatusBar* bar = CreateStatusBar(2, wxSTB_DEFAULT_STYLE & ~wxSTB_SIZEGRIP);
+  // GTK pads a pane's label on both sides and ellipsises what does not fit.
+  const int paneWidth = bar->GetTextExtent(U8(kStatusPaneMeasure)).x + 4 * bar->GetCharWidth();
   const int widths[2] = {-1, paneWidth};
   const int styles[2] = {wxSB_NORMAL, wxSB_FLAT};
   bar->SetStatusWidths(2, widths);
