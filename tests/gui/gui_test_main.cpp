@@ -10,8 +10,10 @@
 #include <wx/evtloop.h>
 #include <wx/log.h>
 #include <wx/modalhook.h>
+#include <wx/uilocale.h>
 
 #include "gui/kit/message_box.h"
+#include "gui_test_support.h"
 
 namespace {
 
@@ -29,6 +31,7 @@ void FailOnAssert(const wxString& file, int line, const wxString& func, const wx
 class UnexpectedDialogHook final : public wxModalDialogHook {
  protected:
   int Enter(wxDialog* dialog) override {
+    if (mirelon::test::AllowModalDialogs::Allowed()) return wxID_NONE;
     const auto* box = dynamic_cast<mirelon::MessageBoxDialog*>(dialog);
     ADD_FAILURE() << "unexpected modal dialog \"" << dialog->GetTitle().utf8_str() << "\" "
                   << (box != nullptr ? box->Message().utf8_str() : wxScopedCharBuffer());
@@ -47,6 +50,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "The GUI tests need a display: run them under xvfb-run.\n");
     return 1;
   }
+  wxUILocale::UseDefault();  // as the program does: GTK's own dialogs in the user's language
   delete wxLog::SetActiveTarget(new wxLogStderr);
   wxSetAssertHandler(FailOnAssert);
   UnexpectedDialogHook unexpected;
