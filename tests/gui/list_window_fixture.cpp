@@ -57,11 +57,11 @@ bool ListWindowTest::CloseFrame() {
   return true;
 }
 
-void ListWindowTest::Command(int id) {
+void ListWindowTest::Command(int id, bool pump) {
   wxCommandEvent event(wxEVT_MENU, res::CommandWindowId(id));
   event.SetEventObject(frame_);
   frame_->HandleWindowEvent(event);
-  Pump();
+  if (pump) Pump();
 }
 
 bool ListWindowTest::MenuChecked(int id) {

@@ -28,8 +28,8 @@ class ListWindowTest : public ::testing::Test {
   void Open();
   // Closes the frame as the close box does; false when it stayed open.
   bool CloseFrame();
-  // A menu or tool bar command, as a click sends it.
-  void Command(int id);
+  // A menu or tool bar command, as a click sends it; then the events it caused run.
+  void Command(int id, bool pump = true);
   bool MenuChecked(int id);
 
   CMirelonView& View() { return *frame_->View(); }
