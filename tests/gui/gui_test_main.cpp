@@ -10,6 +10,7 @@
 #include <wx/evtloop.h>
 #include <wx/log.h>
 #include <wx/modalhook.h>
+#include <wx/translation.h>
 #include <wx/uilocale.h>
 
 #include "gui/kit/message_box.h"
@@ -50,7 +51,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "The GUI tests need a display: run them under xvfb-run.\n");
     return 1;
   }
-  wxUILocale::UseDefault();  // as the program does: GTK's own dialogs in the user's language
+  // As the program does: GTK's own dialogs and wx's preview texts in the user's language.
+  wxUILocale::UseDefault();
+  wxTranslations::Set(new wxTranslations);
+  wxTranslations::Get()->AddStdCatalog();
   delete wxLog::SetActiveTarget(new wxLogStderr);
   wxSetAssertHandler(FailOnAssert);
   UnexpectedDialogHook unexpected;

@@ -1,11 +1,16 @@
-// Writes screenshots of the list window (word wrap off and on), the display-format dialog and a
-// print preview page into the folder given as the first argument, and a printed page rendered on
-// a memory DC. Run under xvfb-run with ImageMagick's import (scripts/screenshots).
+// Writes screenshots of the list window (word wrap off and on), the display-format dialog, a
+// print preview page and the print dialog into the folder given as the first argument, and a
+// printed page rendered on a memory DC. Run under xvfb-run with ImageMagick's import (scripts/screenshots).
 #include <cstdio>
 
 #include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/print.h>
+#include <wx/timer.h>
+#include <wx/translation.h>
+#include <wx/uiaction.h>
+#include <wx/uilocale.h>
+#include <wx/utils.h>
 
 #include "appcore/program_settings.h"
 #include "book/address_book.h"
@@ -66,6 +71,9 @@ class ListScreenshotApp final : public wxApp {
       return false;
     }
     SetScreenshotFolder(argv[1]);
+    wxUILocale::UseDefault();
+    wxTranslations::Set(new wxTranslations);
+    wxTranslations::Get()->AddStdCatalog();
     wxInitAllImageHandlers();
     UseSettingsStore(&settings_);
     ReadSwitches(settings_);
@@ -96,6 +104,7 @@ class ListScreenshotApp final : public wxApp {
       if (window != frame && window->IsShown()) Capture(window, "print_preview");
     }
     RenderPage(*frame->View());
+    CapturePrintDialog(frame);
     frame->View()->GetDocument()->Modify(false);
     return 0;
   }
@@ -119,6 +128,20 @@ class ListScreenshotApp final : public wxApp {
     printout->OnPrintPage(1);
     dc.SelectObject(wxNullBitmap);
     bitmap.SaveFile(wxString(wxTheApp->argv[1]) + "/printed_page1.png", wxBITMAP_TYPE_PNG);
+  }
+
+  // GTK's print dialog is no wx window: the top left of the screen, where it opens without a
+  // window manager, is captured while it is up, then Escape closes it.
+  static void CapturePrintDialog(wxWindow* frame) {
+    wxTimer capture;
+    capture.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+      const wxString path = wxString(wxTheApp->argv[1]) + "/print_dialog.png";
+      wxExecute("import -window root -crop 660x520+0+0 +repage " + path, wxEXEC_SYNC);
+      std::printf("%s\n", static_cast<const char*>(path.utf8_str()));
+      wxUIActionSimulator().Char(WXK_ESCAPE);
+    });
+    capture.StartOnce(2000);
+    SendCommand(frame, res::kCmdPrint);
   }
 
   MemorySettingsStore settings_;
