@@ -1,7 +1,8 @@
 // The hand-over between the editor and the list window through the application's services: the
 // frame becomes the main window, the editor comes back on its page when the frame closes, and the
-// stored size (or, with none, three quarters of the screen) is the next opening size. (Xvfb runs no window manager, so a maximised frame cannot
-// be observed here; the size rule itself is tested in the core.)
+// stored size (or, with none, three quarters of the screen) is the next opening size. (Xvfb runs
+// no window manager, so a maximised frame cannot be observed here; the size rule itself is tested
+// in the core.)
 #include <wx/app.h>
 #include <wx/display.h>
 #include <wx/docview.h>
