@@ -1,5 +1,7 @@
 #include "gui/app/application_services.h"
 
+#include <wx/app.h>
+
 #include "appcore/program_settings.h"
 #include "appcore/sibling_program.h"
 #include "gui/app/help_page.h"
@@ -9,6 +11,9 @@
 #include "gui/editor/address_editor_dialog.h"
 #include "gui/editor/file_flows.h"
 #include "gui/kit/message_box.h"
+#include "gui/kit/template_dialog.h"
+#include "gui/list/list_window.h"
+#include "gui/list/main_frame.h"
 #include "gui/postal/postal_result_windows.h"
 #include "postal/postal_lookup.h"
 
@@ -24,9 +29,25 @@ bool ApplicationServices::RunIndexDialog(wxWindow* parent, const SiblingProgramD
   return IndexDialog(parent, state_.book, sibling.postalDataPath, sibling.postalDataUnicode).ShowModal() == wxID_OK;
 }
 
-// The windows below arrive one by one; until then their buttons leave the editor as it is (the editor
-// has committed its page already).
-bool ApplicationServices::OpenListWindow(AddressEditorDialog&) { return false; }
+PrintSetup& ApplicationServices::Printing() {
+  if (!printing_) printing_ = std::make_unique<PrintSetup>();
+  return *printing_;
+}
+
+// The frame becomes the main window before the editor's window goes, so the program never runs
+// without one.
+bool ApplicationServices::OpenListWindow(AddressEditorDialog& editor) {
+  wxWindow* frame = mirelon::OpenListWindow(
+      {state_.book, ProgramSettings(), Printing(), [this, &editor] { ReturnToEditor(editor); }});
+  if (frame == nullptr) return false;
+  wxTheApp->SetTopWindow(frame);
+  return true;
+}
+
+void ApplicationServices::ReturnToEditor(AddressEditorDialog& editor) {
+  editor.CreateEditorWindow();
+  wxTheApp->SetTopWindow(editor.Window());
+}
 
 void ApplicationServices::LaunchQuelta(AddressEditorDialog& editor, bool ctrlDown) { QueltaLaunch(editor).Run(ctrlDown); }
 

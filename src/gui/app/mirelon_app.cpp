@@ -1,6 +1,7 @@
 #include "gui/app/mirelon_app.h"
 
 #include <wx/display.h>
+#include <wx/translation.h>
 #include <wx/uilocale.h>
 
 #include "appcore/app_identity.h"
@@ -12,8 +13,11 @@
 namespace mirelon {
 
 bool CMirelonApp::OnInit() {
-  // The user's language for what GTK itself shows: the file and colour choosers' buttons.
+  // The platform's own windows (file, print and colour dialogs, the print preview) speak the
+  // user's language: GTK through the locale, wx's preview and docview texts through its catalog.
   wxUILocale::UseDefault();
+  wxTranslations::Set(new wxTranslations);
+  wxTranslations::Get()->AddStdCatalog();
   tooltipsOffWhileModal_.Register();
   SetVendorName(kVendorName);
   SetAppName(kApplicationName);

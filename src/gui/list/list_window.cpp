@@ -1,0 +1,27 @@
+#include "gui/list/list_window.h"
+
+#include <wx/display.h>
+
+#include "appcore/list_window_size.h"
+#include "gui/list/main_frame.h"
+
+namespace mirelon {
+
+CMainFrame* OpenListWindow(const ListWindowContext& context) {
+  const ListWindowStart start = ReadListWindowStart(context.settings);
+  // Without a stored size the window takes three quarters of the screen, as a new window does on
+  // Windows (wx's own default is a tiny 400 × 250).
+  const wxRect screen = wxDisplay(0u).GetClientArea();
+  const wxSize size = start.width > 0 ? wxSize(start.width, start.height) : screen.GetSize() * 3 / 4;
+  auto* frame = new CMainFrame(context, size);
+  if (!frame->CreateNewDocument()) {
+    frame->Destroy();
+    return nullptr;
+  }
+  if (start.maximised) frame->Maximize();
+  frame->Show();
+  frame->Update();
+  return frame;
+}
+
+}  // namespace mirelon
