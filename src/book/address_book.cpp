@@ -63,7 +63,7 @@ std::string_view SuffixOf(BookFileKind kind) {
 }
 
 std::filesystem::path FamilyPath(const AddressBook& book, BookFileKind kind) {
-  return book.directory + book.baseName + std::string(SuffixOf(kind)) + book.extension;
+  return book.file.directory + book.file.baseName + std::string(SuffixOf(kind)) + book.file.extension;
 }
 
 bool FileExists(const std::filesystem::path& path) {
@@ -172,11 +172,12 @@ void AddressBook::ResetForRead() {
 }
 
 bool AddressBook::SetFileName(const std::filesystem::path& path) {
-  importExists = sendExists = noSendExists = historyExists = false;
+  file.importExists = file.sendExists = file.noSendExists = file.historyExists = false;
   const std::optional<BookPathParts> parts = SplitBookPath(path);
   if (!parts) return false;
-  directory = parts->directory;
-  extension = parts->extension;
+  file.directory = parts->directory;
+  file.extension = parts->extension;
+  std::string& baseName = file.baseName;
   baseName = parts->name;
   const bool import = EndsWithSuffix(baseName, SuffixOf(BookFileKind::ImportFile));
   if (import || EndsWithSuffix(baseName, SuffixOf(BookFileKind::NoSendFile)) ||
@@ -185,25 +186,15 @@ bool AddressBook::SetFileName(const std::filesystem::path& path) {
   }
   const auto exists = [this](BookFileKind kind) { return FileExists(FamilyPath(*this, kind)); };
   if (import) {
-    importExists = exists(BookFileKind::ImportFile);
+    file.importExists = exists(BookFileKind::ImportFile);
   } else {
-    sendExists = exists(BookFileKind::SendFile);
-    noSendExists = exists(BookFileKind::NoSendFile);
-    historyExists = exists(BookFileKind::HistoryFile);
+    file.sendExists = exists(BookFileKind::SendFile);
+    file.noSendExists = exists(BookFileKind::NoSendFile);
+    file.historyExists = exists(BookFileKind::HistoryFile);
   }
   return HasFile();
 }
 
 std::filesystem::path AddressBook::FilePathForKind() const { return FamilyPath(*this, fileKind); }
-
-void AddressBook::SetIdentity(const FileIdentity& identity) {
-  directory = identity.directory;
-  baseName = identity.baseName;
-  extension = identity.extension;
-  importExists = identity.importExists;
-  sendExists = identity.sendExists;
-  noSendExists = identity.noSendExists;
-  historyExists = identity.historyExists;
-}
 
 }  // namespace mirelon

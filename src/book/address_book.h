@@ -23,6 +23,22 @@ int CurrentLocalYear();
 // and extension each fit in 255 bytes.
 bool IsBookPath(const std::filesystem::path& path);
 
+// Where the book's file family is and which of its files exist; copied whole to put it back when a
+// read did not go ahead.
+struct BookFileIdentity {
+  // Path parts, native encoding: folder with its trailing separator, the name without kind suffix
+  // and extension (empty: no file yet), the extension as given, with its dot.
+  std::string directory;
+  std::string baseName;
+  std::string extension;
+  bool importExists = false;
+  bool sendExists = false;
+  bool noSendExists = false;
+  bool historyExists = false;
+
+  bool HasFile() const { return importExists || sendExists || noSendExists || historyExists; }
+};
+
 class AddressBook {
  public:
   AddressBook();
@@ -34,15 +50,7 @@ class AddressBook {
   std::string memoTitle2;     // "メモ２"
   std::string notes;
   BookFileKind fileKind = BookFileKind::SendFile;
-  // Path parts of the family, native encoding: folder with its trailing separator, the name
-  // without kind suffix and extension (empty: no file yet), the extension as given, with its dot.
-  std::string directory;
-  std::string baseName;
-  std::string extension;
-  bool importExists = false;
-  bool sendExists = false;
-  bool noSendExists = false;
-  bool historyExists = false;
+  BookFileIdentity file;
   int currentPage = 1;
   std::vector<int32_t> postalCheckValue = std::vector<int32_t>(kBookCapacity, 0);
   bool postalCheckDone = false;
@@ -60,22 +68,7 @@ class AddressBook {
   AddressRecord& record(int index) { return records_[static_cast<size_t>(index)]; }
   const AddressRecord& record(int index) const { return records_[static_cast<size_t>(index)]; }
   int recordCount() const { return static_cast<int>(records_.size()); }
-  bool HasFile() const { return importExists || sendExists || noSendExists || historyExists; }
-
-  // The path parts and existence flags together, to put back when a read did not go ahead.
-  struct FileIdentity {
-    std::string directory;
-    std::string baseName;
-    std::string extension;
-    bool importExists;
-    bool sendExists;
-    bool noSendExists;
-    bool historyExists;
-  };
-  FileIdentity Identity() const {
-    return {directory, baseName, extension, importExists, sendExists, noSendExists, historyExists};
-  }
-  void SetIdentity(const FileIdentity& identity);
+  bool HasFile() const { return file.HasFile(); }
 
   // Book operations.
   // Inserts a copy in sorted position, renaming a taken registration name to "name-2", "name-3"…

@@ -86,15 +86,15 @@ bool SaveBookFile(AddressBook& book, BookFileKind kind) {
 }
 
 FamilyRead ReadBookFamily(AddressBook& book, const std::filesystem::path& chosen) {
-  const AddressBook::FileIdentity previous = book.Identity();
+  const BookFileIdentity previous = book.file;
   if (!book.SetFileName(chosen)) {
     ReportBadName(book);
     return FamilyRead::NameRefused;
   }
-  if (book.importExists && !book.Prompt().Show("インポートします"_sjis, PromptButtons::OkCancel)) {
+  if (book.file.importExists && !book.Prompt().Show("インポートします"_sjis, PromptButtons::OkCancel)) {
     // The records are still the old book's: they must stay bound to its files, or the next save
     // would write them over the family of the import file that was declined.
-    book.SetIdentity(previous);
+    book.file = previous;
     return FamilyRead::ImportCancelled;
   }
   book.ResetForRead();
@@ -102,11 +102,11 @@ FamilyRead ReadBookFamily(AddressBook& book, const std::filesystem::path& chosen
 }
 
 bool LoadBookFamilyFiles(AddressBook& book) {
-  if (book.importExists) return LoadBookFile(book, BookFileKind::ImportFile);
+  if (book.file.importExists) return LoadBookFile(book, BookFileKind::ImportFile);
   bool complete = true;
-  if (book.sendExists) complete = LoadBookFile(book, BookFileKind::SendFile) && complete;
-  if (book.noSendExists) complete = LoadBookFile(book, BookFileKind::NoSendFile) && complete;
-  if (book.historyExists) complete = LoadBookFile(book, BookFileKind::HistoryFile) && complete;
+  if (book.file.sendExists) complete = LoadBookFile(book, BookFileKind::SendFile) && complete;
+  if (book.file.noSendExists) complete = LoadBookFile(book, BookFileKind::NoSendFile) && complete;
+  if (book.file.historyExists) complete = LoadBookFile(book, BookFileKind::HistoryFile) && complete;
   return complete;
 }
 

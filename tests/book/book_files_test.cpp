@@ -65,7 +65,7 @@ TEST_F(BookFiles, ChoosingTheImportFileAsksAndReadsOnlyIt) {
   EXPECT_EQ(ReadBookFamily(book_, folder_ / "sample_imp.csv"), FamilyRead::ImportCancelled);
   EXPECT_EQ(prompt_.shown, std::vector<std::string>{"インポートします"_sjis});
   EXPECT_EQ(book_.recordCount(), 1);
-  EXPECT_TRUE(book_.baseName.empty());  // still the unsaved book, not bound to the import's family
+  EXPECT_TRUE(book_.file.baseName.empty());  // still the unsaved book, not bound to the import's family
   EXPECT_FALSE(book_.HasFile());
 
   ASSERT_EQ(ReadBookFamily(book_, folder_ / "sample_imp.csv"), FamilyRead::Read);
@@ -134,7 +134,7 @@ TEST_F(BookFiles, SaveAsWritesAllThreeFilesAndRefusesANonBookName) {
   EXPECT_EQ(prompt_.shown, std::vector<std::string>{"ファイル名が不正です"_sjis});
   EXPECT_EQ(FileCount(), 0u);
   ASSERT_TRUE(SaveBookFamilyAs(book_, folder_ / "new_nen.csv"));
-  EXPECT_TRUE(book_.sendExists && book_.noSendExists && book_.historyExists);
+  EXPECT_TRUE(book_.file.sendExists && book_.file.noSendExists && book_.file.historyExists);
   EXPECT_EQ(ReadBytes(folder_ / "new.csv"), "");  // nobody to send to
   EXPECT_EQ(ReadBytes(folder_ / "new_nos.csv"), "a" + std::string(14, ',') + "\r\n");
   EXPECT_EQ(ReadBytes(folder_ / "new_nen.csv"), "2005,×,メモ１,メモ２,\r\na,,,,,,,,×,\r\n"_sjis);

@@ -100,10 +100,10 @@ class FileFlowsTest : public test::EditorTest {
   void Write() { FileFlows(*editor_).WriteFile(); }
   // Sets the book's family to `name` in the test folder as if it had been read from there.
   void HoldFamily(std::string_view name) {
-    book_.directory = folder_.path().string() + "/";
-    book_.baseName = name;
-    book_.extension = ".csv";
-    book_.sendExists = true;
+    book_.file.directory = folder_.path().string() + "/";
+    book_.file.baseName = name;
+    book_.file.extension = ".csv";
+    book_.file.sendExists = true;
   }
 
   test::TempFolder folder_;
@@ -282,7 +282,7 @@ TEST_F(FileFlowsTest, ANewBookIsWrittenUnderTheChosenNameAndKeepsIt) {
   EXPECT_EQ(ReadBytes(folder_ / "neu_nos.csv"), "");
   EXPECT_EQ(ReadBytes(folder_ / "neu_nen.csv"), Cp932Lines({"2014,×,メモ１,メモ２,覚え", "イノ,,,,,,,送信する,□,□"}));
   EXPECT_EQ(LabelOf(window_, res::kIdFileName), "neu");
-  EXPECT_TRUE(book_.sendExists && book_.noSendExists && book_.historyExists);
+  EXPECT_TRUE(book_.file.sendExists && book_.file.noSendExists && book_.file.historyExists);
   EXPECT_FALSE(book_.modified);
   EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
   EXPECT_EQ(editor_->CurrentPage(), 1);
