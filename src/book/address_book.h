@@ -19,9 +19,11 @@ inline constexpr int kBookCapacity = 1000;
 // The year of the local clock.
 int CurrentLocalYear();
 
-// Whether `path` can name a book: its extension is ".csv" in any letter case and its folder, name
-// and extension each fit in 255 bytes.
+// Whether `path` can name a book: its extension is ".csv" in any letter case and every file of its
+// family fits the platform's limits on names and paths.
 bool IsBookPath(const std::filesystem::path& path);
+
+enum class Utf8Files { Ask, Read, Refuse };
 
 // Where the book's file family is and which of its files exist; copied whole to put it back when a
 // read did not go ahead.
@@ -56,6 +58,8 @@ class AddressBook {
   bool postalCheckDone = false;
   bool mismatchOnly = false;
   bool limitWarningEnabled = true;
+  // What reading does with a file in UTF-8: ask through the prompt, or take the given answer.
+  Utf8Files utf8Files = Utf8Files::Ask;
 
   // Where the book's messages and questions go (renaming, the record limit, file errors).
   // nullptr restores the default, which shows nothing and answers every question with Cancel/No.
@@ -87,7 +91,8 @@ class AddressBook {
 
   // File family.
   bool SetFileName(const std::filesystem::path& path);
-  std::filesystem::path FilePathForKind() const;
+  std::filesystem::path FilePathForKind() const { return FilePathFor(fileKind); }
+  std::filesystem::path FilePathFor(BookFileKind kind) const;
   // The two halves of serialising the file of the current fileKind, on its whole text (no opening,
   // no file messages). Read returns the number of lines the full book had to drop. Write leaves
   // `modified` alone: the caller clears it once the text is safely in place.

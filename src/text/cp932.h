@@ -24,6 +24,11 @@ struct Cp932Encoded {
 Cp932Encoded Utf16ToCp932(std::u16string_view text);
 Cp932Encoded Utf8ToCp932(std::string_view utf8);
 
+// Whether `text` is well-formed UTF-8 (no overlong form, surrogate or code beyond U+10FFFF).
+bool IsValidUtf8(std::string_view text);
+// How many characters of `sjis` decode to nothing (the U+FFFD of the decoders).
+size_t CountUndecodable(std::string_view sjis);
+
 // A CP932 constant from its UTF-8 spelling in the source; throws std::invalid_argument when the
 // text holds a character CP932 cannot hold (a programming error).
 std::string Sjis(std::string_view utf8);
