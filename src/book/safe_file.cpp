@@ -1,6 +1,7 @@
 #include "book/safe_file.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -16,12 +17,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Leftovers are named "." + the file's name (cut to fit) + a tag + a token shared by the files of
-// one replacement, so that they are hidden, fit wherever the file's name fits, and are recognised
-// as the file's own by a later save.
-constexpr std::string_view kTemporaryTag = ".~t";
-constexpr std::string_view kCommitTag = ".~c";
+// Leftovers are named "." + the file's name (cut to fit) + ".~" + a kind + the file's place in its
+// set + a token shared by the files of one replacement, so that they are hidden, fit wherever the
+// file's name fits, never collide when cut names agree, and are recognised as the file's own by a
+// later save.
+constexpr char kTemporary = 't';
+constexpr char kCommit = 'c';
 constexpr size_t kTokenDigits = 8;
+constexpr size_t kLeftoverTail = 4 + kTokenDigits;  // ".~", kind, place, token
 
 fs::path FolderOf(const fs::path& path) { return path.has_parent_path() ? path.parent_path() : fs::path("."); }
 
@@ -32,15 +35,15 @@ fs::path Resolved(const fs::path& path) {
   return error ? path : resolved;
 }
 
-std::string LeftoverPrefix(const fs::path& target, std::string_view tag) {
+std::string LeftoverPrefix(const fs::path& target) {
   std::string prefix = "." + target.filename().string();
-  const size_t room = NativePathLimits().name - tag.size() - kTokenDigits;
-  if (prefix.size() > room) prefix.resize(room);
-  return prefix.append(tag);
+  prefix.resize(std::min(prefix.size(), NativePathLimits().name - kLeftoverTail));
+  return prefix + ".~";
 }
 
-fs::path LeftoverPath(const fs::path& target, std::string_view tag, std::string_view token) {
-  return target.parent_path() / (LeftoverPrefix(target, tag) + std::string(token));
+fs::path LeftoverPath(const fs::path& target, char kind, size_t place, std::string_view token) {
+  return target.parent_path() /
+         (LeftoverPrefix(target) + kind + static_cast<char>('0' + place) + std::string(token));
 }
 
 std::string NewToken() {
@@ -50,20 +53,21 @@ std::string NewToken() {
   return token;
 }
 
-// Tokens of the leftovers of `target` carrying `tag`.
-std::vector<std::string> LeftoverTokens(const fs::path& target, std::string_view tag) {
-  const std::string prefix = LeftoverPrefix(target, tag);
-  std::vector<std::string> tokens;
+// The leftovers of `target` of `kind`, whatever their place.
+std::vector<fs::path> Leftovers(const fs::path& target, char kind) {
+  const std::string prefix = LeftoverPrefix(target) + kind;
+  std::vector<fs::path> found;
   std::error_code error;
   for (fs::directory_iterator it(FolderOf(target), error), end; !error && it != end; it.increment(error)) {
     const std::string name = it->path().filename().string();
-    if (name.size() != prefix.size() + kTokenDigits || name.compare(0, prefix.size(), prefix) != 0) continue;
-    const std::string token = name.substr(prefix.size());
-    if (std::all_of(token.begin(), token.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); })) {
-      tokens.push_back(token);
+    if (name.size() != prefix.size() + 1 + kTokenDigits || name.compare(0, prefix.size(), prefix) != 0) continue;
+    const auto isHex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+    if (std::isdigit(static_cast<unsigned char>(name[prefix.size()])) &&
+        std::all_of(name.begin() + static_cast<ptrdiff_t>(prefix.size()) + 1, name.end(), isHex)) {
+      found.push_back(it->path());
     }
   }
-  return tokens;
+  return found;
 }
 
 void SyncFolders(const std::vector<fs::path>& targets) {
@@ -128,19 +132,17 @@ void FinishInterruptedReplace(std::span<const fs::path> paths) {
   std::vector<fs::path> targets;
   for (const fs::path& path : paths) targets.push_back(Resolved(path));
   std::error_code error;
-  for (const std::string& token : LeftoverTokens(targets.front(), kCommitTag)) {
-    for (const fs::path& target : targets) {
-      const fs::path temporary = LeftoverPath(target, kTemporaryTag, token);
-      if (fs::exists(temporary, error)) fs::rename(temporary, target, error);
+  for (const fs::path& commit : Leftovers(targets.front(), kCommit)) {
+    const std::string name = commit.filename().string();
+    const std::string token = name.substr(name.size() - kTokenDigits);
+    for (size_t i = 0; i < targets.size(); ++i) {
+      const fs::path temporary = LeftoverPath(targets[i], kTemporary, i, token);
+      if (fs::exists(temporary, error)) fs::rename(temporary, targets[i], error);
     }
     SyncFolders(targets);
-    fs::remove(LeftoverPath(targets.front(), kCommitTag, token), error);
+    fs::remove(commit, error);
   }
-  for (const fs::path& target : targets) {
-    for (const std::string& token : LeftoverTokens(target, kTemporaryTag)) {
-      fs::remove(LeftoverPath(target, kTemporaryTag, token), error);
-    }
-  }
+  for (const fs::path& target : targets) RemoveAll(Leftovers(target, kTemporary));
 }
 
 ReplaceOutcome ReplaceFiles(std::span<const FileContent> files) {
@@ -152,7 +154,7 @@ ReplaceOutcome ReplaceFiles(std::span<const FileContent> files) {
   const std::string token = NewToken();
   std::vector<fs::path> temporaries;
   for (size_t i = 0; i < files.size(); ++i) {
-    const fs::path temporary = LeftoverPath(targets[i], kTemporaryTag, token);
+    const fs::path temporary = LeftoverPath(targets[i], kTemporary, i, token);
     OutputFile out = OutputFile::CreateNew(temporary);
     if (out.openError() == FileError::NoPermission && temporaries.empty()) return WriteInPlace(files, targets);
     if (out.openError() != FileError::None) {
@@ -171,7 +173,7 @@ ReplaceOutcome ReplaceFiles(std::span<const FileContent> files) {
 
   // From the commit mark on, the new files are the files: a killed process's renames are done by
   // the next read or save.
-  const fs::path commit = LeftoverPath(targets.front(), kCommitTag, token);
+  const fs::path commit = LeftoverPath(targets.front(), kCommit, 0, token);
   if (files.size() > 1) {
     OutputFile mark = OutputFile::CreateNew(commit);
     if (mark.openError() != FileError::None || !mark.SyncAndClose()) {
@@ -187,7 +189,10 @@ ReplaceOutcome ReplaceFiles(std::span<const FileContent> files) {
     if (!error) continue;
     // Before the first rename nothing is replaced yet; after it, the commit mark stays so that
     // the next read completes the set.
-    if (i == 0) RemoveAll(temporaries), RemoveAll({commit});
+    if (i == 0) {
+      RemoveAll(temporaries);
+      RemoveAll({commit});
+    }
     return {FileIoResult::OpenFailed, i};
   }
   SyncFolders(targets);
