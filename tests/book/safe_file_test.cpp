@@ -212,7 +212,7 @@ TEST(SafeFileKill, AKilledSaveLeavesOneWholeVersion) {
   }
 
   std::mt19937 random(11);
-  constexpr int kKills = 60;
+  constexpr int kKills = 100;
   for (int kill = 0; kill < kKills; ++kill) {
     const pid_t child = fork();
     if (child == 0) {
