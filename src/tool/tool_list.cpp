@@ -1,7 +1,6 @@
 // mirelon-tool list: the list window's text of a book, laid out by a display-format file or by the
 // built-in format.
 #include <filesystem>
-#include <iostream>
 
 #include "book/address_book.h"
 #include "list/display_format.h"
@@ -11,12 +10,10 @@
 #include "platform/settings_store.h"
 #include "text/cp932.h"
 #include "tool/tool_book.h"
-#include "tool/tool_command.h"
+#include "tool/tool_commands.h"
 #include "tool/tool_output.h"
 
 namespace mirelon::tool {
-
-namespace {
 
 int RunList(const std::vector<std::string>& args, ToolOutput& out) {
   std::string source;
@@ -43,16 +40,9 @@ int RunList(const std::vector<std::string>& args, ToolOutput& out) {
   if (!ReadToolBook(book, source, out)) return kExitFailure;
 
   const std::string text = BuildListText(book, format);
-  std::cout << (out.sjis() ? text : Cp932ToUtf8(text)) << std::flush;
+  out.PrintResult(text);
   out.Report(Cp932ToUtf8(ListStatusText(format)));
   return kExitSuccess;
 }
-
-const ToolCommand kList{"list", "SRC.csv [--format FORMAT.dat]",
-                        "print the list table of SRC's book (with --sjis in Shift-JIS); the status line goes last to "
-                        "standard error",
-                        RunList};
-
-}  // namespace
 
 }  // namespace mirelon::tool

@@ -11,6 +11,8 @@ bool ToolOutput::Show(std::string_view text, PromptButtons buttons) {
 
 void ToolOutput::Report(std::string_view utf8) { Print(sjis_ ? Utf8ToCp932(utf8).bytes : std::string(utf8)); }
 
+void ToolOutput::PrintResult(std::string_view cp932) { results_ << (sjis_ ? std::string(cp932) : Cp932ToUtf8(cp932)); }
+
 void ToolOutput::Print(std::string_view encoded) {
   // Message boxes break lines with CR LF; a terminal and a script want one line end.
   std::string text;

@@ -1,12 +1,11 @@
-// mirelon-tool's lookup and check commands, run as a process on the excerpt data.
-#include <sys/wait.h>
-
+// mirelon-tool's lookup and check commands, run in-process on the excerpt data.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <sstream>
 
 #include "support/temp_folder.h"
 #include "text/cp932.h"
+#include "tool/tool_commands.h"
 
 namespace mirelon {
 namespace {
@@ -23,19 +22,11 @@ struct Result {
 
 class PostalToolTest : public ::testing::Test {
  protected:
-  // Runs mirelon-tool with single-quoted arguments (none of them holds a quote).
   Result Run(const std::vector<std::string>& args) {
-    std::string command = std::string("'") + MIRELON_TOOL + "'";
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " 2>'" + (folder / "errors").string() + "'";
-    Result result{-1, {}, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.output.append(buffer, read);
-    const int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.errors = test::ReadBytes(folder / "errors");
-    return result;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = tool::RunTool(args, out, err);
+    return {status, out.str(), err.str()};
   }
 
   test::TempFolder folder;

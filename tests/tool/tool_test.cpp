@@ -1,9 +1,8 @@
-// mirelon-tool as a process: fixture books in temp folders, written files compared byte for byte.
-#include <sys/wait.h>
-
+// mirelon-tool's commands run in-process: fixture books in temp folders, written files compared byte for
+// byte.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <sstream>
 
 #include "book/address_book.h"
 #include "list/display_format_file.h"
@@ -12,6 +11,7 @@
 #include "support/recording_prompt.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
+#include "tool/tool_commands.h"
 
 namespace mirelon {
 namespace {
@@ -28,22 +28,13 @@ struct ToolRun {
   std::string output;  // standard output
 };
 
-std::string ShellQuoted(const std::string& word) {
-  std::string quoted = "'";
-  for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 class Tool : public ::testing::Test {
  protected:
   ToolRun Run(const std::vector<std::string>& args) {
-    std::string command = ShellQuoted(MIRELON_TOOL);
-    for (const std::string& arg : args) command += ' ' + ShellQuoted(arg);
-    const std::filesystem::path out = streams_ / "out";
-    const std::filesystem::path err = streams_ / "err";
-    command += " >" + ShellQuoted(out.string()) + " 2>" + ShellQuoted(err.string());
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(err), ReadBytes(out)};
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = tool::RunTool(args, out, err);
+    return {status, err.str(), out.str()};
   }
   std::string Path(const std::string& name) const { return (folder_ / name).string(); }
   void CopyFixtures(std::initializer_list<const char*> names) {
@@ -54,7 +45,6 @@ class Tool : public ::testing::Test {
   }
 
   test::TempFolder folder_;
-  test::TempFolder streams_;
 };
 
 TEST_F(Tool, CopyAndExportWriteWhatTheProgramWould) {
