@@ -37,7 +37,8 @@ void ProbePostalData(PostalDataLocation& location, const std::filesystem::path& 
                      const PostalDataEnvironment& environment);
 
 // The whole file as units of `Char` as they lie in it (a trailing partial unit is dropped), or
-// nothing when it cannot be opened or read. Instantiated for char and char16_t.
+// nothing when it cannot be opened or read, is no regular file (a FIFO, a device) or is far
+// larger than any postal file. Instantiated for char and char16_t.
 template <class Char>
 std::optional<std::basic_string<Char>> ReadFileAs(const std::filesystem::path& path);
 

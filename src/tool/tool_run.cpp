@@ -9,11 +9,11 @@ namespace mirelon::tool {
 namespace {
 
 void PrintUsage(std::ostream& stream, const CommandEntry& command) {
-  stream << "usage: mirelon-tool [--sjis] " << command.name << ' ' << command.usage << '\n';
+  stream << "usage: mirelon-tool [--sjis] [--utf8] " << command.name << ' ' << command.usage << '\n';
 }
 
 void PrintHelp(std::ostream& stream) {
-  stream << "usage: mirelon-tool [--sjis] COMMAND ARGUMENTS...\n"
+  stream << "usage: mirelon-tool [--sjis] [--utf8] COMMAND ARGUMENTS...\n"
             "Reads and writes Mirelon address books (families of .csv files) as the program does.\n"
             "\ncommands:\n";
   for (const CommandEntry& command : Commands()) {
@@ -21,6 +21,8 @@ void PrintHelp(std::ostream& stream) {
   }
   stream << "\noptions:\n"
             "  --sjis    print messages in Shift-JIS (CP932) instead of UTF-8\n"
+            "  --utf8    read a book file written in UTF-8 (converted to Shift-JIS); without it\n"
+            "            such a file is refused as broken\n"
             "  --help    show this text\n"
             "\nThe messages the program would show in a box go to standard error, one per message.\n"
             "Questions the program would ask are answered OK.\n"
@@ -29,11 +31,14 @@ void PrintHelp(std::ostream& stream) {
 
 int RunChecked(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   bool sjis = false;
+  bool utf8Books = false;
   bool help = false;
   std::vector<std::string> words;
   for (const std::string& argument : arguments) {
     if (argument == "--sjis") {
       sjis = true;
+    } else if (argument == "--utf8") {
+      utf8Books = true;
     } else if (argument == "--help" || argument == "-h") {
       help = true;
     } else if (words.empty() && argument.size() > 1 && argument[0] == '-' && argument[1] == '-') {
@@ -54,7 +59,7 @@ int RunChecked(const std::vector<std::string>& arguments, std::ostream& out, std
     PrintHelp(err);
     return kExitUsage;
   }
-  ToolOutput output(out, err, sjis);
+  ToolOutput output(out, err, sjis, utf8Books);
   const int status = command->run({words.begin() + 1, words.end()}, output);
   out << std::flush;
   if (status == kExitUsage) PrintUsage(err, *command);
