@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "book/book_files.h"
+#include "support/book_fixtures.h"
 #include "support/recording_prompt.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
@@ -12,14 +13,13 @@ namespace mirelon {
 namespace {
 
 using namespace literals;
+using test::BookFixture;
 using test::ReadBytes;
 using test::WriteBytes;
 
-const std::filesystem::path kFixtures = std::filesystem::path(MIRELON_TEST_DATA) / "book";
-
 TEST(BookEncoding, RealBooksAreShiftJisAndOtherBytesAreRecognised) {
   for (const char* name : {"sample.csv", "sample_nen.csv", "sample_imp.csv", "messy.csv", "messy_nen.csv"}) {
-    const BookBytes bytes = ExamineBookBytes(ReadBytes(kFixtures / name));
+    const BookBytes bytes = ExamineBookBytes(ReadBytes(BookFixture(name)));
     EXPECT_TRUE(bytes.cp932 && !bytes.utf8) << name;
   }
   const std::string utf8 = "あおき,100-0001,東京都千代田区千代田1-1,,,,,青木一郎,様\r\n";
@@ -53,7 +53,7 @@ class Utf8Books : public ::testing::Test {
 };
 
 TEST_F(Utf8Books, AreReadAfterTheQuestionAndConverted) {
-  const std::string sjis = ReadBytes(kFixtures / "sample.csv");
+  const std::string sjis = ReadBytes(BookFixture("sample.csv"));
   WriteBytes(folder_ / "book.csv", "\xEF\xBB\xBF" + Cp932ToUtf8(sjis));
   ASSERT_EQ(ReadBookFamily(book_, folder_ / "book.csv"), FamilyRead::Read);
   EXPECT_EQ(prompt_.shown, std::vector<std::string>{Question("book.csv")});
@@ -72,7 +72,7 @@ TEST_F(Utf8Books, AreReadAfterTheQuestionAndConverted) {
 
 TEST_F(Utf8Books, DeclinedOrNotTextIsReportedAsBroken) {
   const std::string broken = PathText(folder_ / "book.csv") + "\r\nファイルが壊れています"_sjis;
-  WriteBytes(folder_ / "book.csv", Cp932ToUtf8(ReadBytes(kFixtures / "sample.csv")));
+  WriteBytes(folder_ / "book.csv", Cp932ToUtf8(ReadBytes(BookFixture("sample.csv"))));
   prompt_.answers = {false};
   EXPECT_EQ(ReadBookFamily(book_, folder_ / "book.csv"), FamilyRead::Incomplete);
   EXPECT_EQ(prompt_.shown, (std::vector<std::string>{Question("book.csv"), broken}));
