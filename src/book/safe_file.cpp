@@ -17,10 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Leftovers are named "." + the file's name (cut to fit) + ".~" + a kind + the file's place in its
-// set + a token shared by the files of one replacement, so that they are hidden, fit wherever the
-// file's name fits, never collide when cut names agree, and are recognised as the file's own by a
-// later save.
+// Leftovers are named "." + the file's name (cut to fit) + ".~" + a kind + a digit (a temporary's
+// place in its set, a commit mark's set size) + a token shared by the files of one replacement, so
+// that they are hidden, fit wherever the file's name fits, never collide when cut names agree, and
+// are recognised as the file's own by a later save.
 constexpr char kTemporary = 't';
 constexpr char kCommit = 'c';
 constexpr size_t kTokenDigits = 8;
@@ -134,6 +134,8 @@ void FinishInterruptedReplace(std::span<const fs::path> paths) {
   std::error_code error;
   for (const fs::path& commit : Leftovers(targets.front(), kCommit)) {
     const std::string name = commit.filename().string();
+    // The mark's place digit is the size of its set: only the same set is completed.
+    if (static_cast<size_t>(name[name.size() - kTokenDigits - 1] - '0') != targets.size()) continue;
     const std::string token = name.substr(name.size() - kTokenDigits);
     for (size_t i = 0; i < targets.size(); ++i) {
       const fs::path temporary = LeftoverPath(targets[i], kTemporary, i, token);
@@ -173,7 +175,7 @@ ReplaceOutcome ReplaceFiles(std::span<const FileContent> files) {
 
   // From the commit mark on, the new files are the files: a killed process's renames are done by
   // the next read or save.
-  const fs::path commit = LeftoverPath(targets.front(), kCommit, 0, token);
+  const fs::path commit = LeftoverPath(targets.front(), kCommit, files.size(), token);
   if (files.size() > 1) {
     OutputFile mark = OutputFile::CreateNew(commit);
     if (mark.openError() != FileError::None || !mark.SyncAndClose()) {

@@ -33,6 +33,7 @@ struct ReplaceOutcome {
 // permissions, and a symbolic link keeps pointing at the replaced file.
 // In a folder where no file may be created, existing writable files are written in place instead,
 // one after the other: nothing more can be done there.
+// At most 9 files at once.
 ReplaceOutcome ReplaceFiles(std::span<const FileContent> files);
 FileIoResult ReplaceFile(const std::filesystem::path& path, std::string_view content);
 
