@@ -24,7 +24,7 @@ struct Cp932Encoded {
 Cp932Encoded Utf16ToCp932(std::u16string_view text);
 Cp932Encoded Utf8ToCp932(std::string_view utf8);
 
-// Whether `text` is well-formed UTF-8 (no overlong form, surrogate or code beyond U+10FFFF).
+// Every byte belongs to a well-formed UTF-8 character (ASCII alone is valid).
 bool IsValidUtf8(std::string_view text);
 // How many characters of `sjis` decode to nothing (the U+FFFD of the decoders).
 size_t CountUndecodable(std::string_view sjis);

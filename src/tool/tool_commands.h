@@ -34,6 +34,7 @@ CommandFunction RunAdvance;
 CommandFunction RunList;
 CommandFunction RunLookup;
 CommandFunction RunCheck;
+CommandFunction RunPostalImport;
 
 // Every command, sorted by name.
 std::span<const CommandEntry> Commands();

@@ -22,6 +22,10 @@ class ToolOutput final : public UserPrompt {
   // A message of the tool's own.
   void Report(std::string_view utf8);
 
+  // A line of progress (UTF-8) that the next progress line overwrites; the next message starts on
+  // a line of its own.
+  void Progress(std::string_view utf8);
+
   // A result text given in CP932, printed in the encoding the user asked for.
   void PrintResult(std::string_view cp932);
   std::ostream& results() { return results_; }
@@ -35,6 +39,7 @@ class ToolOutput final : public UserPrompt {
   std::ostream& messages_;
   bool sjis_;
   bool utf8Books_;
+  size_t progressWidth_ = 0;  // bytes of the progress line on display, 0 when none
 };
 
 }  // namespace mirelon::tool

@@ -1,6 +1,7 @@
 // The tool's front: options common to every command, help, and the command's usage on misuse.
 #include <exception>
 
+#include "appcore/app_identity.h"
 #include "tool/tool_commands.h"
 #include "tool/tool_output.h"
 
@@ -24,6 +25,7 @@ void PrintHelp(std::ostream& stream) {
             "  --utf8    read a book file written in UTF-8 (converted to Shift-JIS); without it\n"
             "            such a file is refused as broken\n"
             "  --help    show this text\n"
+            "  --version print the version\n"
             "\nThe messages the program would show in a box go to standard error, one per message.\n"
             "Questions the program would ask are answered OK.\n"
             "Exit status: 0 success, 1 a message reported a failure, 2 wrong arguments.\n";
@@ -39,6 +41,9 @@ int RunChecked(const std::vector<std::string>& arguments, std::ostream& out, std
       sjis = true;
     } else if (argument == "--utf8") {
       utf8Books = true;
+    } else if (argument == "--version" && words.empty()) {
+      out << "mirelon-tool " << kVersion << '\n';
+      return kExitSuccess;
     } else if (argument == "--help" || argument == "-h") {
       help = true;
     } else if (words.empty() && argument.size() > 1 && argument[0] == '-' && argument[1] == '-') {

@@ -3,6 +3,7 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
+#include "appcore/app_identity.h"
 #include "gui/kit/app_icon.h"
 #include "gui/kit/template_dialog.h"
 #include "gui/kit/wx_text.h"
@@ -19,7 +20,7 @@ void ShowAboutDialog(wxWindow* parent) {
     bitmap = wxBitmap(bitmap.ConvertToImage().Scale(iconRect.width, iconRect.height, wxIMAGE_QUALITY_HIGH));
   }
   new wxStaticBitmap(&dialog, res::kIdAboutIcon, bitmap, iconRect.GetPosition(), iconRect.GetSize());
-  dialog.Control<wxStaticText>(res::kIdAboutVersion).SetLabel(U8("Mirelon バージョン " MIRELON_VERSION));
+  dialog.Control<wxStaticText>(res::kIdAboutVersion).SetLabel(U8(std::string("Mirelon バージョン ") + kVersion));
   dialog.ShowModal();
 }
 
