@@ -8,11 +8,6 @@
 
 namespace mirelon {
 
-namespace {
-// The national data is under 8 MB in either encoding; a file far larger is no postal file.
-constexpr size_t kMaxPostalFileSize = 128 * 1024 * 1024;
-}  // namespace
-
 std::filesystem::path BusinessFilePath(const std::filesystem::path& addressFile, bool unicode) {
   std::filesystem::path business = addressFile;
   business.replace_filename(std::string(unicode ? kWideBusinessBaseName : kSjisBusinessBaseName) +
