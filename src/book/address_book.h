@@ -23,6 +23,8 @@ int CurrentLocalYear();
 // family fits the platform's limits on names and paths.
 bool IsBookPath(const std::filesystem::path& path);
 
+// How a book file in UTF-8 is met: the user is asked (the program), or the answer is given
+// beforehand (mirelon-tool with or without --utf8).
 enum class Utf8Files { Ask, Read, Refuse };
 
 // Where the book's file family is and which of its files exist; copied whole to put it back when a
@@ -58,7 +60,6 @@ class AddressBook {
   bool postalCheckDone = false;
   bool mismatchOnly = false;
   bool limitWarningEnabled = true;
-  // What reading does with a file in UTF-8: ask through the prompt, or take the given answer.
   Utf8Files utf8Files = Utf8Files::Ask;
 
   // Where the book's messages and questions go (renaming, the record limit, file errors).
