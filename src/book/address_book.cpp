@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "book/history_rules.h"
+#include "platform/file_system.h"
 #include "text/collation.h"
 #include "text/cp932.h"
 #include "text/text_mapping.h"
@@ -27,29 +28,41 @@ SilentPrompt& DefaultPrompt() {
   return prompt;
 }
 
-// Limits of the path parts, terminator excluded.
-constexpr size_t kMaxPathPart = 255;
 constexpr size_t kSuffixLength = 4;
 constexpr size_t kPostalKeyBuffer = 20;
 constexpr int kPostalCodeDigits = 7;
 
+std::string_view SuffixOf(BookFileKind kind);
+
+bool EndsWithSuffix(const std::string& name, std::string_view suffix) {
+  return name.size() > kSuffixLength && name.compare(name.size() - kSuffixLength, kSuffixLength, suffix) == 0;
+}
+
 struct BookPathParts {
   std::string directory;
-  std::string name;
+  std::string baseName;  // without the kind suffix
   std::string extension;
+  bool import = false;
 };
 
+// The parts of a book's path, when the extension is ".csv" in any letter case and every file of
+// its family fits the platform's limits on names and paths.
 std::optional<BookPathParts> SplitBookPath(const std::filesystem::path& path) {
   BookPathParts parts{(path.parent_path() / "").string(), path.stem().string(), path.extension().string()};
   std::string lower = parts.extension;
   std::transform(lower.begin(), lower.end(), lower.begin(),
                  [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
-  if (lower != ".csv" || parts.directory.size() > kMaxPathPart || parts.name.size() > kMaxPathPart) return std::nullopt;
+  if (lower != ".csv") return std::nullopt;
+  std::string& name = parts.baseName;
+  parts.import = EndsWithSuffix(name, SuffixOf(BookFileKind::ImportFile));
+  if (parts.import || EndsWithSuffix(name, SuffixOf(BookFileKind::NoSendFile)) ||
+      EndsWithSuffix(name, SuffixOf(BookFileKind::HistoryFile))) {
+    name.resize(name.size() - kSuffixLength);
+  }
+  const PathLimits limits = NativePathLimits();
+  const size_t longestName = name.size() + kSuffixLength + parts.extension.size();
+  if (longestName > limits.name || parts.directory.size() + longestName > limits.path) return std::nullopt;
   return parts;
-}
-
-bool EndsWithSuffix(const std::string& name, std::string_view suffix) {
-  return name.size() > kSuffixLength && name.compare(name.size() - kSuffixLength, kSuffixLength, suffix) == 0;
 }
 
 std::string_view SuffixOf(BookFileKind kind) {
@@ -63,7 +76,7 @@ std::string_view SuffixOf(BookFileKind kind) {
 }
 
 std::filesystem::path FamilyPath(const AddressBook& book, BookFileKind kind) {
-  return book.directory + book.baseName + std::string(SuffixOf(kind)) + book.extension;
+  return book.file.directory + book.file.baseName + std::string(SuffixOf(kind)) + book.file.extension;
 }
 
 bool FileExists(const std::filesystem::path& path) {
@@ -172,38 +185,23 @@ void AddressBook::ResetForRead() {
 }
 
 bool AddressBook::SetFileName(const std::filesystem::path& path) {
-  importExists = sendExists = noSendExists = historyExists = false;
+  file.importExists = file.sendExists = file.noSendExists = file.historyExists = false;
   const std::optional<BookPathParts> parts = SplitBookPath(path);
   if (!parts) return false;
-  directory = parts->directory;
-  extension = parts->extension;
-  baseName = parts->name;
-  const bool import = EndsWithSuffix(baseName, SuffixOf(BookFileKind::ImportFile));
-  if (import || EndsWithSuffix(baseName, SuffixOf(BookFileKind::NoSendFile)) ||
-      EndsWithSuffix(baseName, SuffixOf(BookFileKind::HistoryFile))) {
-    baseName.resize(baseName.size() - kSuffixLength);
-  }
+  file.directory = parts->directory;
+  file.baseName = parts->baseName;
+  file.extension = parts->extension;
   const auto exists = [this](BookFileKind kind) { return FileExists(FamilyPath(*this, kind)); };
-  if (import) {
-    importExists = exists(BookFileKind::ImportFile);
+  if (parts->import) {
+    file.importExists = exists(BookFileKind::ImportFile);
   } else {
-    sendExists = exists(BookFileKind::SendFile);
-    noSendExists = exists(BookFileKind::NoSendFile);
-    historyExists = exists(BookFileKind::HistoryFile);
+    file.sendExists = exists(BookFileKind::SendFile);
+    file.noSendExists = exists(BookFileKind::NoSendFile);
+    file.historyExists = exists(BookFileKind::HistoryFile);
   }
   return HasFile();
 }
 
-std::filesystem::path AddressBook::FilePathForKind() const { return FamilyPath(*this, fileKind); }
-
-void AddressBook::SetIdentity(const FileIdentity& identity) {
-  directory = identity.directory;
-  baseName = identity.baseName;
-  extension = identity.extension;
-  importExists = identity.importExists;
-  sendExists = identity.sendExists;
-  noSendExists = identity.noSendExists;
-  historyExists = identity.historyExists;
-}
+std::filesystem::path AddressBook::FilePathFor(BookFileKind kind) const { return FamilyPath(*this, kind); }
 
 }  // namespace mirelon

@@ -19,9 +19,29 @@ inline constexpr int kBookCapacity = 1000;
 // The year of the local clock.
 int CurrentLocalYear();
 
-// Whether `path` can name a book: its extension is ".csv" in any letter case and its folder, name
-// and extension each fit in 255 bytes.
+// Whether `path` can name a book: its extension is ".csv" in any letter case and every file of its
+// family fits the platform's limits on names and paths.
 bool IsBookPath(const std::filesystem::path& path);
+
+// How a book file in UTF-8 is met: the user is asked (the program), or the answer is given
+// beforehand (mirelon-tool with or without --utf8).
+enum class Utf8Files { Ask, Read, Refuse };
+
+// Where the book's file family is and which of its files exist; copied whole to put it back when a
+// read did not go ahead.
+struct BookFileIdentity {
+  // Path parts, native encoding: folder with its trailing separator, the name without kind suffix
+  // and extension (empty: no file yet), the extension as given, with its dot.
+  std::string directory;
+  std::string baseName;
+  std::string extension;
+  bool importExists = false;
+  bool sendExists = false;
+  bool noSendExists = false;
+  bool historyExists = false;
+
+  bool HasFile() const { return importExists || sendExists || noSendExists || historyExists; }
+};
 
 class AddressBook {
  public:
@@ -34,20 +54,13 @@ class AddressBook {
   std::string memoTitle2;     // "メモ２"
   std::string notes;
   BookFileKind fileKind = BookFileKind::SendFile;
-  // Path parts of the family, native encoding: folder with its trailing separator, the name
-  // without kind suffix and extension (empty: no file yet), the extension as given, with its dot.
-  std::string directory;
-  std::string baseName;
-  std::string extension;
-  bool importExists = false;
-  bool sendExists = false;
-  bool noSendExists = false;
-  bool historyExists = false;
+  BookFileIdentity file;
   int currentPage = 1;
   std::vector<int32_t> postalCheckValue = std::vector<int32_t>(kBookCapacity, 0);
   bool postalCheckDone = false;
   bool mismatchOnly = false;
   bool limitWarningEnabled = true;
+  Utf8Files utf8Files = Utf8Files::Ask;
 
   // Where the book's messages and questions go (renaming, the record limit, file errors).
   // nullptr restores the default, which shows nothing and answers every question with Cancel/No.
@@ -60,22 +73,7 @@ class AddressBook {
   AddressRecord& record(int index) { return records_[static_cast<size_t>(index)]; }
   const AddressRecord& record(int index) const { return records_[static_cast<size_t>(index)]; }
   int recordCount() const { return static_cast<int>(records_.size()); }
-  bool HasFile() const { return importExists || sendExists || noSendExists || historyExists; }
-
-  // The path parts and existence flags together, to put back when a read did not go ahead.
-  struct FileIdentity {
-    std::string directory;
-    std::string baseName;
-    std::string extension;
-    bool importExists;
-    bool sendExists;
-    bool noSendExists;
-    bool historyExists;
-  };
-  FileIdentity Identity() const {
-    return {directory, baseName, extension, importExists, sendExists, noSendExists, historyExists};
-  }
-  void SetIdentity(const FileIdentity& identity);
+  bool HasFile() const { return file.HasFile(); }
 
   // Book operations.
   // Inserts a copy in sorted position, renaming a taken registration name to "name-2", "name-3"…
@@ -94,7 +92,8 @@ class AddressBook {
 
   // File family.
   bool SetFileName(const std::filesystem::path& path);
-  std::filesystem::path FilePathForKind() const;
+  std::filesystem::path FilePathForKind() const { return FilePathFor(fileKind); }
+  std::filesystem::path FilePathFor(BookFileKind kind) const;
   // The two halves of serialising the file of the current fileKind, on its whole text (no opening,
   // no file messages). Read returns the number of lines the full book had to drop. Write leaves
   // `modified` alone: the caller clears it once the text is safely in place.

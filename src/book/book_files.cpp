@@ -1,7 +1,9 @@
 #include "book/book_files.h"
 
+#include <array>
 #include <exception>
 
+#include "book/book_encoding.h"
 #include "book/safe_file.h"
 #include "text/cp932.h"
 
@@ -27,6 +29,28 @@ void ReportFileFailure(const AddressBook& book, const std::filesystem::path& pat
   const std::string reason =
       result == FileIoResult::OpenFailed ? "ファイルのオープンに失敗しました"_sjis : "ファイルが壊れています"_sjis;
   book.Prompt().Message(PathText(path) + "\r\n" + reason);
+}
+
+// The largest file read as a book: a book of 1000 records is well under 2 MB.
+constexpr size_t kMaxBookFileSize = 16 * 1024 * 1024;
+
+constexpr std::array<BookFileKind, 3> kFamilyKinds = {BookFileKind::SendFile, BookFileKind::NoSendFile,
+                                                      BookFileKind::HistoryFile};
+
+std::array<std::filesystem::path, 3> FamilyPaths(const AddressBook& book) {
+  std::array<std::filesystem::path, 3> paths;
+  for (size_t i = 0; i < paths.size(); ++i) paths[i] = book.FilePathFor(kFamilyKinds[i]);
+  return paths;
+}
+
+bool ReadsAsUtf8(const AddressBook& book, const std::filesystem::path& path) {
+  switch (book.utf8Files) {
+    case Utf8Files::Read: return true;
+    case Utf8Files::Refuse: return false;
+    case Utf8Files::Ask: break;
+  }
+  return book.Prompt().Show(PathText(path) + "\r\nUTF-8で書かれたファイルです\r\nUTF-8として読み込みますか？"_sjis,
+                            PromptButtons::YesNo);
 }
 
 void ReportBadName(const AddressBook& book) { book.Prompt().Message("ファイル名が不正です"_sjis); }
@@ -55,9 +79,24 @@ bool LoadBookFile(AddressBook& book, BookFileKind kind) {
   book.fileKind = kind;
   const std::filesystem::path path = book.FilePathForKind();
   std::string content;
-  FileIoResult result = ReadWholeFile(path, content);
+  FileIoResult result = ReadWholeFile(path, kMaxBookFileSize, content);
   if (result == FileIoResult::OpenFailed) {
     ReportFileFailure(book, path, result);
+    return false;
+  }
+  const BookBytes bytes = ExamineBookBytes(content);
+  bool converted = false;
+  if (bytes.utf8 && ReadsAsUtf8(book, path)) {
+    Utf8BookText text = ConvertUtf8Book(content);
+    if (!text.ok) {
+      book.Prompt().Message(PathText(path) + "\r\n" + std::to_string(text.line) + "行目の"_sjis +
+                            std::to_string(text.field) + "番目の項目にシフトJISで表せない文字があります"_sjis);
+      return false;
+    }
+    content = std::move(text.cp932);
+    converted = true;
+  } else if (!bytes.cp932) {
+    ReportFileFailure(book, path, FileIoResult::IoFailed);
     return false;
   }
   int dropped = 0;
@@ -66,6 +105,8 @@ bool LoadBookFile(AddressBook& book, BookFileKind kind) {
   } catch (const std::exception&) {
     result = FileIoResult::IoFailed;
   }
+  // The file on disk is not yet what a save writes.
+  if (converted) book.modified = true;
   if (result != FileIoResult::Done) {
     ReportFileFailure(book, path, result);
     return false;
@@ -86,15 +127,21 @@ bool SaveBookFile(AddressBook& book, BookFileKind kind) {
 }
 
 FamilyRead ReadBookFamily(AddressBook& book, const std::filesystem::path& chosen) {
-  const AddressBook::FileIdentity previous = book.Identity();
+  const BookFileIdentity previous = book.file;
+  if (IsBookPath(chosen)) {
+    // A save killed after its commit is completed before anything is looked at.
+    book.SetFileName(chosen);
+    const std::array<std::filesystem::path, 3> family = FamilyPaths(book);
+    FinishInterruptedReplace(family);
+  }
   if (!book.SetFileName(chosen)) {
     ReportBadName(book);
     return FamilyRead::NameRefused;
   }
-  if (book.importExists && !book.Prompt().Show("インポートします"_sjis, PromptButtons::OkCancel)) {
+  if (book.file.importExists && !book.Prompt().Show("インポートします"_sjis, PromptButtons::OkCancel)) {
     // The records are still the old book's: they must stay bound to its files, or the next save
     // would write them over the family of the import file that was declined.
-    book.SetIdentity(previous);
+    book.file = previous;
     return FamilyRead::ImportCancelled;
   }
   book.ResetForRead();
@@ -102,22 +149,30 @@ FamilyRead ReadBookFamily(AddressBook& book, const std::filesystem::path& chosen
 }
 
 bool LoadBookFamilyFiles(AddressBook& book) {
-  if (book.importExists) return LoadBookFile(book, BookFileKind::ImportFile);
+  if (book.file.importExists) return LoadBookFile(book, BookFileKind::ImportFile);
   bool complete = true;
-  if (book.sendExists) complete = LoadBookFile(book, BookFileKind::SendFile) && complete;
-  if (book.noSendExists) complete = LoadBookFile(book, BookFileKind::NoSendFile) && complete;
-  if (book.historyExists) complete = LoadBookFile(book, BookFileKind::HistoryFile) && complete;
+  if (book.file.sendExists) complete = LoadBookFile(book, BookFileKind::SendFile) && complete;
+  if (book.file.noSendExists) complete = LoadBookFile(book, BookFileKind::NoSendFile) && complete;
+  if (book.file.historyExists) complete = LoadBookFile(book, BookFileKind::HistoryFile) && complete;
   return complete;
 }
 
 bool WriteBookFamily(AddressBook& book) {
-  const bool wasModified = book.modified;
-  bool written = true;
-  for (const BookFileKind kind : {BookFileKind::SendFile, BookFileKind::NoSendFile, BookFileKind::HistoryFile}) {
-    written = SaveBookFile(book, kind) && written;
+  const std::array<std::filesystem::path, 3> paths = FamilyPaths(book);
+  std::array<std::string, 3> texts;
+  std::array<FileContent, 3> files;
+  for (size_t i = 0; i < paths.size(); ++i) {
+    book.fileKind = kFamilyKinds[i];
+    texts[i] = book.Write();
+    files[i] = {paths[i], texts[i]};
   }
-  if (!written) book.modified = wasModified;
-  return written;
+  const ReplaceOutcome outcome = ReplaceFiles(files);
+  if (outcome.result != FileIoResult::Done) {
+    ReportFileFailure(book, paths[outcome.failed], outcome.result);
+    return false;
+  }
+  book.modified = false;
+  return true;
 }
 
 bool SaveBookFamilyAs(AddressBook& book, const std::filesystem::path& chosen) {

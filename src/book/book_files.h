@@ -14,8 +14,11 @@ namespace mirelon {
 std::string PathText(const std::filesystem::path& path);
 
 // Reads the file of `kind` into the book. False when the file could not be opened or read
-// ("%s\r\nファイルのオープンに失敗しました", "%s\r\nファイルが壊れています"; records read before a
-// read error stay) or when the full book had to drop records.
+// ("%s\r\nファイルのオープンに失敗しました" also for a folder, FIFO or device, or a file far larger
+// than a book; "%s\r\nファイルが壊れています" also for a file that is not Shift-JIS text; records
+// read before a read error stay) or when the full book had to drop records. A file in UTF-8 is
+// read, after the question (see `utf8Files`), converted to CP932, and leaves the book modified;
+// one with a character CP932 cannot hold is refused naming its line and field.
 bool LoadBookFile(AddressBook& book, BookFileKind kind);
 
 // Writes the file of `kind` in place of the old one, only when complete; clears `modified` for
@@ -30,16 +33,17 @@ enum class FamilyRead {
   ImportCancelled,  // the user did not confirm "インポートします"; the records are untouched
 };
 
-// "ファイル読込" from the chosen file up to the merge: the chosen name selects the family (or its
-// import file, after confirmation), the book is reset and the files are read in order.
+// "ファイル読込" from the chosen file up to the merge: a save of the family that was killed after
+// its commit is completed, the chosen name selects the family (or its import file, after
+// confirmation), the book is reset and the files are read in order.
 FamilyRead ReadBookFamily(AddressBook& book, const std::filesystem::path& chosen);
 
 // The import file alone when it was chosen, else the send, no-send and history files that exist,
 // in that order. The caller has set the file name and reset the book. False if any file failed.
 bool LoadBookFamilyFiles(AddressBook& book);
 
-// Writes the send, no-send and history files, in that order, always all three. If any fails,
-// `modified` keeps the value it had, since the family on disk is not the book.
+// Writes the send, no-send and history files, always all three, as one: if any fails, none is
+// replaced, the message names the file that failed, and `modified` keeps the value it had.
 bool WriteBookFamily(AddressBook& book);
 
 // The first write of a book under a chosen name: takes the name, writes the family and takes the

@@ -17,18 +17,20 @@ namespace {
 constexpr int kFirstHeaderYear = 1990;
 constexpr int kLastHeaderYear = 2100;
 
-// Calls `onLine` for every line without its LF or CR LF; a last line without line end counts.
+// Calls `onLine` for every line without its line end: LF, CRs before an LF, or a bare CR (the
+// writer never writes a CR inside a line). A last line without line end counts.
 template <typename OnLine>
 void ForEachLine(std::string_view content, OnLine onLine) {
   size_t pos = 0;
   while (pos < content.size()) {
-    size_t end = content.find('\n', pos);
-    const size_t next = end == std::string_view::npos ? content.size() : end + 1;
+    size_t end = content.find_first_of("\r\n", pos);
     if (end == std::string_view::npos) end = content.size();
-    std::string_view line = content.substr(pos, end - pos);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    onLine(line);
-    pos = next;
+    onLine(content.substr(pos, end - pos));
+    pos = end + 1;
+    if (end < content.size() && content[end] == '\r') {
+      const size_t afterCrs = content.find_first_not_of('\r', end);
+      if (afterCrs != std::string_view::npos && content[afterCrs] == '\n') pos = afterCrs + 1;
+    }
   }
 }
 

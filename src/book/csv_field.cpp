@@ -28,8 +28,7 @@ constexpr std::array<ByteClass, 256> kByteClasses = [] {
 }();
 
 // End of the run of bytes from `pos` that need no rule: stops at a comma, a quote, a backslash of
-// a text field or the line end. A lead byte takes its second byte into the run; before the line
-// end it stays alone.
+// a text field, the line end or a lead byte without a second byte before it.
 size_t RunEnd(std::string_view line, size_t pos, bool lineBreaks) {
   while (pos < line.size()) {
     switch (kByteClasses[static_cast<unsigned char>(line[pos])]) {
@@ -39,7 +38,7 @@ size_t RunEnd(std::string_view line, size_t pos, bool lineBreaks) {
           pos += 2;
           break;
         }
-        return pos + 1;
+        return pos;
       case kBackslash:
         if (lineBreaks) return pos;
         ++pos;
@@ -60,6 +59,12 @@ size_t ReadField(std::string_view line, size_t pos, std::string& out, bool lineB
     pos = runEnd;
     const char byte = ByteAt(line, pos);
     if (EndsField(byte)) return pos;
+    if (IsLeadByte(byte)) {
+      // Half a character, where a file was cut: written back it would take the next comma or
+      // quote as its second byte, so it is dropped.
+      ++pos;
+      continue;
+    }
     if (byte == ',' && !quoted) return pos + 1;
     if (byte == '"' && quoted) {
       const char next = ByteAt(line, pos + 1);
@@ -90,7 +95,7 @@ size_t ReadField(std::string_view line, size_t pos, std::string& out, bool lineB
 void AppendCsvField(std::string& out, std::string_view text) {
   // Most fields need no rule at all.
   const auto needsRule = [](char byte) { return kByteClasses[static_cast<unsigned char>(byte)] == kStop; };
-  if (std::none_of(text.begin(), text.end(), needsRule)) {
+  if (std::none_of(text.begin(), text.end(), needsRule) && (text.empty() || !IsLeadByte(text.back()))) {
     out += text;
     return;
   }
@@ -106,9 +111,13 @@ void AppendCsvField(std::string& out, std::string_view text) {
     }
     // The reader takes a lead byte's second byte with it whatever it is, so a quote or comma
     // there is part of the character and must be neither doubled nor counted.
-    if (IsLeadByte(byte) && i + 1 < text.size() && text[i + 1] != '\r' && text[i + 1] != '\n') {
-      field += byte;
-      field += text[++i];
+    if (IsLeadByte(byte)) {
+      // Without a second byte it is dropped, as the reader drops it: it would take the
+      // following comma, quote or backslash with it.
+      if (i + 1 < text.size() && !EndsField(text[i + 1])) {
+        field += byte;
+        field += text[++i];
+      }
       continue;
     }
     if (byte == '"') {

@@ -2,12 +2,11 @@
 
 #include <array>
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include "book/book_files.h"
+#include "book/safe_file.h"
 #include "book/user_prompt.h"
 #include "platform/settings_store.h"
 #include "text/cp932.h"
@@ -18,6 +17,8 @@ namespace {
 
 constexpr std::string_view kMagic = "Mirelon";
 constexpr size_t kHeaderSize = kMagic.size() + 1;  // magic and version byte
+// Anything larger is no format file of any version; it is not read at all.
+constexpr size_t kMaxReadSize = 1024 * 1024;
 
 const std::string kMiscSection = "Misc";
 const std::string kSettingFile = "settingFile";
@@ -66,56 +67,37 @@ void RememberFile(SettingsStore& settings, const std::filesystem::path& path) {
   settings.SetString(kMiscSection, kSettingFile, path.string());
 }
 
-constexpr std::string_view kAbnormal = "ファイルの内容が異常です";
+constexpr const char* kAbnormal = "ファイルの内容が異常です";
 
 }  // namespace
 
+const char* DecodeDisplayFormatFile(std::string_view bytes, DisplayFormat& format) {
+  if (bytes.size() < kHeaderSize || bytes.substr(0, kMagic.size()) != kMagic) return kAbnormal;
+  // Versions are signed: files of version 0 and below are read as this layout.
+  if (static_cast<int8_t>(bytes[kMagic.size()]) > 0) return "サポートされていないファイル形式です";
+  if (bytes.size() != kDisplayFormatFileSize) return kAbnormal;
+  DecodeFields(bytes.substr(kHeaderSize), format);
+  return nullptr;
+}
+
 bool LoadDisplayFormatFile(const std::filesystem::path& path, DisplayFormat& format, UserPrompt& prompt,
                            SettingsStore& settings) {
-  constexpr std::string_view kOpenFailed = "ファイルのオープンに失敗しました";
-  std::error_code error;
-  const uintmax_t size = std::filesystem::file_size(path, error);
-  if (error) {
-    Report(prompt, path, kOpenFailed);
+  std::string bytes;
+  const char* refusal = ReadWholeFile(path, kMaxReadSize, bytes) == FileIoResult::Done
+                            ? DecodeDisplayFormatFile(bytes, format)
+                            : "ファイルのオープンに失敗しました";
+  if (refusal) {
+    Report(prompt, path, refusal);
     return false;
   }
-  if (size < kHeaderSize) {
-    Report(prompt, path, kAbnormal);
-    return false;
-  }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    Report(prompt, path, kOpenFailed);
-    return false;
-  }
-  std::array<char, kDisplayFormatFileSize> bytes{};
-  in.read(bytes.data(), kHeaderSize);
-  if (!in || std::string_view(bytes.data(), kMagic.size()) != kMagic) {
-    Report(prompt, path, kAbnormal);
-    return false;
-  }
-  // Versions are signed: files of version 0 and below are read as this layout.
-  if (static_cast<int8_t>(bytes[kMagic.size()]) > 0) {
-    Report(prompt, path, "サポートされていないファイル形式です");
-    return false;
-  }
-  const size_t fieldSize = kDisplayFormatFileSize - kHeaderSize;
-  if (size != kDisplayFormatFileSize || !in.read(bytes.data() + kHeaderSize, static_cast<std::streamsize>(fieldSize))) {
-    Report(prompt, path, kAbnormal);
-    return false;
-  }
-  DecodeFields(std::string_view(bytes.data() + kHeaderSize, fieldSize), format);
   RememberFile(settings, path);
   return true;
 }
 
 bool SaveDisplayFormatFile(const std::filesystem::path& path, const DisplayFormat& format, UserPrompt& prompt,
                            SettingsStore& settings) {
-  const std::string bytes = Encode(format);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
+  // Replaced whole, like the book's files: a failed save leaves the old file, never a torn one.
+  if (ReplaceFile(path, Encode(format)) != FileIoResult::Done) {
     Report(prompt, path, "ファイルが壊れています");
     return false;
   }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <string_view>
 
 #include "list/display_format.h"
 
@@ -20,6 +21,10 @@ inline constexpr size_t kDisplayFormatFileSize = 142;
 // it was; an accepted one is remembered as settingFile.
 bool LoadDisplayFormatFile(const std::filesystem::path& path, DisplayFormat& format, UserPrompt& prompt,
                            SettingsStore& settings);
+
+// The bytes of a format file into `format`: null when accepted, else the reason it is refused
+// (UTF-8), with `format` as it was.
+const char* DecodeDisplayFormatFile(std::string_view bytes, DisplayFormat& format);
 
 // Writes `format` to `path`, replacing the file; a file that cannot be written completely is
 // reported as "%s\r\nファイルが壊れています" and is not remembered.

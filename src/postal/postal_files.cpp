@@ -1,9 +1,9 @@
 #include "postal/postal_files.h"
 
 #include <cstring>
-#include <fstream>
 
 #include "book/book_files.h"
+#include "platform/file_system.h"
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -36,18 +36,15 @@ void ProbePostalData(PostalDataLocation& location, const std::filesystem::path& 
 
 template <class Char>
 std::optional<std::basic_string<Char>> ReadFileAs(const std::filesystem::path& path) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return std::nullopt;  // opens, but has no size
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return std::nullopt;
-  const std::streamoff size = in.tellg();
-  if (size < 0) return std::nullopt;
-  std::basic_string<Char> units(static_cast<size_t>(size) / sizeof(Char), Char());
-  in.seekg(0);
-  if (!in.read(reinterpret_cast<char*>(units.data()), static_cast<std::streamsize>(units.size() * sizeof(Char)))) {
-    return std::nullopt;
+  std::string bytes;
+  if (ReadRegularFile(path, kMaxPostalFileSize, bytes) != FileError::None) return std::nullopt;
+  if constexpr (sizeof(Char) == 1) {
+    return bytes;
+  } else {
+    std::basic_string<Char> units(bytes.size() / sizeof(Char), Char());
+    std::memcpy(units.data(), bytes.data(), units.size() * sizeof(Char));
+    return units;
   }
-  return units;
 }
 
 template std::optional<std::string> ReadFileAs<char>(const std::filesystem::path& path);

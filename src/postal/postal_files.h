@@ -39,8 +39,13 @@ struct PostalDataEnvironment {
 void ProbePostalData(PostalDataLocation& location, const std::filesystem::path& siblingFolder,
                      const PostalDataEnvironment& environment);
 
+// The largest postal data file read: the national data is under 8 MB in either encoding (the
+// public list it is made from under 20 MB); a file far larger is none.
+inline constexpr size_t kMaxPostalFileSize = 128 * 1024 * 1024;
+
 // The whole file as units of `Char` as they lie in it (a trailing partial unit is dropped), or
-// nothing when it cannot be opened or read. Instantiated for char and char16_t.
+// nothing when it cannot be opened or read, is no regular file (a FIFO, a device) or is far
+// larger than any postal file. Instantiated for char and char16_t.
 template <class Char>
 std::optional<std::basic_string<Char>> ReadFileAs(const std::filesystem::path& path);
 

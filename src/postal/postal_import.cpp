@@ -37,7 +37,7 @@ std::string FaultMessage(const std::filesystem::path& path, PublicPostalKind kin
 PostalImportOutcome Convert(const std::filesystem::path& path, PublicPostalKind kind, UserPrompt& prompt,
                             const PostalImportProgress& progress, PublicPostalConversion& conversion) {
   std::string bytes;
-  if (ReadWholeFile(path, bytes) != FileIoResult::Done) {
+  if (ReadWholeFile(path, kMaxPostalFileSize, bytes) != FileIoResult::Done) {
     prompt.Message(OpenFailureMessage(path));
     return PostalImportOutcome::OpenFailed;
   }

@@ -10,8 +10,8 @@
 
 namespace mirelon {
 
-// A UTF-16 little-endian file as units, or nothing when it cannot be read; a trailing odd byte is
-// dropped.
+// A UTF-16 little-endian file as units, or nothing when it cannot be read or is not UTF-16LE text
+// (big-endian, or shifted by a byte); a trailing odd byte is dropped.
 std::optional<std::u16string> ReadWideFile(const std::filesystem::path& path);
 
 class WideLineReader {

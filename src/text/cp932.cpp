@@ -147,6 +147,12 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
+size_t CountUndecodable(std::string_view sjis) {
+  size_t count = 0;
+  DecodeCp932(sjis, [&count](char16_t ch) { count += ch == cp932::kReplacementCharacter; });
+  return count;
+}
+
 std::string Sjis(std::string_view utf8) {
   Cp932Encoded encoded = Utf8ToCp932(utf8);
   if (!encoded.ok()) {

@@ -26,6 +26,8 @@ Cp932Encoded Utf8ToCp932(std::string_view utf8);
 
 // Every byte belongs to a well-formed UTF-8 character (ASCII alone is valid).
 bool IsValidUtf8(std::string_view text);
+// How many characters of `sjis` decode to nothing (the U+FFFD of the decoders).
+size_t CountUndecodable(std::string_view sjis);
 
 // A CP932 constant from its UTF-8 spelling in the source; throws std::invalid_argument when the
 // text holds a character CP932 cannot hold (a programming error).

@@ -12,8 +12,8 @@ namespace mirelon::tool {
 
 class ToolOutput final : public UserPrompt {
  public:
-  ToolOutput(std::ostream& results, std::ostream& messages, bool sjis)
-      : results_(results), messages_(messages), sjis_(sjis) {}
+  ToolOutput(std::ostream& results, std::ostream& messages, bool sjis, bool utf8Books = false)
+      : results_(results), messages_(messages), sjis_(sjis), utf8Books_(utf8Books) {}
 
   // A message box of the program is printed. A question is answered OK/Yes and not printed: the
   // command line is the user's consent.
@@ -29,6 +29,8 @@ class ToolOutput final : public UserPrompt {
   // A result text given in CP932, printed in the encoding the user asked for.
   void PrintResult(std::string_view cp932);
   std::ostream& results() { return results_; }
+  // Whether a book file in UTF-8 is read (--utf8) rather than refused.
+  bool readsUtf8Books() const { return utf8Books_; }
 
  private:
   void Print(std::string_view encoded);
@@ -36,6 +38,7 @@ class ToolOutput final : public UserPrompt {
   std::ostream& results_;
   std::ostream& messages_;
   bool sjis_;
+  bool utf8Books_;
   size_t progressWidth_ = 0;  // bytes of the progress line on display, 0 when none
 };
 

@@ -10,11 +10,11 @@ namespace mirelon::tool {
 namespace {
 
 void PrintUsage(std::ostream& stream, const CommandEntry& command) {
-  stream << "usage: mirelon-tool [--sjis] " << command.name << ' ' << command.usage << '\n';
+  stream << "usage: mirelon-tool [--sjis] [--utf8] " << command.name << ' ' << command.usage << '\n';
 }
 
 void PrintHelp(std::ostream& stream) {
-  stream << "usage: mirelon-tool [--sjis] COMMAND ARGUMENTS...\n"
+  stream << "usage: mirelon-tool [--sjis] [--utf8] COMMAND ARGUMENTS...\n"
             "Reads and writes Mirelon address books (families of .csv files) as the program does.\n"
             "\ncommands:\n";
   for (const CommandEntry& command : Commands()) {
@@ -22,6 +22,8 @@ void PrintHelp(std::ostream& stream) {
   }
   stream << "\noptions:\n"
             "  --sjis    print messages in Shift-JIS (CP932) instead of UTF-8\n"
+            "  --utf8    read a book file written in UTF-8 (converted to Shift-JIS); without it\n"
+            "            such a file is refused as broken\n"
             "  --help    show this text\n"
             "  --version print the version\n"
             "\nThe messages the program would show in a box go to standard error, one per message.\n"
@@ -31,11 +33,14 @@ void PrintHelp(std::ostream& stream) {
 
 int RunChecked(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   bool sjis = false;
+  bool utf8Books = false;
   bool help = false;
   std::vector<std::string> words;
   for (const std::string& argument : arguments) {
     if (argument == "--sjis") {
       sjis = true;
+    } else if (argument == "--utf8") {
+      utf8Books = true;
     } else if (argument == "--version" && words.empty()) {
       out << "mirelon-tool " << kVersion << '\n';
       return kExitSuccess;
@@ -59,7 +64,7 @@ int RunChecked(const std::vector<std::string>& arguments, std::ostream& out, std
     PrintHelp(err);
     return kExitUsage;
   }
-  ToolOutput output(out, err, sjis);
+  ToolOutput output(out, err, sjis, utf8Books);
   const int status = command->run({words.begin() + 1, words.end()}, output);
   out << std::flush;
   if (status == kExitUsage) PrintUsage(err, *command);

@@ -32,7 +32,7 @@ TEST(AddressBook, ANewBookHasNoFileAndTheDefaultSettings) {
   EXPECT_EQ(book.recordCount(), 0);
   EXPECT_EQ(book.year, CurrentLocalYear());
   EXPECT_EQ(book.nonSendMark + book.memoTitle1 + book.memoTitle2 + book.notes, "×メモ１メモ２"_sjis);
-  EXPECT_TRUE(book.baseName.empty());
+  EXPECT_TRUE(book.file.baseName.empty());
   EXPECT_FALSE(book.HasFile() || book.modified || book.postalCheckDone || book.mismatchOnly);
   EXPECT_TRUE(book.limitWarningEnabled);
   EXPECT_EQ(book.currentPage, 1);
@@ -55,11 +55,29 @@ TEST(AddressBook, AddRecordKeepsJapaneseOrderAndRenamesFromTheOriginal) {
                                                    "かとう"_sjis, "やまだ"_sjis, "表能"_sjis, "表能-2"_sjis}));
   EXPECT_EQ(prompt.shown,
             (std::vector<std::string>{RenameMessage("abc", "abc-3"), RenameMessage("表能"_sjis, "表能-2"_sjis)}));
+  book.postalCheckDone = true;
   book.DeleteRecord(9);
+  EXPECT_FALSE(book.postalCheckDone);  // the checked values are per index and have moved
   book.DeleteRecord(0);
   book.DeleteRecord(42);  // no such record
   EXPECT_EQ(book.recordCount(), 8);
   EXPECT_EQ(book.LowerBound("abc-3"), 1);
+}
+
+TEST(AddressBook, ResetForReadLeavesNothingOfTheBookBefore) {
+  AddressBook book;
+  book.AddRecord(Named("あおき"_sjis));
+  book.year = 2001;
+  book.memoTitle1 = "a";
+  book.memoTitle2 = "b";
+  book.notes = "old notes";
+  book.postalCheckDone = true;
+  book.ResetForRead();
+  AddressBook fresh;
+  EXPECT_EQ(book.recordCount(), 0);
+  EXPECT_EQ(book.year, fresh.year);
+  EXPECT_EQ(book.memoTitle1 + book.memoTitle2 + book.notes, fresh.memoTitle1 + fresh.memoTitle2);
+  EXPECT_FALSE(book.postalCheckDone);
 }
 
 TEST(AddressBook, FullBookRefusesWithTheLimitMessageWhileEnabled) {
@@ -98,25 +116,25 @@ TEST(AddressBook, SetFileNameFindsTheFamilyOfAnyMember) {
   AddressBook book;
   for (const char* chosen : {"book.csv", "book_nos.csv", "book_nen.csv"}) {
     ASSERT_TRUE(book.SetFileName(folder / chosen)) << chosen;
-    EXPECT_EQ(book.directory, (folder.path() / "").string());
-    EXPECT_EQ(book.baseName, "book");
-    EXPECT_TRUE(book.sendExists && book.historyExists && !book.noSendExists && !book.importExists);
+    EXPECT_EQ(book.file.directory, (folder.path() / "").string());
+    EXPECT_EQ(book.file.baseName, "book");
+    EXPECT_TRUE(book.file.sendExists && book.file.historyExists && !book.file.noSendExists && !book.file.importExists);
   }
   book.fileKind = BookFileKind::NoSendFile;
   EXPECT_EQ(book.FilePathForKind(), folder / "book_nos.csv");
   ASSERT_TRUE(book.SetFileName(folder / "book_imp.csv"));
-  EXPECT_TRUE(book.importExists && !book.sendExists);
+  EXPECT_TRUE(book.file.importExists && !book.file.sendExists);
   // Suffixes are case-sensitive and need a name before them; the extension is kept as given.
   ASSERT_TRUE(book.SetFileName(folder / "x_NEN.CSV"));
-  EXPECT_EQ(book.baseName + book.extension, "x_NEN.CSV");
+  EXPECT_EQ(book.file.baseName + book.file.extension, "x_NEN.CSV");
   ASSERT_TRUE(book.SetFileName(folder / "_nos.csv"));
-  EXPECT_EQ(book.baseName, "_nos");
+  EXPECT_EQ(book.file.baseName, "_nos");
   // Refused names clear the flags and keep the path; a new name is taken but finds nothing.
   EXPECT_FALSE(book.SetFileName(folder / "book.txt"));
   EXPECT_FALSE(book.SetFileName(folder / std::string(256, 'n').append(".csv")));
-  EXPECT_EQ(book.baseName, "_nos");
+  EXPECT_EQ(book.file.baseName, "_nos");
   EXPECT_FALSE(book.SetFileName(folder / "new_nos.csv"));
-  EXPECT_EQ(book.baseName, "new");
+  EXPECT_EQ(book.file.baseName, "new");
   EXPECT_FALSE(book.HasFile());
 }
 

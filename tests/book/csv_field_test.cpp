@@ -21,9 +21,11 @@ std::vector<std::string> ReadAll(std::string_view line, size_t count) {
 TEST(CsvField, ReaderRules) {
   EXPECT_EQ(ReadAll("\"ab\"cd,x", 2), (std::vector<std::string>{"abcd", "x"}));
   EXPECT_EQ(ReadAll("ab\"cd,\"a,b\",\"c\"\"d\"", 3), (std::vector<std::string>{"ab\"cd", "a,b", "c\"d"}));
-  // A lead byte takes its second byte whatever it is; before the line end it stays alone.
+  // A lead byte takes its second byte whatever it is; before the line end it is dropped, since
+  // written back before a comma it would take the comma.
   EXPECT_EQ(ReadAll("\x83,x,y", 2), (std::vector<std::string>{"\x83,x", "y"}));
-  EXPECT_EQ(ReadAll("ab\x83\r\nz", 2), (std::vector<std::string>{"ab\x83", ""}));
+  EXPECT_EQ(ReadAll("ab\x83\r\nz", 2), (std::vector<std::string>{"ab", ""}));
+  EXPECT_EQ(ReadAll("\"a\x83", 2), (std::vector<std::string>{"a", ""}));
   // The end of the line (or a NUL) gives empty fields at the same position.
   EXPECT_EQ(ReadAll(std::string("a\0b,c", 5), 3), (std::vector<std::string>{"a", "", ""}));
   std::string field;
@@ -47,6 +49,9 @@ TEST(CsvField, WrittenFieldsReadBack) {
       {"末尾\\"_sjis, "末尾\\"_sjis, "末尾\\"_sjis},
       // Malformed bytes from a file: a quote after a lead byte belongs to it and is not doubled.
       {"\x83\"\x83,", "\x83\"\x83,", "\x83\"\x83,"},
+      // Half a character at the end, or before a line break, would take what follows: dropped.
+      {"Tokyo\x82", "Tokyo", "Tokyo"},
+      {"a\x82\nb,", "\"a\\nb,\"", "a\r\nb,"},
   };
   for (const auto& [text, written, memo] : cases) {
     EXPECT_EQ(QuoteCsvField(text), written) << text;

@@ -77,7 +77,7 @@ TEST(HistoryRules, YearlyUpdate) {
   AddressBook book;
   book.year = 2005;
   EXPECT_FALSE(CanAdvanceHistoryYear(book, 2005));  // no file yet
-  book.historyExists = true;
+  book.file.historyExists = true;
   EXPECT_TRUE(CanAdvanceHistoryYear(book, 2005));
   EXPECT_FALSE(CanAdvanceHistoryYear(book, 2004));
 

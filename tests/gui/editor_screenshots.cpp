@@ -65,7 +65,7 @@ class ScreenshotApp final : public wxApp {
     UseSettingsStore(&settings_);
     settings_.SetInt("Misc", "convHistChar", 1);
     state_.book.year = 2014;
-    state_.book.baseName = "年賀状2014";
+    state_.book.file.baseName = "年賀状2014";
     state_.book.AddRecord(FullRecord());
     return true;
   }

@@ -43,10 +43,10 @@ class OptionsDialogTest : public ::testing::Test {
     UseSettingsStore(&settings_);
     ReadSwitches(settings_);
     book_.SetPrompt(&prompt_);
-    book_.directory = folder_.path().string() + "/";
-    book_.baseName = "book";
-    book_.extension = ".csv";
-    book_.sendExists = true;
+    book_.file.directory = folder_.path().string() + "/";
+    book_.file.baseName = "book";
+    book_.file.extension = ".csv";
+    book_.file.sendExists = true;
   }
   void TearDown() override {
     if (dialog_ != nullptr) dialog_->Destroy();
@@ -129,13 +129,13 @@ TEST_F(OptionsDialogTest, ABlankMarkOnlyBecomesCrossAndCancellingTheQuestionUpda
 }
 
 TEST_F(OptionsDialogTest, ABookWithoutFileOrWithHistoriesAheadOfTheCalendarCannotBeUpdated) {
-  book_.sendExists = false;
+  book_.file.sendExists = false;
   Open();
   EXPECT_FALSE(Enabled(res::kIdAdvanceYear));
   EXPECT_FALSE(Enabled(res::kIdWriteImportFile));
   dialog_->Destroy();
 
-  book_.historyExists = true;
+  book_.file.historyExists = true;
   book_.year = CurrentLocalYear() + 1;
   Open();
   EXPECT_EQ(test::LabelOf(dialog_, res::kIdAdvanceYear), std::to_string(CurrentLocalYear() + 2) + "年に履歴更新");
@@ -266,7 +266,7 @@ TEST_F(EditorOptionsTest, TheEditorFollowsTheYearUpdateTheColourAndTheSwitches) 
   record.registrationName = "アイ"_sjis;
   record.sendHistory = "○○"_sjis;
   book_.AddRecord(record);
-  book_.sendExists = true;
+  book_.file.sendExists = true;
   Open();
   EXPECT_EQ(test::TextOf(window_, res::kIdFirstSendMark + 4), "○");
   wxTEST_DIALOG(test::Click(window_, res::kIdOptions), ExpectDialog<OptionsDialog>([](OptionsDialog& dialog) {

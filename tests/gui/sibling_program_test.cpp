@@ -221,7 +221,7 @@ TEST_F(QueltaLaunchTest, MainFileGoneGivesAnEmptyNewBook) {
   standIn.Task("remove " + BookFile().string() + "\n");
   wxTEST_DIALOG(Launch(), Running(standIn, true), ExpectMessage("ファイルが見つかりません", wxID_OK));
   EXPECT_EQ(book_.recordCount(), 0);
-  EXPECT_TRUE(book_.baseName.empty());
+  EXPECT_TRUE(book_.file.baseName.empty());
   EXPECT_EQ(LabelOf(window_, res::kIdFileName), "新規ファイル");
   EXPECT_EQ(editor_->CurrentPage(), 1);
   EXPECT_EQ(TextOf(window_, res::kIdRegistrationName), "");

@@ -1,5 +1,7 @@
 #include "postal/wide_data_file.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -22,6 +24,25 @@ TEST(WideDataFileTest, FilesAreReadAsLittleEndianUnits) {
   test::WriteBytes(folder / "a.csv", test::LittleEndianBytes(u"芝\r\n") + "x");  // the odd last byte is dropped
   EXPECT_EQ(ReadWideFile(folder / "a.csv"), u"芝\r\n");
   EXPECT_FALSE(ReadWideFile(folder / "missing.csv"));
+}
+
+TEST(WideDataFileTest, OnlyLittleEndianTextInARegularFileIsRead) {
+  test::TempFolder folder;
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(MIRELON_TEST_DATA) / "postal/utf16")) {
+    const std::string bytes = test::ReadBytes(entry.path());
+    std::string swapped = bytes;
+    for (size_t i = 0; i + 1 < swapped.size(); i += 2) std::swap(swapped[i], swapped[i + 1]);
+    test::WriteBytes(folder / "le.csv", bytes);
+    test::WriteBytes(folder / "be.csv", swapped);
+    test::WriteBytes(folder / "bom_be.csv", "\xFE\xFF" + swapped);
+    test::WriteBytes(folder / "shifted.csv", "\"" + bytes);
+    EXPECT_TRUE(ReadWideFile(folder / "le.csv")) << entry.path();
+    for (const char* wrong : {"be.csv", "bom_be.csv", "shifted.csv"}) {
+      EXPECT_FALSE(ReadWideFile(folder / wrong)) << wrong << " of " << entry.path();
+    }
+  }
+  ASSERT_EQ(mkfifo((folder / "fifo.csv").c_str(), 0600), 0);
+  EXPECT_FALSE(ReadWideFile(folder / "fifo.csv"));  // refused at once, not waited on
 }
 
 TEST(WideDataFileTest, ByteOrderMarkAtTheStartIsSkipped) {

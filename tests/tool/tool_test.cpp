@@ -1,5 +1,7 @@
 // mirelon-tool's commands run in-process: fixture books in temp folders, written files compared byte for
 // byte.
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -107,11 +109,27 @@ TEST_F(Tool, FailuresExitWithOneAndWriteNothing) {
   std::filesystem::create_directory(folder_ / "sample_nen.csv");
   run = Run({"copy", Path("sample.csv"), Path("dest.csv")});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.errors, Path("sample_nen.csv") + "\nファイルが壊れています\n");
+  EXPECT_EQ(run.errors, Path("sample_nen.csv") + "\nファイルのオープンに失敗しました\n");
   std::filesystem::remove(folder_ / "sample_nen.csv");
   run = Run({"copy", Path("sample.csv"), Path("dest.txt")});
   EXPECT_EQ(run.errors, "ファイル名が不正です\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
+}
+
+TEST_F(Tool, AUtf8BookIsReadOnlyWithUtf8AndAFifoDoesNotHang) {
+  WriteBytes(folder_ / "utf8.csv", Cp932ToUtf8(ReadBytes(kFixtures / "sample.csv")));
+  ToolRun run = Run({"copy", Path("utf8.csv"), Path("dest.csv")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.errors, Path("utf8.csv") + "\nファイルが壊れています\n");
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "dest.csv"));
+  run = Run({"--utf8", "copy", Path("utf8.csv"), Path("dest.csv")});
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(ReadBytes(folder_ / "dest.csv"), ReadBytes(kFixtures / "sample.csv"));
+
+  ASSERT_EQ(mkfifo((folder_ / "fifo.csv").c_str(), 0600), 0);
+  run = Run({"list", Path("fifo.csv")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.errors, Path("fifo.csv") + "\nファイルのオープンに失敗しました\n");
 }
 
 TEST_F(Tool, UsageErrorsAndHelp) {
@@ -119,7 +137,7 @@ TEST_F(Tool, UsageErrorsAndHelp) {
   EXPECT_EQ(Run({"frobnicate"}).status, 2);
   const ToolRun wrong = Run({"copy", "a.csv"});
   EXPECT_EQ(wrong.status, 2);
-  EXPECT_EQ(wrong.errors, "usage: mirelon-tool [--sjis] copy SRC.csv DEST.csv\n");
+  EXPECT_EQ(wrong.errors, "usage: mirelon-tool [--sjis] [--utf8] copy SRC.csv DEST.csv\n");
   const ToolRun help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
   for (const char* line : {"  copy SRC.csv DEST.csv", "  export SRC.csv", "  advance SRC.csv MARK", "--sjis"}) {

@@ -195,7 +195,7 @@ void AddressEditorDialog::UpdateLabels() {
     wxWindow* label = window_->FindWindow(id);
     if (label->GetLabel() != text) label->SetLabel(text);
   };
-  setLabel(kIdFileName, book_.baseName.empty() ? U8("新規ファイル") : wxString(book_.baseName.c_str(), wxConvFile));
+  setLabel(kIdFileName, book_.file.baseName.empty() ? U8("新規ファイル") : wxString(book_.file.baseName.c_str(), wxConvFile));
   setLabel(kIdRecordCount, wxString::Format("/%d", book_.recordCount()));
   setLabel(kIdMemoTitle1, FromCp932(book_.memoTitle1));
   setLabel(kIdMemoTitle2, FromCp932(book_.memoTitle2));

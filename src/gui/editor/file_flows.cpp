@@ -59,7 +59,7 @@ void FileFlows::ReadFile() {
 }
 
 void FileFlows::ReloadAfterQuelta() {
-  if (!book_.sendExists && !book_.noSendExists && !book_.historyExists) return;
+  if (!book_.file.sendExists && !book_.file.noSendExists && !book_.file.historyExists) return;
   book_.ResetForRead();
   book_.fileKind = BookFileKind::SendFile;
   if (book_.SetFileName(book_.FilePathForKind())) {
@@ -67,7 +67,7 @@ void FileFlows::ReloadAfterQuelta() {
     if (HasHistoryOnlyRecords(book_)) HistoryMergeDialog(editor_.Window(), book_).ShowModal();
   } else {
     ShowMessageBox("ファイルが見つかりません"_sjis);
-    book_.baseName.clear();
+    book_.file.baseName.clear();
   }
   const int count = book_.recordCount();
   ShowReadBook(count < editor_.CurrentPage() ? std::max(count, 1) : editor_.CurrentPage());
