@@ -83,14 +83,20 @@ void AddNameBlock(const std::vector<NameEntry>& entries, const std::vector<TextU
   const double titleLength = UnitsLengthEm(title, 0, title.size()) * PointsToMm(kTitlePt);
   const double nameTop = title.empty() ? room.top : room.top + titleLength + kTitleGapMm;
 
-  // The largest size whose columns fit across and whose names and honorifics fit down.
-  double size = room.nominalPt;
-  auto fits = [&](double pt) {
-    const double em = PointsToMm(pt);
-    return BlockWidth(columns.size(), em) <= room.right - room.left &&
-           Place(columns, nameTop, em, 0).bottom <= room.bottom;
+  // The largest size whose columns fit across and whose names and honorifics fit down: centred
+  // on centreX where the smallest size allows, else moved off it, else smaller still.
+  auto largestFitting = [&](double across) {
+    double size = room.nominalPt;
+    auto fits = [&](double pt) {
+      const double em = PointsToMm(pt);
+      return BlockWidth(columns.size(), em) <= across && Place(columns, nameTop, em, 0).bottom <= room.bottom;
+    };
+    while (size - kSizeStepPt >= room.minimumPt && !fits(size)) size -= kSizeStepPt;
+    return fits(size) ? size : 0.0;
   };
-  while (size - kSizeStepPt >= room.minimumPt && !fits(size)) size -= kSizeStepPt;
+  double size = largestFitting(2 * std::min(room.centreX - room.left, room.right - room.centreX));
+  if (size == 0) size = largestFitting(room.right - room.left);
+  if (size == 0) size = room.minimumPt;
   while (size > kSizeStepPt && BlockWidth(columns.size(), PointsToMm(size)) > room.right - room.left) {
     size -= kSizeStepPt;
   }

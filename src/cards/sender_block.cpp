@@ -51,7 +51,7 @@ void AddSenderBlock(const SenderAddress& sender, CardStock stock, NumberStyle st
     if (!trimmed.empty()) names.push_back({VerticalUnits(trimmed, style), {}});
   }
   const double right = row.rightEdge();
-  const NameBlockRoom room{(kLeft + right) / 2, kLeft, right, kNameTop, kBottom, 13, 9, 0.8};
+  const NameBlockRoom room{(kLeft + right) / 2, kLeft, right, kNameTop, kBottom, 13, 9, 0.6};
   AddNameBlock(names, {}, room, cells);
 }
 
