@@ -5,6 +5,7 @@
 
 #include "book/address_book.h"
 #include "list/list_item_kind.h"
+#include "list/list_page_layout.h"
 #include "list/list_text_builder.h"
 #include "text/cp932.h"
 
@@ -78,6 +79,21 @@ void BM_BuildListTextFullBook(benchmark::State& state) {
 }
 // All records, and a filter that asks the send judgement of every record.
 BENCHMARK(BM_BuildListTextFullBook)->Arg(0)->Arg(5)->Unit(benchmark::kMillisecond);
+
+// The printout's pages of that list on an A4 page (about 66 lines of 96 cells), clipped and wrapped.
+void BM_PaginateFullList(benchmark::State& state) {
+  DisplayFormat format = ThreeFullLines();
+  const std::string text = BuildListText(FullBook(), format);
+  const bool wrap = state.range(0) != 0;
+  int pages = 0;
+  for (auto _ : state) {
+    const ListPageLayout layout(text, {66, 96}, wrap);
+    pages = layout.PageCount();
+    for (int page = 1; page <= pages; ++page) benchmark::DoNotOptimize(layout.PageLines(page));
+  }
+  state.counters["pages"] = pages;
+}
+BENCHMARK(BM_PaginateFullList)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace mirelon

@@ -1,7 +1,7 @@
 # mirelon_embed_files(OUTPUT FUNCTION FILES...): writes a C++ source whose FUNCTION returns the
-# bytes of FILES (as declared in src/app/app_icon_data.h).
+# bytes of FILES (as declared in src/gui/kit/app_icon_data.h).
 function(mirelon_embed_files output function)
-  set(body "#include \"app/app_icon_data.h\"\n\nnamespace mirelon {\nnamespace {\n")
+  set(body "#include \"gui/kit/app_icon_data.h\"\n\nnamespace mirelon {\nnamespace {\n")
   set(entries "")
   set(index 0)
   foreach(file IN LISTS ARGN)

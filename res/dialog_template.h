@@ -1,7 +1,7 @@
 // Dialog templates as data: a template number, caption, font and size, and its controls with
 // window id, kind, text, rectangle and style. Rectangles are in dialog units of the template's
 // font (a quarter of the average character width across, an eighth of the character height
-// down); src/app/dialog_builder.h turns a template into controls. Texts are UTF-8.
+// down); src/gui/kit/template_dialog.h turns a template into controls. Texts are UTF-8.
 #pragma once
 
 #include <string_view>

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "res/dialog_template.h"
+#include "res/tooltip_entry.h"
 
 namespace mirelon::res {
 
@@ -15,5 +16,7 @@ inline constexpr int kIdFreeEdit = 1000;
 
 const DialogTemplate& HistoryViewTemplate();
 const DialogTemplate& HistoryEditTemplate();
+const std::vector<TooltipEntry>& HistoryViewTooltips();
+const std::vector<TooltipEntry>& HistoryEditTooltips();
 
 }  // namespace mirelon::res

@@ -27,4 +27,20 @@ const DialogTemplate& HistoryEditTemplate() {
   return dialog;
 }
 
+const std::vector<TooltipEntry>& HistoryViewTooltips() {
+  static const std::vector<TooltipEntry> entries{
+      {{kIdHistoryText}, "履歴の記号をつなげて表示しています。\r\n右端が最新履歴です。\r\n□はスペースを表しています。"},
+      {{kIdFreeEdit}, "履歴に対して自由度の高い編集を行います。"},
+  };
+  return entries;
+}
+
+const std::vector<TooltipEntry>& HistoryEditTooltips() {
+  static const std::vector<TooltipEntry> entries{
+      {{kIdHistoryText},
+       "履歴の記号をつなげた状態で編集します。\r\n全角１文字または半角２文字で１年分です。\r\n右端が最新履歴です。\r\n□はスペースを表します。"},
+  };
+  return entries;
+}
+
 }  // namespace mirelon::res

@@ -19,4 +19,12 @@ const DialogTemplate& MergeTemplate() {
   return dialog;
 }
 
+const std::vector<TooltipEntry>& MergeTooltips() {
+  static const std::vector<TooltipEntry> entries{
+      {{kIdHistoryOnlyList}, "下記と組み合わせる「宛名のない履歴データ」を選択します。"},
+      {{kIdAddressOnlyList}, "上記と組み合わせる「履歴のない宛名データ」を選択します。"},
+  };
+  return entries;
+}
+
 }  // namespace mirelon::res

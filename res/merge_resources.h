@@ -2,6 +2,7 @@
 #pragma once
 
 #include "res/dialog_template.h"
+#include "res/tooltip_entry.h"
 
 namespace mirelon::res {
 
@@ -14,5 +15,6 @@ inline constexpr int kIdAddressOnlyList = 1071;   // address records without his
 inline constexpr int kIdMergeLabel = -1;          // the static texts
 
 const DialogTemplate& MergeTemplate();
+const std::vector<TooltipEntry>& MergeTooltips();
 
 }  // namespace mirelon::res

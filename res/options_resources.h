@@ -2,6 +2,7 @@
 #pragma once
 
 #include "res/dialog_template.h"
+#include "res/tooltip_entry.h"
 
 namespace mirelon::res {
 
@@ -24,5 +25,6 @@ inline constexpr int kIdOptionsLabel = -1;        // the static texts
 inline constexpr int kNonSendMarkLimit = 2;       // bytes
 
 const DialogTemplate& OptionsTemplate();
+const std::vector<TooltipEntry>& OptionsTooltips();
 
 }  // namespace mirelon::res

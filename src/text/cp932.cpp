@@ -140,6 +140,13 @@ Cp932Encoded Utf8ToCp932(std::string_view utf8) {
   return result;
 }
 
+bool IsValidUtf8(std::string_view text) {
+  for (size_t pos = 0; pos < text.size();) {
+    if (NextUtf8(text, pos) == kNoCharacter) return false;
+  }
+  return true;
+}
+
 std::string Sjis(std::string_view utf8) {
   Cp932Encoded encoded = Utf8ToCp932(utf8);
   if (!encoded.ok()) {

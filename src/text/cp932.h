@@ -24,6 +24,9 @@ struct Cp932Encoded {
 Cp932Encoded Utf16ToCp932(std::u16string_view text);
 Cp932Encoded Utf8ToCp932(std::string_view utf8);
 
+// Every byte belongs to a well-formed UTF-8 character (ASCII alone is valid).
+bool IsValidUtf8(std::string_view text);
+
 // A CP932 constant from its UTF-8 spelling in the source; throws std::invalid_argument when the
 // text holds a character CP932 cannot hold (a programming error).
 std::string Sjis(std::string_view utf8);

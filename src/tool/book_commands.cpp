@@ -3,7 +3,7 @@
 #include "book/history_rules.h"
 #include "text/cp932.h"
 #include "tool/tool_book.h"
-#include "tool/tool_command.h"
+#include "tool/tool_commands.h"
 #include "tool/tool_output.h"
 
 namespace mirelon::tool {
@@ -11,6 +11,8 @@ namespace mirelon::tool {
 namespace {
 
 int Status(bool succeeded) { return succeeded ? kExitSuccess : kExitFailure; }
+
+}  // namespace
 
 int RunCopy(const std::vector<std::string>& args, ToolOutput& out) {
   if (args.size() != 2) return kExitUsage;
@@ -49,15 +51,5 @@ int RunAdvance(const std::vector<std::string>& args, ToolOutput& out) {
   AdvanceHistoryYear(book, NormalizeNonSendMark(typed.bytes));
   return Status(WriteBookFamily(book));
 }
-
-const ToolCommand kCopy{"copy", "SRC.csv DEST.csv",
-                        "read SRC's book as the program does and write it as the new book DEST", RunCopy};
-const ToolCommand kExport{"export", "SRC.csv", "write the import file (SRC's name + \"_imp\") of SRC's book",
-                          RunExport};
-const ToolCommand kAdvance{"advance", "SRC.csv MARK",
-                           "move every history on by one year, MARK being the mark of those not sent to",
-                           RunAdvance};
-
-}  // namespace
 
 }  // namespace mirelon::tool

@@ -1,37 +1,76 @@
 // mirelon-tool list: the list window's text of a book, laid out by a display-format file or by the
-// built-in format.
+// built-in format; with --page, paginated as the printout lays it out.
+#include <charconv>
 #include <filesystem>
-#include <iostream>
+#include <optional>
 
 #include "book/address_book.h"
 #include "list/display_format.h"
 #include "list/display_format_file.h"
+#include "list/list_page_layout.h"
 #include "list/list_status_text.h"
 #include "list/list_text_builder.h"
 #include "platform/settings_store.h"
 #include "text/cp932.h"
 #include "tool/tool_book.h"
-#include "tool/tool_command.h"
+#include "tool/tool_commands.h"
 #include "tool/tool_output.h"
 
 namespace mirelon::tool {
 
 namespace {
 
+// "LINESxCELLS", both at least 1.
+std::optional<PageCells> ParsePage(std::string_view text) {
+  const size_t x = text.find('x');
+  if (x == std::string_view::npos) return std::nullopt;
+  const auto number = [](std::string_view digits, int& value) {
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return error == std::errc() && end == digits.data() + digits.size() && value > 0;
+  };
+  PageCells cells;
+  if (!number(text.substr(0, x), cells.linesPerPage) || !number(text.substr(x + 1), cells.cellsPerLine)) {
+    return std::nullopt;
+  }
+  return cells;
+}
+
+// The printed lines with the list's line ends, a form feed between pages.
+std::string PaginatedText(std::string text, PageCells cells, bool wordWrap) {
+  const ListPageLayout layout(std::move(text), cells, wordWrap);
+  std::string pages;
+  for (int page = 1; page <= layout.PageCount(); ++page) {
+    if (page > 1) pages += '\f';
+    for (const std::string_view line : layout.PageLines(page)) (pages += line) += "\r\n";
+  }
+  return pages;
+}
+
+}  // namespace
+
 int RunList(const std::vector<std::string>& args, ToolOutput& out) {
   std::string source;
   std::string formatFile;
+  std::optional<PageCells> page;
+  bool wordWrap = false;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--format") {
       if (i + 1 == args.size() || !formatFile.empty()) return kExitUsage;
       formatFile = args[++i];
+    } else if (args[i] == "--page") {
+      if (i + 1 == args.size() || page) return kExitUsage;
+      page = ParsePage(args[++i]);
+      if (!page) return kExitUsage;
+    } else if (args[i] == "--wrap") {
+      wordWrap = true;
     } else if (source.empty()) {
       source = args[i];
     } else {
       return kExitUsage;
     }
   }
-  if (source.empty()) return kExitUsage;
+  // Wrapping is the printout's (and the window's); the text itself has no page width.
+  if (source.empty() || (wordWrap && !page)) return kExitUsage;
 
   DisplayFormat format = BuiltInDisplayFormat();
   if (!formatFile.empty()) {
@@ -42,17 +81,10 @@ int RunList(const std::vector<std::string>& args, ToolOutput& out) {
   AddressBook book;
   if (!ReadToolBook(book, source, out)) return kExitFailure;
 
-  const std::string text = BuildListText(book, format);
-  std::cout << (out.sjis() ? text : Cp932ToUtf8(text)) << std::flush;
+  std::string text = BuildListText(book, format);
+  out.PrintResult(page ? PaginatedText(std::move(text), *page, wordWrap) : text);
   out.Report(Cp932ToUtf8(ListStatusText(format)));
   return kExitSuccess;
 }
-
-const ToolCommand kList{"list", "SRC.csv [--format FORMAT.dat]",
-                        "print the list table of SRC's book (with --sjis in Shift-JIS); the status line goes last to "
-                        "standard error",
-                        RunList};
-
-}  // namespace
 
 }  // namespace mirelon::tool

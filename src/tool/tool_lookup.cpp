@@ -1,12 +1,11 @@
 // mirelon-tool lookup: one press of the postal search button on a data file. The result dialog is
 // printed (its name, then its list lines) and left with Cancel.
 #include <algorithm>
-#include <iostream>
 #include <optional>
 
 #include "postal/postal_result_text.h"
 #include "text/cp932.h"
-#include "tool/tool_command.h"
+#include "tool/tool_commands.h"
 #include "tool/tool_postal.h"
 
 namespace mirelon::tool {
@@ -29,20 +28,18 @@ std::string_view DialogName(PostalDialogKind kind) {
 
 class PrintedDialogs final : public PostalResultDialogs {
  public:
-  explicit PrintedDialogs(bool sjis) : sjis_(sjis) {}
+  explicit PrintedDialogs(ToolOutput& out) : out_(out) {}
   PostalDialogAnswer Show(const PostalDialogRequest& request) override {
-    std::cout << DialogName(request.kind) << '\n';
-    for (const PostalRow& row : request.rows) {
-      const std::string line = ComposeListLine(request.kind, row);
-      std::cout << (sjis_ ? line : Cp932ToUtf8(line)) << '\n';
-    }
-    std::cout << std::flush;
+    out_.results() << DialogName(request.kind) << '\n';
+    for (const PostalRow& row : request.rows) out_.PrintResult(ComposeListLine(request.kind, row) + "\n");
     return {};
   }
 
  private:
-  bool sjis_;
+  ToolOutput& out_;
 };
+
+}  // namespace
 
 int RunLookup(const std::vector<std::string>& args, ToolOutput& out) {
   std::string dataFile;
@@ -67,18 +64,11 @@ int RunLookup(const std::vector<std::string>& args, ToolOutput& out) {
   if (dataFile.empty()) return kExitUsage;
 
   CountingPrompt prompt(out);
-  PrintedDialogs dialogs(out.sjis());
+  PrintedDialogs dialogs(out);
   const std::filesystem::path addressFile(dataFile);
   PostalEngineFor(addressFile, prompt, &dialogs)
       ->Lookup(typed[0].value_or(""), typed[1].value_or(""), typed[2].value_or(""), addressFile);
   return prompt.count() == 0 ? kExitSuccess : kExitFailure;
 }
-
-const ToolCommand kLookup{"lookup", "DATA.csv [--code TEXT] [--address TEXT] [--company TEXT]",
-                          "search the postal data file DATA (and the business file beside it) as the postal "
-                          "search button does; prints the result dialog and its lines",
-                          RunLookup};
-
-}  // namespace
 
 }  // namespace mirelon::tool

@@ -11,6 +11,17 @@ bool ToolOutput::Show(std::string_view text, PromptButtons buttons) {
 
 void ToolOutput::Report(std::string_view utf8) { Print(sjis_ ? Utf8ToCp932(utf8).bytes : std::string(utf8)); }
 
+void ToolOutput::Progress(std::string_view utf8) {
+  std::string text = sjis_ ? Utf8ToCp932(utf8).bytes : std::string(utf8);
+  const size_t width = text.size();
+  // Blanks over the rest of a longer line before.
+  if (width < progressWidth_) text.append(progressWidth_ - width, ' ');
+  messages_ << '\r' << text << std::flush;
+  progressWidth_ = width;
+}
+
+void ToolOutput::PrintResult(std::string_view cp932) { results_ << (sjis_ ? std::string(cp932) : Cp932ToUtf8(cp932)); }
+
 void ToolOutput::Print(std::string_view encoded) {
   // Message boxes break lines with CR LF; a terminal and a script want one line end.
   std::string text;
@@ -18,6 +29,8 @@ void ToolOutput::Print(std::string_view encoded) {
     if (encoded[i] == '\r' && i + 1 < encoded.size() && encoded[i + 1] == '\n') continue;
     text += encoded[i];
   }
+  if (progressWidth_ > 0) messages_ << '\n';
+  progressWidth_ = 0;
   messages_ << text << '\n' << std::flush;
 }
 

@@ -1,5 +1,5 @@
-// Where mirelon-tool's messages go: the program's messages (CP932) and the tool's own (UTF-8) are
-// printed to one stream, one per message, in UTF-8 or, with --sjis, in CP932.
+// Where mirelon-tool's output goes: a command's results to one stream; the program's messages (CP932)
+// and the tool's own (UTF-8) to another, one per message; both in UTF-8 or, with --sjis, in CP932.
 #pragma once
 
 #include <ostream>
@@ -12,7 +12,8 @@ namespace mirelon::tool {
 
 class ToolOutput final : public UserPrompt {
  public:
-  ToolOutput(std::ostream& messages, bool sjis) : messages_(messages), sjis_(sjis) {}
+  ToolOutput(std::ostream& results, std::ostream& messages, bool sjis)
+      : results_(results), messages_(messages), sjis_(sjis) {}
 
   // A message box of the program is printed. A question is answered OK/Yes and not printed: the
   // command line is the user's consent.
@@ -21,14 +22,21 @@ class ToolOutput final : public UserPrompt {
   // A message of the tool's own.
   void Report(std::string_view utf8);
 
-  // Whether the user asked for CP932 (--sjis), for commands that print texts of their own.
-  bool sjis() const { return sjis_; }
+  // A line of progress (UTF-8) that the next progress line overwrites; the next message starts on
+  // a line of its own.
+  void Progress(std::string_view utf8);
+
+  // A result text given in CP932, printed in the encoding the user asked for.
+  void PrintResult(std::string_view cp932);
+  std::ostream& results() { return results_; }
 
  private:
   void Print(std::string_view encoded);
 
+  std::ostream& results_;
   std::ostream& messages_;
   bool sjis_;
+  size_t progressWidth_ = 0;  // bytes of the progress line on display, 0 when none
 };
 
 }  // namespace mirelon::tool

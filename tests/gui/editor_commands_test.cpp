@@ -5,9 +5,9 @@
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
-#include "app/explanation_panel.h"
-#include "dialogs/history_view_dialog.h"
 #include "editor_fixture.h"
+#include "gui/dialogs/history_view_dialog.h"
+#include "gui/editor/explanation_panel.h"
 #include "res/history_resources.h"
 #include "text/cp932.h"
 

@@ -17,7 +17,7 @@ void EditorTest::TearDown() {
 
 void EditorTest::Open(int templateNumber) {
   state_.editorTemplate = templateNumber;
-  editor_ = std::make_unique<AddressEditorDialog>(state_);
+  editor_ = std::make_unique<AddressEditorDialog>(state_, services_);
   editor_->CreateEditorWindow();
   window_ = editor_->Window();
   window_->Move(0, 0);

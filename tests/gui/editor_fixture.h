@@ -5,11 +5,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/address_editor_dialog.h"
-#include "app/app_state.h"
-#include "app/message_box.h"
-#include "app/program_settings.h"
-#include "app/template_dialog.h"
+#include "appcore/app_state.h"
+#include "appcore/program_settings.h"
+#include "fake_editor_services.h"
+#include "gui/editor/address_editor_dialog.h"
+#include "gui/kit/message_box.h"
+#include "gui/kit/template_dialog.h"
 #include "gui_test_support.h"
 
 namespace mirelon::test {
@@ -29,6 +30,7 @@ class EditorTest : public ::testing::Test {
   MemorySettingsStore settings_;
   MessageBoxPrompt prompt_;
   AppState state_;
+  FakeEditorServices services_;
   AddressBook& book_ = state_.book;
   std::unique_ptr<AddressEditorDialog> editor_;
   TemplateDialog* window_ = nullptr;

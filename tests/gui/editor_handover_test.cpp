@@ -3,8 +3,8 @@
 #include <wx/settings.h>
 #include <wx/spinbutt.h>
 
-#include "app/dialog_background.h"
 #include "editor_fixture.h"
+#include "gui/kit/dialog_background.h"
 #include "text/cp932.h"
 
 namespace mirelon::test {
@@ -17,7 +17,7 @@ TEST_F(EditorTest, TheListWindowTakesOverAfterACommitAndTheEditorComesBackOnItsP
   AddRecord("あべ");
   AddRecord("いとう");
   bool listCreated = true;
-  state_.commands.openListWindow = [&](AddressEditorDialog&) { return listCreated; };
+  services_.openList = [&] { return listCreated; };
   Open();
   PressKey(window_, WXK_PAGEDOWN);
   Type(window_, kIdPhone, "06-0000-0000");
@@ -41,7 +41,7 @@ TEST_F(EditorTest, TheListWindowTakesOverAfterACommitAndTheEditorComesBackOnItsP
 TEST_F(EditorTest, AYearlyUpdateInTheOptionsResplitsTheShownHistory) {
   const int page = AddRecord("あべ");
   book_.record(page - 1).sendHistory = "○○○○○"_sjis;
-  state_.commands.runOptionsDialog = [this](wxWindow*) { AdvanceHistoryYear(book_, "×"_sjis); };
+  services_.options = [this](wxWindow*) { AdvanceHistoryYear(book_, "×"_sjis); };
   Open();
   Click(window_, kIdOptions);
   EXPECT_EQ(LabelOf(window_, kIdFirstYear + 4), "2015");
@@ -51,7 +51,7 @@ TEST_F(EditorTest, AYearlyUpdateInTheOptionsResplitsTheShownHistory) {
 
 TEST_F(EditorTest, TheIndexMovesTheEditorToTheChosenRecord) {
   for (const char* name : {"あべ", "いとう", "うえだ"}) AddRecord(name);
-  state_.commands.runIndexDialog = [this](wxWindow*, const SiblingProgramData&) {
+  services_.index = [this](const SiblingProgramData&) {
     book_.currentPage = 3;
     return true;
   };
@@ -64,7 +64,7 @@ TEST_F(EditorTest, TheIndexMovesTheEditorToTheChosenRecord) {
 
 TEST_F(EditorTest, ThePostalSearchNeedsDataAndSomethingToSearchFor) {
   bool dataKnown = false;
-  state_.commands.probePostalData = [&](SiblingProgramData& sibling) {
+  services_.probe = [&](SiblingProgramData& sibling) {
     sibling.postalDataPath = dataKnown ? "/opt/quelta/QUELTAJUSHO.CSV" : "";
   };
   Open();
@@ -76,6 +76,20 @@ TEST_F(EditorTest, ThePostalSearchNeedsDataAndSomethingToSearchFor) {
   Type(window_, kIdPostalCode, "");
   Type(window_, kIdAddress2, "");
   EXPECT_FALSE(Enabled(kIdPostalSearch));
+}
+
+TEST_F(EditorTest, TheButtonsOfOtherWindowsReachTheServices) {
+  AddRecord("あべ");
+  services_.probe = [](SiblingProgramData& sibling) { sibling.postalDataPath = "/opt/quelta/QUELTAJUSHO.CSV"; };
+  Open();
+  services_.calls.clear();
+  Type(window_, kIdPostalCode, "1000001");  // marks the book changed: the sibling program waits
+  for (int id : {kIdReadFile, kIdWriteFile, kIdOnlineHelp, kIdPostalSearch, kIdOptions, kIdIndex, kIdOpenList}) {
+    Click(window_, id);
+  }
+  EXPECT_EQ(services_.calls, (std::vector<std::string>{"ReadFile", "WriteFile", "OpenHelp", "PostalSearch",
+                                                       "RunOptionsDialog", "RunIndexDialog", "OpenListWindow"}));
+  EXPECT_FALSE(Enabled(kIdLaunchQuelta));
 }
 
 TEST_F(EditorTest, TheDialogColourIsLightenedAndAppliedToOpenDialogs) {

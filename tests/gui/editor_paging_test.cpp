@@ -134,7 +134,7 @@ TEST_F(EditorTest, APageNumberBeyondTheNewPageKeepsThePageOnDisplay) {
 
 TEST_F(EditorTest, BlankRegistrationNamesAreRefused) {
   bool listOpened = false;
-  state_.commands.openListWindow = [&](AddressEditorDialog&) { return listOpened = true; };
+  services_.openList = [&] { return listOpened = true; };
   AddRecord("あべ");
   Open();
   Click(window_, kIdNewPage);

@@ -8,15 +8,16 @@
 #include <wx/timer.h>
 #include <wx/utils.h>
 
-#include "app/about_dialog.h"
-#include "app/address_editor_dialog.h"
-#include "app/app_state.h"
-#include "app/explanation_panel.h"
-#include "app/message_box.h"
-#include "app/program_settings.h"
-#include "app/template_dialog.h"
-#include "app/wx_text.h"
-#include "dialogs/history_view_dialog.h"
+#include "appcore/app_state.h"
+#include "appcore/program_settings.h"
+#include "fake_editor_services.h"
+#include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/history_view_dialog.h"
+#include "gui/editor/address_editor_dialog.h"
+#include "gui/editor/explanation_panel.h"
+#include "gui/kit/message_box.h"
+#include "gui/kit/template_dialog.h"
+#include "gui/kit/wx_text.h"
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -98,7 +99,8 @@ class ScreenshotApp final : public wxApp {
   int OnRun() override {
     for (int templateNumber : {res::kEditorFullTemplate, res::kEditorCompactTemplate}) {
       state_.editorTemplate = templateNumber;
-      AddressEditorDialog editor(state_);
+      test::FakeEditorServices services;
+      AddressEditorDialog editor(state_, services);
       editor.CreateEditorWindow();
       Capture(editor.Window(), templateNumber == res::kEditorFullTemplate ? "editor_130" : "editor_138");
       if (templateNumber == res::kEditorFullTemplate) {
@@ -106,7 +108,7 @@ class ScreenshotApp final : public wxApp {
         panel->Show();
         panel->Raise();
         Capture(editor.Window(), "editor_explanation");
-        HistoryViewDialog view(editor.Window(), state_, 1, HistoryKind::Send);
+        HistoryViewDialog view(editor.Window(), state_.book, 1, HistoryKind::Send, state_.dialogTextHeight);
         view.Show();
         Capture(&view, "history_view");
         HistoryEditDialog edit(editor.Window(), 2014, "受信", state_.book.record(0).receiveHistory);

@@ -6,7 +6,7 @@
 #include <wx/stattext.h>
 
 #include "editor_fixture.h"
-#include "app/about_dialog.h"
+#include "gui/dialogs/about_dialog.h"
 #include "res/about_resources.h"
 #include "res/editor_tooltips.h"
 
@@ -64,7 +64,7 @@ TEST_F(EditorTest, TooltipsFollowTheSettingAndDistinguishTheNewestSendMark) {
     for (int id : entry.ids) EXPECT_EQ(window_->FindWindow(id)->GetToolTip(), nullptr) << id;
   }
   settings_.SetInt("Misc", "toolTipCtrl", 1);
-  state_.commands.runOptionsDialog = [](wxWindow*) { SetToolTipCtrl(true); };
+  services_.options = [](wxWindow*) { SetToolTipCtrl(true); };
   AddRecord("あべ");
   Click(window_, kIdOptions);
   const auto tip = [&](int id) { return std::string(window_->FindWindow(id)->GetToolTipText().utf8_str()); };

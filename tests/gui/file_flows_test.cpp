@@ -12,15 +12,15 @@
 #include <wx/filedlg.h>
 #include <wx/spinbutt.h>
 
-#include "app/address_editor_dialog.h"
-#include "app/file_flows.h"
-#include "app/message_box.h"
-#include "app/program_settings.h"
-#include "app/wx_settings_store.h"
+#include "appcore/program_settings.h"
 #include "book/book_files.h"
-#include "book/merge_dialog.h"
 #include "book_test_files.h"
 #include "editor_fixture.h"
+#include "gui/dialogs/merge_dialog.h"
+#include "gui/editor/address_editor_dialog.h"
+#include "gui/editor/file_flows.h"
+#include "gui/kit/message_box.h"
+#include "gui/kit/wx_settings_store.h"
 #include "gui_test_support.h"
 #include "res/merge_resources.h"
 

@@ -7,9 +7,9 @@
 #include <wx/fileconf.h>
 #include <wx/textctrl.h>
 
-#include "app/data_exchange.h"
-#include "app/template_dialog.h"
-#include "app/wx_settings_store.h"
+#include "gui/kit/data_exchange.h"
+#include "gui/kit/template_dialog.h"
+#include "gui/kit/wx_settings_store.h"
 #include "gui_test_support.h"
 #include "text/cp932.h"
 

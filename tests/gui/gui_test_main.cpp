@@ -11,7 +11,7 @@
 #include <wx/log.h>
 #include <wx/modalhook.h>
 
-#include "app/message_box.h"
+#include "gui/kit/message_box.h"
 
 namespace {
 

@@ -18,8 +18,8 @@ class GuiTestHook;
 #define wxTEST_DIALOG_HOOK_CLASS mirelon::test::GuiTestHook
 #include <wx/testing.h>
 
-#include "app/message_box.h"
-#include "app/wx_text.h"
+#include "gui/kit/message_box.h"
+#include "gui/kit/wx_text.h"
 
 namespace mirelon::test {
 

@@ -1,9 +1,9 @@
 // The history confirmation and free-edit dialogs on their own.
 #include <wx/textctrl.h>
 
-#include "app/app_state.h"
-#include "app/program_settings.h"
-#include "dialogs/history_view_dialog.h"
+#include "appcore/app_state.h"
+#include "appcore/program_settings.h"
+#include "gui/dialogs/history_view_dialog.h"
 #include "gui_test_support.h"
 #include "res/history_resources.h"
 #include "text/cp932.h"
@@ -31,27 +31,27 @@ class HistoryDialogTest : public ::testing::Test {
 
 TEST_F(HistoryDialogTest, TheLabelCountsYearsFromTheHistoryLength) {
   {
-    HistoryViewDialog view(nullptr, state_, 1, HistoryKind::Send);
+    HistoryViewDialog view(nullptr, state_.book, 1, HistoryKind::Send, state_.dialogTextHeight);
     EXPECT_EQ(LabelOf(&view, kIdHistoryLabel), "2005年から2005年までの送信履歴です");
   }
   Record().receiveHistory = "○○○○○○○○○×"_sjis;
-  HistoryViewDialog ten(nullptr, state_, 1, HistoryKind::Receive);
+  HistoryViewDialog ten(nullptr, state_.book, 1, HistoryKind::Receive, state_.dialogTextHeight);
   EXPECT_EQ(LabelOf(&ten, kIdHistoryLabel), "1996年から2005年までの受信履歴です");
   EXPECT_EQ(ten.GetTitle(), U8("受信履歴確認"));
   auto& edit = ControlOf<wxTextCtrl>(&ten, kIdHistoryText);
   EXPECT_EQ(edit.GetInsertionPoint(), edit.GetLastPosition());  // the newest marks in view
   Record().receiveHistory += " ";
-  HistoryViewDialog odd(nullptr, state_, 1, HistoryKind::Receive);
+  HistoryViewDialog odd(nullptr, state_.book, 1, HistoryKind::Receive, state_.dialogTextHeight);
   EXPECT_EQ(LabelOf(&odd, kIdHistoryLabel), "1996年から2005年までの受信履歴です");
 }
 
 TEST_F(HistoryDialogTest, TheRulerAndEditGrowAboveATextHeightOfTwenty) {
   state_.dialogTextHeight = 20;
-  HistoryViewDialog normal(nullptr, state_, 1, HistoryKind::Send);
+  HistoryViewDialog normal(nullptr, state_.book, 1, HistoryKind::Send, state_.dialogTextHeight);
   EXPECT_FALSE(normal.Enlarged());
   EXPECT_EQ(normal.Ruler().x0, 23);
   state_.dialogTextHeight = 21;
-  HistoryViewDialog enlarged(nullptr, state_, 1, HistoryKind::Send);
+  HistoryViewDialog enlarged(nullptr, state_.book, 1, HistoryKind::Send, state_.dialogTextHeight);
   EXPECT_EQ(enlarged.Ruler().x0, 29);
   EXPECT_EQ(enlarged.Ruler().step, 15);
   EXPECT_EQ(enlarged.Ruler().y0, 78);
@@ -61,7 +61,7 @@ TEST_F(HistoryDialogTest, TheRulerAndEditGrowAboveATextHeightOfTwenty) {
 
 TEST_F(HistoryDialogTest, CancellingTheFreeEditLeavesTheText) {
   Record().sendHistory = "○×"_sjis;
-  HistoryViewDialog view(nullptr, state_, 1, HistoryKind::Send);
+  HistoryViewDialog view(nullptr, state_.book, 1, HistoryKind::Send, state_.dialogTextHeight);
   wxTEST_DIALOG(Click(&view, kIdFreeEdit), ExpectDialog<HistoryEditDialog>([](HistoryEditDialog& edit) {
                   EXPECT_EQ(LabelOf(&edit, kIdHistoryLabel), "2005年までの送信履歴です");
                   Type(&edit, kIdHistoryText, "abc");

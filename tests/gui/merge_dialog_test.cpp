@@ -3,10 +3,10 @@
 #include <wx/button.h>
 #include <wx/choice.h>
 
-#include "app/message_box.h"
-#include "app/program_settings.h"
+#include "appcore/program_settings.h"
 #include "book/address_book.h"
-#include "book/merge_dialog.h"
+#include "gui/dialogs/merge_dialog.h"
+#include "gui/kit/message_box.h"
 #include "gui_test_support.h"
 #include "res/merge_resources.h"
 #include "text/cp932.h"

@@ -5,14 +5,14 @@
 #include <wx/checkbox.h>
 #include <wx/settings.h>
 
-#include "app/dialog_background.h"
-#include "app/message_box.h"
-#include "app/program_settings.h"
+#include "appcore/program_settings.h"
 #include "book/address_book.h"
 #include "book_test_files.h"
-#include "dialogs/colour_chooser_dialog.h"
-#include "dialogs/options_dialog.h"
 #include "editor_fixture.h"
+#include "gui/dialogs/colour_chooser_dialog.h"
+#include "gui/dialogs/options_dialog.h"
+#include "gui/kit/dialog_background.h"
+#include "gui/kit/message_box.h"
 #include "gui_test_support.h"
 #include "res/options_resources.h"
 
@@ -257,7 +257,7 @@ class EditorOptionsTest : public test::EditorTest {
  protected:
   void SetUp() override {
     EditorTest::SetUp();
-    state_.commands.runOptionsDialog = [this](wxWindow* parent) { OptionsDialog(parent, book_).ShowModal(); };
+    services_.options = [this](wxWindow* parent) { OptionsDialog(parent, book_).ShowModal(); };
   }
 };
 

@@ -1,12 +1,12 @@
-// mirelon-tool's lookup and check commands, run as a process on the excerpt data.
-#include <sys/wait.h>
-
+// mirelon-tool's lookup and check commands, run in-process on the excerpt data.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <sstream>
 
+#include "public_postal_support.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
+#include "tool/tool_commands.h"
 
 namespace mirelon {
 namespace {
@@ -23,19 +23,11 @@ struct Result {
 
 class PostalToolTest : public ::testing::Test {
  protected:
-  // Runs mirelon-tool with single-quoted arguments (none of them holds a quote).
   Result Run(const std::vector<std::string>& args) {
-    std::string command = std::string("'") + MIRELON_TOOL + "'";
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " 2>'" + (folder / "errors").string() + "'";
-    Result result{-1, {}, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.output.append(buffer, read);
-    const int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.errors = test::ReadBytes(folder / "errors");
-    return result;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = tool::RunTool(args, out, err);
+    return {status, out.str(), err.str()};
   }
 
   test::TempFolder folder;
@@ -80,6 +72,46 @@ TEST_F(PostalToolTest, CheckPrintsTheRecordsToCheck) {
   Result missing = Run({"check", book.string(), (folder / "QUELTAJUSHO.CSV").string()});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.errors, (folder / "QUELTAJUSHO.CSV").string() + "\nファイルのオープンに失敗しました\n");
+}
+
+TEST_F(PostalToolTest, PostalImportGivesDataTheLookupFinds) {
+  const auto address = folder / "KEN_ALL.CSV";
+  const auto business = folder / "JIGYOSYO.CSV";
+  test::WriteBytes(address, Sjis(test::PublicAddressLine("1050011", "東京都", "港区", "芝公園（") +
+                                 test::PublicAddressLine("1050011", "東京都", "港区", "１丁目）")));
+  test::WriteBytes(business, Sjis(test::PublicBusinessLine("1058799", "表商事", "東京都", "港区", "芝公園", "１－１")));
+  const auto data = folder / "data";
+  Result import = Run({"postal-import", address.string(), business.string(), "--to", data.string()});
+  EXPECT_EQ(import.status, 0);
+  // One progress line, overwritten file by file, and the summary on a line of its own.
+  EXPECT_EQ(import.errors, "\rKEN_ALL.CSV: 2 行\rJIGYOSYO.CSV: 1 行\n住所 1 件、事業所 1 件の郵便番号データを " +
+                               data.string() + " に書き込みました\n");
+  const std::string imported = (data / "QUELTAUNIJUSHO.CSV").string();
+  EXPECT_EQ(Run({"lookup", imported, "--code", "1050011"}).output, "AddressResultDialog\n東京都港区芝公園（１丁目）\n");
+  EXPECT_EQ(Run({"lookup", imported, "--company", "表商事"}).output, "BusinessCodeResultDialog\n1058799 東京都港区芝公園１－１　表商事\n");
+
+  // Without --to, the user's data folder.
+  const auto home = folder / "xdg";
+  ::setenv("XDG_DATA_HOME", home.c_str(), 1);
+  EXPECT_EQ(Run({"postal-import", address.string()}).status, 0);
+  ::unsetenv("XDG_DATA_HOME");
+  EXPECT_TRUE(std::filesystem::exists(home / "Mirelon" / "QUELTAUNIJUSHO.CSV"));
+  EXPECT_FALSE(std::filesystem::exists(home / "Mirelon" / "QUELTAUNIJIGYO.CSV"));
+}
+
+TEST_F(PostalToolTest, PostalImportRefusesAndWritesNothing) {
+  const auto data = folder / "data";
+  const auto wrong = folder / "KEN_ALL.CSV";
+  test::WriteBytes(wrong, "a,b,c\r\n");
+  Result refused = Run({"postal-import", wrong.string(), "--to", data.string()});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.errors, wrong.string() + "\n1 行目が住所の郵便番号データ (KEN_ALL.CSV) の形式ではありません\n"
+                                             "郵便番号データは書き込みませんでした\n");
+  EXPECT_FALSE(std::filesystem::exists(data));
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"postal-import"}, {"postal-import", "a", "b", "c"}, {"postal-import", "a", "--to"}}) {
+    EXPECT_EQ(Run(args).status, 2) << args.size();
+  }
 }
 
 }  // namespace

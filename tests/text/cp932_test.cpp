@@ -154,6 +154,13 @@ TEST(Cp932Codec, MalformedUnicodeIsUnmappable) {
   EXPECT_EQ(Utf8ToCp932(Bytes({0xF4, 0x90, 0x80, 0x80})).firstUnmappable, 0u);    // beyond U+10FFFF
 }
 
+TEST(Cp932Codec, Utf8ValidityTellsUtf8FromShiftJis) {
+  EXPECT_TRUE(IsValidUtf8("abc"));
+  EXPECT_TRUE(IsValidUtf8("北海道"));
+  EXPECT_FALSE(IsValidUtf8(Sjis("北海道")));
+  EXPECT_FALSE(IsValidUtf8(Bytes({'a', 0xE3, 0x81})));  // cut short at the end
+}
+
 TEST(Cp932Codec, SjisLiteralAndItsProgrammingError) {
   EXPECT_EQ("送信しない"_sjis, Sjis("送信しない"));
   EXPECT_EQ(Cp932ToUtf8("送信しない"_sjis), "送信しない");

@@ -1,9 +1,8 @@
-// mirelon-tool as a process: fixture books in temp folders, written files compared byte for byte.
-#include <sys/wait.h>
-
+// mirelon-tool's commands run in-process: fixture books in temp folders, written files compared byte for
+// byte.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <sstream>
 
 #include "book/address_book.h"
 #include "list/display_format_file.h"
@@ -12,6 +11,7 @@
 #include "support/recording_prompt.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
+#include "tool/tool_commands.h"
 
 namespace mirelon {
 namespace {
@@ -28,22 +28,13 @@ struct ToolRun {
   std::string output;  // standard output
 };
 
-std::string ShellQuoted(const std::string& word) {
-  std::string quoted = "'";
-  for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 class Tool : public ::testing::Test {
  protected:
   ToolRun Run(const std::vector<std::string>& args) {
-    std::string command = ShellQuoted(MIRELON_TOOL);
-    for (const std::string& arg : args) command += ' ' + ShellQuoted(arg);
-    const std::filesystem::path out = streams_ / "out";
-    const std::filesystem::path err = streams_ / "err";
-    command += " >" + ShellQuoted(out.string()) + " 2>" + ShellQuoted(err.string());
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(err), ReadBytes(out)};
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = tool::RunTool(args, out, err);
+    return {status, err.str(), out.str()};
   }
   std::string Path(const std::string& name) const { return (folder_ / name).string(); }
   void CopyFixtures(std::initializer_list<const char*> names) {
@@ -54,7 +45,6 @@ class Tool : public ::testing::Test {
   }
 
   test::TempFolder folder_;
-  test::TempFolder streams_;
 };
 
 TEST_F(Tool, CopyAndExportWriteWhatTheProgramWould) {
@@ -152,6 +142,52 @@ TEST_F(Tool, ListPrintsTheTableAndEndsWithTheStatusLine) {
   EXPECT_EQ(run.output.size(), 3u * (72u + 2u));
   EXPECT_EQ(run.output.substr(0, 74), Sjis(firstLine));
   EXPECT_EQ(run.errors, Sjis("              すべて表示  連番      3件\n"));
+}
+
+// Splits at `separator`; a separator at the end gives no empty last piece.
+std::vector<std::string> SplitAt(const std::string& text, const std::string& separator) {
+  std::vector<std::string> pieces;
+  for (size_t from = 0; from < text.size();) {
+    const size_t to = std::min(text.find(separator, from), text.size());
+    pieces.push_back(text.substr(from, to - from));
+    from = to + separator.size();
+  }
+  return pieces;
+}
+
+TEST_F(Tool, ListPagesAsThePrintoutLaysThemOut) {
+  CopyFixtures({"sample.csv", "sample_nos.csv", "sample_nen.csv"});
+  const std::vector<std::string> lines = SplitAt(Run({"--sjis", "list", Path("sample.csv")}).output, "\r\n");
+  ASSERT_EQ(lines.size(), 3u);
+
+  // Clipped: two pages of lines cut at 40 cells, none splitting a character.
+  ToolRun run = Run({"--sjis", "list", Path("sample.csv"), "--page", "2x40"});
+  EXPECT_EQ(run.status, 0);
+  std::vector<std::string> pages = SplitAt(run.output, "\f");
+  ASSERT_EQ(pages.size(), 2u);
+  std::vector<std::string> printed = SplitAt(pages[0] + pages[1], "\r\n");
+  ASSERT_EQ(printed.size(), 3u);
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_TRUE(printed[i].size() == 40 || printed[i].size() == 39) << i;
+    EXPECT_EQ(lines[i].substr(0, printed[i].size()), printed[i]) << i;
+    EXPECT_EQ(Cp932ToUtf8(printed[i]).find("\uFFFD"), std::string::npos) << i;
+  }
+
+  // Wrapped: every 72-cell line takes two printed lines, which together are the line again.
+  run = Run({"--sjis", "list", Path("sample.csv"), "--wrap", "--page", "4x40"});
+  pages = SplitAt(run.output, "\f");
+  ASSERT_EQ(pages.size(), 2u);
+  printed = SplitAt(pages[0], "\r\n");
+  EXPECT_EQ(printed.size(), 4u);
+  for (const std::string& line : SplitAt(pages[1], "\r\n")) printed.push_back(line);
+  ASSERT_EQ(printed.size(), 6u);
+  for (size_t i = 0; i < 3; ++i) EXPECT_EQ(printed[2 * i] + printed[2 * i + 1], lines[i]) << i;
+  EXPECT_EQ(run.errors, Sjis("              すべて表示  連番      3件\n"));
+
+  for (const char* page : {"0x40", "40", "2x", "x40", "2x40x1", "-2x40"}) {
+    EXPECT_EQ(Run({"list", Path("sample.csv"), "--page", page}).status, 2) << page;
+  }
+  EXPECT_EQ(Run({"list", Path("sample.csv"), "--wrap"}).status, 2);
 }
 
 TEST_F(Tool, ListTakesAFormatFileOrReportsWhyNot) {

@@ -1,0 +1,29 @@
+// The program's side of the editor's buttons: the file flows and the options window, and the
+// windows of the list, the index, the sibling program, the help page and the postal search.
+#pragma once
+
+#include "appcore/app_state.h"
+#include "gui/editor/editor_services.h"
+
+namespace mirelon {
+
+class ApplicationServices final : public EditorServices {
+ public:
+  explicit ApplicationServices(AppState& state) : state_(state) {}
+
+  void ReadFile(AddressEditorDialog& editor) override;
+  void WriteFile(AddressEditorDialog& editor) override;
+  bool OpenListWindow(AddressEditorDialog& editor) override;
+  void RunOptionsDialog(wxWindow* parent) override;
+  bool RunIndexDialog(wxWindow* parent, const SiblingProgramData& sibling) override;
+  void LaunchQuelta(AddressEditorDialog& editor, bool ctrlDown) override;
+  void OpenHelp(AddressEditorDialog& editor) override;
+  void PostalSearch(AddressEditorDialog& editor) override;
+  void ReadQueltaPath(SiblingProgramData& sibling) override;
+  void ProbePostalData(SiblingProgramData& sibling) override;
+
+ private:
+  AppState& state_;
+};
+
+}  // namespace mirelon

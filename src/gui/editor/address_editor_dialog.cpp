@@ -1,0 +1,234 @@
+// The editor's window: creation and initialisation, event routing, keys, exit and version box.
+#include "gui/editor/address_editor_dialog.h"
+
+#include "gui/editor/editor_services.h"
+
+#include <wx/combobox.h>
+#include <wx/menu.h>
+#include <wx/spinbutt.h>
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include "appcore/app_state.h"
+#include "appcore/program_settings.h"
+#include "gui/dialogs/about_dialog.h"
+#include "gui/editor/explanation_panel.h"
+#include "gui/kit/app_icon.h"
+#include "gui/kit/message_box.h"
+#include "gui/kit/template_dialog.h"
+#include "gui/kit/wx_text.h"
+#include "res/editor_tooltips.h"
+#include "text/cp932.h"
+
+namespace mirelon {
+
+using namespace literals;
+using namespace res;
+
+namespace {
+
+// The editor's window: Enter does nothing, and the exit button, Escape and the close box ask
+// the editor first.
+class EditorWindow final : public TemplateDialog {
+ public:
+  EditorWindow(const DialogTemplate& dialogTemplate, std::function<void()> onCancel)
+      : TemplateDialog(nullptr, dialogTemplate), onCancel_(std::move(onCancel)) {}
+
+ protected:
+  void OnOk() override {}
+  void OnCancel() override { onCancel_(); }
+
+ private:
+  std::function<void()> onCancel_;
+};
+
+constexpr int kCommandButtons[] = {kIdOpenList,    kIdReadFile,     kIdWriteFile,   kIdOptions,
+                                   kIdLaunchQuelta, kIdOnlineHelp,   kIdNewPage,     kIdDeletePage,
+                                   kIdIndex,        kIdPostalSearch, kIdSendHistory, kIdReceiveHistory};
+
+// Fields whose typing only marks the page modified.
+constexpr int kPlainFields[] = {kIdRegistrationName, kIdCompany1,   kIdCompany2,   kIdPosition, kIdName,
+                                kIdJointName1,       kIdJointName2, kIdJointName3, kIdPhone,    kIdFax,
+                                kIdMobile,           kIdEmail,      kIdMemo1,      kIdMemo2};
+
+}  // namespace
+
+AddressEditorDialog::AddressEditorDialog(AppState& app, EditorServices& services)
+    : app_(app), services_(services), book_(app.book) {
+  ReadSwitches(ProgramSettings());
+  ClearMembers();
+  BindMembers();
+  services_.ReadQueltaPath(sibling_);
+}
+
+AddressEditorDialog::~AddressEditorDialog() {
+  if (window_ != nullptr) DestroyEditorWindow();
+}
+
+void AddressEditorDialog::CreateEditorWindow() {
+  window_ = new EditorWindow(EditorTemplate(app_.editorTemplate), [this] { OnCancel(); });
+  explanation_ = new ExplanationPanel(window_, kIdExplanationPanel, window_->ControlRect(kIdExplanationPanel));
+  explanation_->Hide();
+  exchange_.Attach(window_);
+  BindEvents();
+  InitialiseWindow();
+  window_->Show();
+}
+
+void AddressEditorDialog::DestroyEditorWindow() {
+  suppressPageEdit_ = true;
+  exchange_.Detach();
+  tooltips_.Clear();
+  TemplateDialog* window = window_;
+  window_ = nullptr;
+  explanation_ = nullptr;
+  window->Destroy();
+}
+
+void AddressEditorDialog::InitialiseWindow() {
+  exchange_.Push();
+  window_->SetIcons(AppIcons());
+  app_.dialogTextHeight = window_->GetCharHeight();
+  currentPage_ = book_.currentPage;
+  // A book that already has its page (the list window never changes the book) shows it.
+  ShowPage(currentPage_);
+  UpdatePageSpin();
+  exchange_.PushOne(kIdPageNumber);
+  suppressPageEdit_ = false;
+  UpdateLabels();
+  UpdateEnabling();
+  FillHonorificLists();
+  UpdateLaunchButton();
+  explanation_->SetColours(*wxBLACK, wxColour(255, 255, 225));
+  explanation_->SetText(HistoryConversionExplanation());
+  RegisterTooltips();
+}
+
+void AddressEditorDialog::RegisterTooltips() {
+  tooltips_.Add(window_, EditorTooltips());
+  tooltips_.Activate(Switches().toolTipCtrl);
+}
+
+void AddressEditorDialog::BindEvents() {
+  TemplateDialog& w = *window_;
+  const auto userEdit = [this](auto handler) {
+    return [this, handler](wxCommandEvent& event) {
+      event.Skip();
+      if (!exchange_.Exchanging()) handler(event);
+    };
+  };
+  for (int id : kPlainFields) w.Bind(wxEVT_TEXT, userEdit([this](wxCommandEvent&) { MarkModified(); }), id);
+  for (int id : {kIdPostalCode, kIdAddress1, kIdAddress2}) {
+    w.Bind(wxEVT_TEXT, userEdit([this](wxCommandEvent&) { OnAddressTextChanged(); }), id);
+  }
+  for (int id = kIdHonorific; id <= kIdJointHonorific3; ++id) {
+    w.Bind(wxEVT_COMBOBOX, userEdit([this](wxCommandEvent&) { MarkModified(); }), id);
+    // After the keystroke has settled: the handler refills this very combo box. GTK reports a
+    // pick from the list as new text too, with the picked item selected; only typing counts here.
+    w.Bind(wxEVT_TEXT, userEdit([this, id](wxCommandEvent&) {
+      if (window_->Control<wxComboBox>(id).GetSelection() != wxNOT_FOUND) return;
+      window_->CallAfter([this, id] { OnHonorificTyped(id); });
+    }), id);
+  }
+  for (int id = kIdFirstSendMark; id < kIdFirstReceiveMark + kHistoryColumns; ++id) {
+    w.Bind(wxEVT_TEXT, userEdit([this, id](wxCommandEvent&) { OnMarkTyped(id); }), id);
+  }
+  w.Bind(wxEVT_CHOICE, userEdit([this](wxCommandEvent&) { OnSendStateChanged(); }), kIdSendState);
+  w.Bind(wxEVT_TEXT, userEdit([this](wxCommandEvent&) { OnPageNumberChanged(); }), kIdPageNumber);
+  // The spin moves the number in its buddy field; the field's change does the paging.
+  w.Bind(wxEVT_SPIN, [this](wxSpinEvent& event) {
+    if (event.GetPosition() != currentPage_) {
+      window_->Control<wxTextCtrl>(kIdPageNumber).SetValue(wxString::Format("%d", event.GetPosition()));
+    }
+  }, kIdPageSpin);
+  for (int id : kCommandButtons) w.Bind(wxEVT_BUTTON, [this, id](wxCommandEvent&) { OnCommand(id); }, id);
+
+  // The indicator: left click (a button event of the label), right button pressed over it.
+  wxWindow* indicator = w.FindWindow(kIdConversionIndicator);
+  w.Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnIndicatorClick(); }, kIdConversionIndicator);
+  indicator->Bind(wxEVT_RIGHT_DOWN, [this](wxMouseEvent&) {
+    HideExplanation();
+    ToggleConversion();
+  });
+  indicator->Bind(wxEVT_CONTEXT_MENU, [](wxContextMenuEvent&) {});
+
+  // Any key or button press hides the explanation before anything else sees it.
+  w.Bind(wxEVT_CHAR_HOOK, &AddressEditorDialog::OnCharHook, this);
+  const auto hide = [this](wxMouseEvent& event) {
+    HideExplanation();
+    event.Skip();
+  };
+  w.Bind(wxEVT_LEFT_DOWN, hide);
+  w.Bind(wxEVT_RIGHT_DOWN, hide);
+  for (wxWindow* child : w.GetChildren()) {
+    if (child == indicator) continue;
+    child->Bind(wxEVT_LEFT_DOWN, hide);
+    child->Bind(wxEVT_RIGHT_DOWN, hide);
+  }
+
+  // GTK gives a dialog no system menu: the version box is in the editor's context menu.
+  w.Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) { ShowAboutMenu(); });
+  w.Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowAboutDialog(window_); }, kCommandAbout);
+}
+
+void AddressEditorDialog::ShowAboutMenu() {
+  wxMenu menu;
+  menu.Append(kCommandAbout, U8(kAboutMenuText));
+  window_->PopupMenu(&menu);
+}
+
+void AddressEditorDialog::OnCharHook(wxKeyEvent& event) {
+  HideExplanation();
+  if (event.GetKeyCode() == WXK_PAGEUP || event.GetKeyCode() == WXK_PAGEDOWN) {
+    OnPageKey(event.GetKeyCode() == WXK_PAGEDOWN ? 1 : -1);
+  }
+  event.Skip();
+}
+
+void AddressEditorDialog::OnCancel() {
+  if (book_.modified && !ShowMessageBox("変更点を保存しないで終了します"_sjis, PromptButtons::OkCancel)) return;
+  DestroyEditorWindow();
+}
+
+void AddressEditorDialog::OnCommand(int id) {
+  switch (id) {
+    case kIdReadFile:
+      services_.ReadFile(*this);
+      break;
+    case kIdWriteFile:
+      services_.WriteFile(*this);
+      break;
+    case kIdOpenList:
+      OnOpenList();
+      break;
+    case kIdOptions:
+      OnOptions();
+      break;
+    case kIdIndex:
+      OnIndex();
+      break;
+    case kIdLaunchQuelta:
+      services_.LaunchQuelta(*this, wxGetKeyState(WXK_CONTROL));
+      break;
+    case kIdOnlineHelp:
+      services_.OpenHelp(*this);
+      break;
+    case kIdPostalSearch:
+      services_.PostalSearch(*this);
+      break;
+    case kIdNewPage:
+      OnNewButton();
+      break;
+    case kIdDeletePage:
+      OnDelete();
+      break;
+    case kIdSendHistory:
+    case kIdReceiveHistory:
+      OnHistoryButton(id == kIdSendHistory ? 0 : 1);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace mirelon

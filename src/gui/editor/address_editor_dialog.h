@@ -1,0 +1,142 @@
+// The address editor: the program's main window, one record of the book per page. The object
+// lives for the whole run; its window is created at start-up, destroyed while the list window is
+// the main window, and created again afterwards. Edits stay in the members below until the page
+// is committed (CommitPage), which writes them back into the book.
+//   address_editor_dialog.cpp   window, events, keys, exit, version box
+//   address_editor_exchange.cpp members ⇄ controls and records, ShowPage, CollectPage
+//   address_editor_pages.cpp    commit, paging, honorifics, send state, labels, enabling,
+//                               the list, options and index buttons
+//   address_editor_commands.cpp new, copy, paste, delete, history dialogs, marks, indicator
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "appcore/sibling_program_data.h"
+#include "book/history_rules.h"
+#include "gui/kit/data_exchange.h"
+#include "gui/kit/tooltip_set.h"
+
+class wxCommandEvent;
+class wxKeyEvent;
+
+namespace mirelon {
+
+struct AppState;
+class EditorServices;
+class AddressBook;
+class AddressRecord;
+class ExplanationPanel;
+class TemplateDialog;
+
+// The page on display as the controls show it (CP932).
+struct PageMembers {
+  std::string registrationName, postalCode, address1, address2, company1, company2, position, name;
+  std::string honorific, jointName1, jointHonorific1, jointName2, jointHonorific2, jointName3, jointHonorific3;
+  std::string phone, fax, mobile, email, memo1, memo2;
+  std::string sendState;
+  HistoryCells sendMarks, receiveMarks;
+};
+
+class AddressEditorDialog {
+ public:
+  // CommitPage's answers when the page cannot be written: a blank registration name (its edits
+  // are dropped by navigation), or a control that failed validation (its edits stay on display).
+  static constexpr int kCommitRefused = -1;
+  static constexpr int kCommitInvalid = -2;
+
+  AddressEditorDialog(AppState& app, EditorServices& services);
+  ~AddressEditorDialog();
+  AddressEditorDialog(const AddressEditorDialog&) = delete;
+  AddressEditorDialog& operator=(const AddressEditorDialog&) = delete;
+
+  // The window: created from the template chosen at start-up, with no parent.
+  void CreateEditorWindow();
+  // Before the list window takes over: page-number notifications stop, the window goes.
+  void DestroyEditorWindow();
+  TemplateDialog* Window() const { return window_; }
+
+  AddressBook& Book() { return book_; }
+  PageMembers& Members() { return members_; }
+  int CurrentPage() const { return currentPage_; }
+  void SetCurrentPage(int page) { currentPage_ = page; }
+  bool PageModified() const { return pageModified_; }
+
+  // Shows record `page` (1-based) in the members and controls; other pages are ignored.
+  void ShowPage(int page);
+  // Writes page `page` back into the book. Returns the page the record now lives on, `page` when
+  // nothing had to be written, or -1 when the registration name is blank.
+  int CommitPage(int page);
+  // The members except the registration name into `record`.
+  void CollectPage(AddressRecord& record) const;
+  void MarkModified();
+  void UpdateLabels();
+  void UpdateEnabling();
+  void FillHonorificLists();
+  // Spin range 1..count (1..1 when empty) at currentPage.
+  void UpdatePageSpin();
+  // Spin position `page`, within its range.
+  void SyncPageSpin(int page);
+  // Button 1172 on exactly while the book has no unsaved change.
+  void UpdateLaunchButton();
+  void PushMembers() { exchange_.Push(); }
+  // The new-page command: commits, then shows an empty form as page count + 1.
+  void NewPage();
+  // The empty form as page count + 1 without committing (after reading a book without records).
+  void ShowNewPage();
+
+ private:
+  void BindMembers();
+  void InitialiseWindow();
+  void BindEvents();
+  void RegisterTooltips();
+  void ShowRecordInMembers(const AddressRecord& record);
+  void ClearMembers();
+  void ForgetHistoryBases();
+
+  // Events.
+  void OnCancel();
+  void OnCharHook(wxKeyEvent& event);
+  void OnPageNumberChanged();
+  void OnPageKey(int delta);
+  void OnAddressTextChanged();
+  void OnHonorificTyped(int id);
+  void OnSendStateChanged();
+  void OnOpenList();
+  void OnOptions();
+  void OnIndex();
+  void OnCommand(int id);
+  void ShowAboutMenu();
+
+  // Record commands.
+  void OnNewButton();
+  void CopyPageToClipboard();
+  void PasteFromClipboard();
+  void OnDelete();
+  void OnHistoryButton(int kind);
+  void OnMarkTyped(int id);
+  void OnIndicatorClick();
+  void ToggleConversion();
+  void HideExplanation();
+
+  std::string* MarkMember(int id);
+  bool HasPostalText() const;
+
+  AppState& app_;
+  EditorServices& services_;
+  AddressBook& book_;
+  PageMembers members_;
+  // A history edited freely in the history dialog, the base of the five columns at the next
+  // commit (so marks inserted or removed before the columns stay in year order).
+  std::optional<std::string> sendHistoryBase_, receiveHistoryBase_;
+  int currentPage_ = 0;
+  bool pageModified_ = false;
+  bool suppressPageEdit_ = true;
+  SiblingProgramData sibling_;
+  DataExchange exchange_;
+  TooltipSet tooltips_;
+  TemplateDialog* window_ = nullptr;
+  ExplanationPanel* explanation_ = nullptr;
+};
+
+}  // namespace mirelon

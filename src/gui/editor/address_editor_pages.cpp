@@ -1,0 +1,259 @@
+// Committing and paging, the honorific lists, the send state, the derived labels and enabling,
+// and the buttons that hand the book to the list window, the options and the index dialog.
+#include <algorithm>
+
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/spinbutt.h>
+#include <wx/textctrl.h>
+
+#include "appcore/app_state.h"
+#include "appcore/program_settings.h"
+#include "book/honorific_list.h"
+#include "gui/editor/address_editor_dialog.h"
+#include "gui/editor/editor_services.h"
+#include "gui/kit/dialog_background.h"
+#include "gui/kit/message_box.h"
+#include "gui/kit/template_dialog.h"
+#include "gui/kit/wx_text.h"
+#include "text/cp932.h"
+#include "text/sjis.h"
+
+namespace mirelon {
+
+using namespace literals;
+using namespace res;
+
+namespace {
+
+// A registration name of half-width and full-width blanks only is no name.
+bool IsBlankName(std::string_view name) { return TrimmedBlanks(name).empty(); }
+
+}  // namespace
+
+int AddressEditorDialog::CommitPage(int page) {
+  const int count = book_.recordCount();
+  if (page < 1 || page > count + 1 || !pageModified_) return page;
+  pageModified_ = false;
+  if (!exchange_.Pull()) {
+    // A field the book cannot hold: the page keeps its edits and stays on display.
+    pageModified_ = true;
+    return kCommitInvalid;
+  }
+  if (IsBlankName(members_.registrationName)) {
+    ShowMessageBox("登録名を入力してください"_sjis);
+    return kCommitRefused;
+  }
+
+  AddressRecord record;
+  record.registrationName = members_.registrationName;
+  if (page <= count) {
+    const AddressRecord& stored = book_.record(page - 1);
+    if (stored.registrationName == members_.registrationName) {
+      CollectPage(book_.record(page - 1));
+      ForgetHistoryBases();
+      return page;
+    }
+    record.sendHistory = stored.sendHistory;
+    record.receiveHistory = stored.receiveHistory;
+    CollectPage(record);
+    book_.DeleteRecord(page - 1);
+  } else {
+    CollectPage(record);
+  }
+  const int before = book_.recordCount();
+  const int index = book_.AddRecord(record);
+  if (book_.recordCount() == before) return kCommitRefused;  // the full book refused it, with its message
+  if (page > count) {
+    UpdatePageSpin();
+    UpdateLabels();
+    UpdateEnabling();
+  }
+  // The spin steps on from where the record now lives, whatever page the caller shows next.
+  SyncPageSpin(index + 1);
+  if (book_.record(index).registrationName != members_.registrationName) {
+    members_.registrationName = book_.record(index).registrationName;
+  }
+  ForgetHistoryBases();
+  return index + 1;
+}
+
+void AddressEditorDialog::MarkModified() {
+  pageModified_ = true;
+  if (!book_.modified) {
+    book_.modified = true;
+    UpdateLaunchButton();
+  }
+}
+
+void AddressEditorDialog::OnPageNumberChanged() {
+  if (suppressPageEdit_ || currentPage_ == 0) return;
+  // Committing reads every control, the page field included, so the page is taken first.
+  const int shown = currentPage_;
+  int committed = CommitPage(shown);
+  if (committed == kCommitInvalid) {
+    currentPage_ = shown;
+    exchange_.PushOne(kIdPageNumber);  // back to the page whose edits are kept
+    return;
+  }
+  if (committed == shown) committed = -1;
+  // An invalid number has had its message: the page on display is then shown again.
+  exchange_.Pull();
+  // A page beyond the new page shows nothing: the editor stays on the page on display, so its
+  // edits are not committed into a page that does not exist.
+  if (currentPage_ > book_.recordCount() + 1) currentPage_ = shown;
+  if (committed > 0) currentPage_ = committed;
+  book_.currentPage = currentPage_;
+  ShowPage(currentPage_);
+  exchange_.PushOne(kIdPageNumber);
+}
+
+void AddressEditorDialog::OnPageKey(int delta) {
+  if (!exchange_.Pull()) return;
+  const int target = currentPage_ + delta;
+  if (target < 1 || target > book_.recordCount()) return;
+  const int previous = currentPage_;
+  currentPage_ = target;
+  exchange_.Push();
+  currentPage_ = previous;
+  OnPageNumberChanged();
+}
+
+bool AddressEditorDialog::HasPostalText() const {
+  return !members_.postalCode.empty() || !members_.address1.empty() || !members_.address2.empty();
+}
+
+void AddressEditorDialog::OnAddressTextChanged() {
+  MarkModified();
+  services_.ProbePostalData(sibling_);
+  if (sibling_.postalDataPath.empty()) return;
+  exchange_.Pull();
+  window_->Control<wxButton>(kIdPostalSearch).Enable(HasPostalText());
+}
+
+void AddressEditorDialog::OnHonorificTyped(int id) {
+  const bool valid = exchange_.Pull();
+  MarkModified();
+  if (!valid) return;  // its message is out; committing would show it again
+  const int committed = CommitPage(currentPage_);
+  if (committed >= 1) currentPage_ = committed;
+  FillHonorificLists();
+  MarkModified();
+  auto& combo = window_->Control<wxComboBox>(id);
+  combo.SetInsertionPointEnd();
+}
+
+void AddressEditorDialog::FillHonorificLists() {
+  const std::vector<std::string> items = HonorificListItems(book_);
+  {
+    DataExchange::Suppress suppress(exchange_);
+    for (int id = kIdHonorific; id <= kIdJointHonorific3; ++id) {
+      // Item by item: emptying the whole list would also empty the text being typed.
+      auto& combo = window_->Control<wxComboBox>(id);
+      while (combo.GetCount() > 0) combo.Delete(combo.GetCount() - 1);
+      for (const std::string& item : items) combo.Append(FromCp932(item));
+    }
+  }
+  exchange_.Push();
+}
+
+void AddressEditorDialog::OnSendStateChanged() {
+  const std::string previous = members_.sendState;
+  exchange_.Pull();
+  if (members_.sendState == previous) return;
+  if (ShowMessageBox("最新送信履歴も変更しますか？"_sjis, PromptButtons::YesNo)) {
+    members_.sendMarks.back() = members_.sendState == NoSendStateText() ? book_.nonSendMark : std::string();
+    exchange_.Push();
+  }
+  MarkModified();
+}
+
+void AddressEditorDialog::UpdateLabels() {
+  const auto setLabel = [this](int id, const wxString& text) {
+    wxWindow* label = window_->FindWindow(id);
+    if (label->GetLabel() != text) label->SetLabel(text);
+  };
+  setLabel(kIdFileName, book_.baseName.empty() ? U8("新規ファイル") : wxString(book_.baseName.c_str(), wxConvFile));
+  setLabel(kIdRecordCount, wxString::Format("/%d", book_.recordCount()));
+  setLabel(kIdMemoTitle1, FromCp932(book_.memoTitle1));
+  setLabel(kIdMemoTitle2, FromCp932(book_.memoTitle2));
+  for (int column = 0; column < kHistoryColumns; ++column) {
+    const int year = book_.year - (kHistoryColumns - 1) + column;
+    setLabel(kIdFirstYear + column, FromCp932(YearLabel(year)));
+    setLabel(kIdFirstZodiac + column, FromCp932(ZodiacSign(year)));
+  }
+  setLabel(kIdConversionIndicator, Switches().convHistChar ? "*" : "-");
+}
+
+void AddressEditorDialog::UpdateEnabling() {
+  const int count = book_.recordCount();
+  const bool any = count >= 1;
+  for (int id : {kIdWriteFile, kIdOpenList, kIdDeletePage, kIdIndex}) window_->FindWindow(id)->Enable(any);
+  window_->FindWindow(kIdNewPage)->Enable(count < kBookCapacity);
+  for (int id : {kIdSendHistory, kIdReceiveHistory}) window_->FindWindow(id)->Enable(any && currentPage_ <= count);
+  services_.ProbePostalData(sibling_);
+  window_->FindWindow(kIdPostalSearch)->Enable(!sibling_.postalDataPath.empty() && HasPostalText());
+}
+
+void AddressEditorDialog::UpdatePageSpin() {
+  auto& spin = window_->Control<wxSpinButton>(kIdPageSpin);
+  spin.SetRange(1, std::max(1, book_.recordCount()));
+  SyncPageSpin(currentPage_);
+  spin.Hide();
+  spin.Show();
+}
+
+void AddressEditorDialog::SyncPageSpin(int page) {
+  window_->Control<wxSpinButton>(kIdPageSpin).SetValue(std::clamp(page, 1, std::max(1, book_.recordCount())));
+}
+
+void AddressEditorDialog::UpdateLaunchButton() { window_->FindWindow(kIdLaunchQuelta)->Enable(!book_.modified); }
+
+void AddressEditorDialog::OnOpenList() {
+  const int committed = CommitPage(currentPage_);
+  if (committed <= 0) return;
+  currentPage_ = committed;
+  book_.currentPage = committed;
+  suppressPageEdit_ = true;
+  if (services_.OpenListWindow(*this)) {
+    DestroyEditorWindow();
+  } else {
+    suppressPageEdit_ = false;
+  }
+}
+
+void AddressEditorDialog::OnOptions() {
+  const int committed = CommitPage(currentPage_);
+  if (committed < 1) return;
+  currentPage_ = committed;
+  exchange_.Push();
+  const std::string colour = ReadBackgroundSetting(ProgramSettings());
+  const int year = book_.year;
+  services_.RunOptionsDialog(window_);
+  if (ReadBackgroundSetting(ProgramSettings()) != colour) {
+    ApplyDialogColour(ProgramSettings());
+    window_->Refresh();
+  }
+  tooltips_.Activate(Switches().toolTipCtrl);
+  UpdateLabels();
+  UpdateLaunchButton();
+  if (book_.year != year && currentPage_ <= book_.recordCount()) {
+    const AddressRecord& record = book_.record(currentPage_ - 1);
+    members_.sendMarks = SplitHistoryCells(record.sendHistory);
+    members_.receiveMarks = SplitHistoryCells(record.receiveHistory);
+    ForgetHistoryBases();
+    exchange_.Push();
+  }
+}
+
+void AddressEditorDialog::OnIndex() {
+  const int committed = CommitPage(currentPage_);
+  if (committed < 1) return;
+  book_.currentPage = currentPage_ = committed;
+  if (services_.RunIndexDialog(window_, sibling_)) {
+    currentPage_ = book_.currentPage;
+  }
+  ShowPage(currentPage_);
+}
+
+}  // namespace mirelon

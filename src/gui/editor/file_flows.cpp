@@ -1,0 +1,144 @@
+#include "gui/editor/file_flows.h"
+
+#include <string>
+#include <system_error>
+
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/stdpaths.h>
+
+#include "appcore/program_settings.h"
+#include "book/address_book.h"
+#include "book/book_files.h"
+#include "book/history_merge.h"
+#include "gui/dialogs/merge_dialog.h"
+#include "gui/editor/address_editor_dialog.h"
+#include "gui/kit/message_box.h"
+#include "gui/kit/template_dialog.h"
+#include "gui/kit/wx_text.h"
+#include "text/cp932.h"
+
+namespace mirelon {
+namespace {
+
+using namespace literals;
+
+constexpr const char* kCsvFilter = "CSVﾌｧｲﾙ (*.csv)|*.csv";
+constexpr const char* kDefaultExtension = ".csv";
+
+// The platform's file chooser. GTK reports the chosen path from its own widget, which stays empty
+// when the chooser is answered without being run (by a test's modal hook); such an answer, given
+// through SetPath, is kept here instead. The flows never preset a path, so nothing else calls it.
+class BookFileDialog final : public wxFileDialog {
+ public:
+  BookFileDialog(wxWindow* parent, const wxString& title, const wxString& folder, long style)
+      : wxFileDialog(parent, title, folder, wxString(), U8(kCsvFilter), style) {}
+
+  void SetPath(const wxString& path) override { answer_ = path; }
+  wxString GetPath() const override { return answer_.empty() ? wxFileDialog::GetPath() : answer_; }
+
+ private:
+  wxString answer_;
+};
+
+std::filesystem::path ToPath(const wxString& text) {
+  const wxScopedCharBuffer utf8 = text.utf8_str();
+  return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.length()));
+}
+
+std::string ToUtf8(const std::filesystem::path& path) {
+  const std::u8string utf8 = path.u8string();
+  return std::string(reinterpret_cast<const char*>(utf8.data()), utf8.size());
+}
+
+// Both choosers open in the folder of the last file used, else in the program's own folder.
+wxString InitialFolder() {
+  const std::string recent = ReadMiscString(ProgramSettings(), misc::kRecentFile);
+  const wxString text = recent.empty() ? wxStandardPaths::Get().GetExecutablePath() : wxString::FromUTF8(recent);
+  const size_t cut = text.find_last_of(wxFILE_SEP_PATH);
+  return cut == wxString::npos ? text : text.substr(0, cut);
+}
+
+}  // namespace
+
+FileFlows::FileFlows(AddressEditorDialog& editor) : editor_(editor), book_(editor.Book()) {}
+
+void FileFlows::ReadFile() {
+  if (book_.modified &&
+      !ShowMessageBox("変更点を保存しないで別のファイルを読み込みます"_sjis, PromptButtons::OkCancel)) {
+    return;
+  }
+  const std::optional<std::filesystem::path> chosen = ChooseFile(Chooser::Open);
+  if (!chosen) return;
+  const FamilyRead read = ReadBookFamily(book_, *chosen);
+  if (read == FamilyRead::NameRefused || read == FamilyRead::ImportCancelled) return;
+  // A file that failed or records the full book dropped: the book is not what is on disk, so it
+  // must not count as saved (closing asks, and the sibling program is not started on it).
+  if (read == FamilyRead::Incomplete) book_.modified = true;
+  if (HasHistoryOnlyRecords(book_)) HistoryMergeDialog(editor_.Window(), book_).ShowModal();
+  WriteMiscString(misc::kRecentFile, ToUtf8(*chosen));
+  ShowReadBook();
+}
+
+void FileFlows::ShowReadBook() {
+  book_.currentPage = 1;
+  editor_.SetCurrentPage(1);
+  // A book without records opens on an empty new page, not on what the old book left in the form.
+  if (book_.recordCount() > 0) {
+    editor_.ShowPage(1);
+  } else {
+    editor_.ShowNewPage();
+  }
+  editor_.UpdatePageSpin();
+  editor_.UpdateLabels();
+  editor_.UpdateEnabling();
+  editor_.FillHonorificLists();
+  editor_.UpdateLaunchButton();
+}
+
+void FileFlows::WriteFile() {
+  const int page = editor_.CommitPage(editor_.CurrentPage());
+  if (page < 1) return;
+  editor_.SetCurrentPage(page);
+  editor_.PushMembers();
+
+  if (book_.HasFile()) {
+    if (!ShowMessageBox("ファイルに保存します"_sjis, PromptButtons::OkCancel)) return;
+    WriteBookFamily(book_);
+    editor_.UpdateLaunchButton();
+    return;
+  }
+  const std::optional<std::filesystem::path> chosen = ChooseFile(Chooser::Save);
+  if (!chosen || !ConfirmReplacingFamily(*chosen)) return;
+  if (SaveBookFamilyAs(book_, *chosen)) WriteMiscString(misc::kRecentFile, ToUtf8(*chosen));
+  editor_.PushMembers();
+  editor_.UpdateLabels();
+  editor_.UpdateLaunchButton();
+}
+
+std::optional<std::filesystem::path> FileFlows::ChooseFile(Chooser chooser) {
+  const bool open = chooser == Chooser::Open;
+  BookFileDialog dialog(editor_.Window(), U8(open ? "読み込みCSVファイル選択" : "書き込みCSVファイル選択"),
+                        InitialFolder(), open ? wxFD_OPEN : wxFD_SAVE);
+  if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+  std::filesystem::path path = ToPath(dialog.GetPath());
+  if (!path.has_extension()) path += kDefaultExtension;
+  return path;
+}
+
+bool FileFlows::ConfirmReplacingFamily(const std::filesystem::path& chosen) {
+  if (!IsBookPath(chosen)) return true;  // refused before anything is written
+  AddressBook family;
+  family.SetFileName(chosen);
+  std::string existing;
+  for (const BookFileKind kind : {BookFileKind::SendFile, BookFileKind::NoSendFile, BookFileKind::HistoryFile}) {
+    family.fileKind = kind;
+    const std::filesystem::path path = family.FilePathForKind();
+    std::error_code error;
+    if (std::filesystem::exists(path, error)) existing += PathText(path) + "\r\n";
+  }
+  return existing.empty() ||
+         ShowMessageBox(existing + "は既に存在します。\r\n上書きしますか？"_sjis, PromptButtons::YesNo);
+}
+
+}  // namespace mirelon

@@ -1,0 +1,76 @@
+#include "gui/kit/message_box.h"
+
+#include <wx/app.h>
+#include <wx/artprov.h>
+#include <wx/button.h>
+#include <wx/sizer.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+
+#include "appcore/app_identity.h"
+#include "gui/kit/dialog_background.h"
+#include "gui/kit/wx_text.h"
+
+namespace mirelon {
+
+MessageBoxDialog::MessageBoxDialog(wxWindow* parent, const wxString& text, PromptButtons buttons)
+    : wxDialog(parent, wxID_ANY, kApplicationName, wxDefaultPosition, wxDefaultSize, wxCAPTION),
+      message_(ToControlLineBreaks(text)),
+      buttons_(buttons) {
+  message_.Replace("\r", "\n");
+  PaintWithDialogColour(this);
+
+  auto* body = new wxBoxSizer(wxHORIZONTAL);
+  const wxArtID icon = buttons == PromptButtons::YesNo ? wxART_QUESTION : wxART_WARNING;
+  body->Add(new wxStaticBitmap(this, wxID_ANY, wxArtProvider::GetBitmap(icon, wxART_MESSAGE_BOX)), 0,
+            wxALL | wxALIGN_TOP, 12);
+  body->Add(new wxStaticText(this, wxID_ANY, message_), 1, wxTOP | wxRIGHT | wxBOTTOM | wxALIGN_CENTRE_VERTICAL, 12);
+
+  auto* row = new wxBoxSizer(wxHORIZONTAL);
+  const auto addButton = [&](wxWindowID id, std::string_view label) {
+    auto* button = new wxButton(this, id, U8(label));
+    button->Bind(wxEVT_BUTTON, [this, id](wxCommandEvent&) { EndModal(id); });
+    row->Add(button, 0, wxLEFT | wxRIGHT, 4);
+    return button;
+  };
+  switch (buttons) {
+    case PromptButtons::Ok:
+      addButton(wxID_OK, "OK")->SetDefault();
+      SetEscapeId(wxID_OK);
+      break;
+    case PromptButtons::OkCancel:
+      addButton(wxID_OK, "OK")->SetDefault();
+      addButton(wxID_CANCEL, "キャンセル");
+      SetEscapeId(wxID_CANCEL);
+      break;
+    case PromptButtons::YesNo:
+      addButton(wxID_YES, "はい")->SetDefault();
+      addButton(wxID_NO, "いいえ");
+      SetEscapeId(wxID_NONE);  // a question must be answered
+      break;
+  }
+
+  auto* column = new wxBoxSizer(wxVERTICAL);
+  column->Add(body, 1, wxEXPAND);
+  column->Add(row, 0, wxALIGN_CENTRE_HORIZONTAL | wxBOTTOM, 10);
+  SetSizerAndFit(column);
+  CentreOnParent();
+}
+
+wxWindow* ActiveParentWindow() {
+  if (wxWindow* focus = wxWindow::FindFocus()) return wxGetTopLevelParent(focus);
+  if (wxWindow* active = wxGetActiveWindow()) return active;
+  return wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr;
+}
+
+bool ShowMessageBoxText(const wxString& text, PromptButtons buttons) {
+  MessageBoxDialog dialog(ActiveParentWindow(), text, buttons);
+  const int answer = dialog.ShowModal();
+  return answer == wxID_OK || answer == wxID_YES;
+}
+
+bool ShowMessageBox(std::string_view sjis, PromptButtons buttons) {
+  return ShowMessageBoxText(FromCp932(sjis), buttons);
+}
+
+}  // namespace mirelon

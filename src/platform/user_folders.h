@@ -1,0 +1,29 @@
+// The folders the desktop gives the program and its user. On Linux they follow the XDG base
+// directory and user directory conventions; each answer is an absolute path, or empty when the
+// environment names none.
+#pragma once
+
+#include <filesystem>
+
+namespace mirelon {
+
+// The running program's executable.
+std::filesystem::path ProgramExecutablePath();
+
+// The program's own read-only files (manual, sample book): <executable's folder>/../share/mirelon.
+// An installed tree and the build tree have the same layout (the build puts the programs in bin/
+// and copies the files into share/mirelon/).
+std::filesystem::path ProgramDataFolder();
+
+// The user's documents folder: XDG_DOCUMENTS_DIR from user-dirs.dirs, else $HOME/Documents when it
+// exists, else $HOME.
+std::filesystem::path UserDocumentsFolder();
+
+// Where the program keeps data of its own for the user: $XDG_DATA_HOME/Mirelon, by default
+// ~/.local/share/Mirelon (not created here).
+std::filesystem::path UserDataFolder();
+
+// Where the user's settings file lives: $XDG_CONFIG_HOME, by default ~/.config.
+std::filesystem::path UserConfigFolder();
+
+}  // namespace mirelon

@@ -1,0 +1,45 @@
+// Importing the public postal-code list into the sibling program's UTF-16 data files, for a user
+// who does not have the sibling program. Both files are converted before anything is written, so
+// a damaged or foreign file leaves the folder as it was.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+
+#include "book/user_prompt.h"
+
+namespace mirelon {
+
+struct PostalImportRequest {
+  std::filesystem::path addressFile;   // the public address file (Shift-JIS, or UTF-8)
+  std::filesystem::path businessFile;  // the public business file, or empty
+  std::filesystem::path folder;        // receives QUELTAUNIJUSHO.CSV (and QUELTAUNIJIGYO.CSV)
+};
+
+enum class PostalImportOutcome {
+  Imported,
+  OpenFailed,     // "%s\r\nファイルのオープンに失敗しました"; nothing written
+  NotPostalData,  // the file is damaged or of another kind (reported with the line); nothing written
+  WriteFailed,    // the target could not be written (reported); an old target file is untouched
+};
+
+struct PostalImportResult {
+  PostalImportOutcome outcome = PostalImportOutcome::Imported;
+  size_t addressRows = 0;
+  size_t businessRows = 0;
+};
+
+// Called now and then while a file is read, with the lines read so far.
+using PostalImportProgress = std::function<void(const std::filesystem::path& file, size_t linesRead)>;
+
+// Failures are reported through `prompt` (CP932 messages) before returning.
+PostalImportResult ImportPostalData(const PostalImportRequest& request, UserPrompt& prompt,
+                                    const PostalImportProgress& progress);
+
+// The user's data folder the import writes to by default: $XDG_DATA_HOME/Mirelon, or
+// ~/.local/share/Mirelon when XDG_DATA_HOME is unset or empty (arguments null when unset). Empty
+// when neither is known.
+std::filesystem::path UserPostalDataFolder(const char* xdgDataHome, const char* home);
+
+}  // namespace mirelon

@@ -1,0 +1,45 @@
+#include "tool/tool_commands.h"
+
+#include <algorithm>
+#include <array>
+
+namespace mirelon::tool {
+
+namespace {
+
+constexpr std::array kCommands = std::to_array<CommandEntry>({
+    {"advance", "SRC.csv MARK", "move every history on by one year, MARK being the mark of those not sent to",
+     RunAdvance},
+    {"check", "SRC.csv DATA.csv",
+     "check every postal code of SRC's book against its address in the postal data file DATA; prints the records "
+     "to check",
+     RunCheck},
+    {"copy", "SRC.csv DEST.csv", "read SRC's book as the program does and write it as the new book DEST", RunCopy},
+    {"export", "SRC.csv", "write the import file (SRC's name + \"_imp\") of SRC's book", RunExport},
+    {"list", "SRC.csv [--format FORMAT.dat] [--page LINESxCELLS [--wrap]]",
+     "print the list table of SRC's book (with --sjis in Shift-JIS); with --page, in pages of LINES lines of CELLS "
+     "half-width cells as the printout lays it out (long lines clipped, or wrapped with --wrap), a form feed between "
+     "pages; the status line goes last to standard error",
+     RunList},
+    {"lookup", "DATA.csv [--code TEXT] [--address TEXT] [--company TEXT]",
+     "search the postal data file DATA (and the business file beside it) as the postal search button does; prints "
+     "the result dialog and its lines",
+     RunLookup},
+    {"postal-import", "KEN_ALL.CSV [JIGYOSYO.CSV] [--to FOLDER]",
+     "convert the public postal-code list (the address file in Shift-JIS or UTF-8, the business file) into the "
+     "postal data files QUELTAUNIJUSHO.CSV and QUELTAUNIJIGYO.CSV in FOLDER (default $XDG_DATA_HOME/Mirelon)",
+     RunPostalImport},
+});
+
+static_assert(std::ranges::is_sorted(kCommands, {}, &CommandEntry::name), "--help lists the commands by name");
+
+}  // namespace
+
+std::span<const CommandEntry> Commands() { return kCommands; }
+
+const CommandEntry* FindCommand(std::string_view name) {
+  const auto found = std::ranges::find(kCommands, name, &CommandEntry::name);
+  return found == kCommands.end() ? nullptr : &*found;
+}
+
+}  // namespace mirelon::tool

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# check_layering.sh SOURCE_DIR BUILD_DIR: fails when a file outside the GUI includes a wx header, when
+# a GUI folder includes a folder above it (app -> editor -> dialogs -> kit), or when a program built
+# only from the core links a wx library.
+set -uo pipefail
+src=$1
+build=$2
+status=0
+
+wx_includes=$(cd "$src" && grep -rlE '#[[:space:]]*include[[:space:]]*[<"]wx/' src res tests bench 2>/dev/null |
+              grep -vE '^(src/gui|tests/gui)/')
+if [ -n "$wx_includes" ]; then
+  echo "wx headers included outside src/gui and tests/gui:"; echo "$wx_includes"; status=1
+fi
+
+# Each GUI folder may include only the folders below it.
+declare -A above=([kit]="dialogs editor list postal cards app" [dialogs]="editor list postal cards app"
+                  [editor]="list postal cards app" [list]="app" [postal]="app" [cards]="app")
+for folder in "${!above[@]}"; do
+  [ -d "$src/src/gui/$folder" ] || continue
+  for upper in ${above[$folder]}; do
+    found=$(grep -rl "#include \"gui/$upper/" "$src/src/gui/$folder" 2>/dev/null)
+    if [ -n "$found" ]; then
+      echo "src/gui/$folder includes src/gui/$upper:"; echo "$found"; status=1
+    fi
+  done
+done
+
+# Core programs: mirelon-tool and every test or benchmark outside tests/gui.
+while IFS= read -r link; do
+  case "$link" in */tests/gui/*|*/src/gui/*) continue ;; esac
+  if grep -qE -- '-lwx_|libwx_' "$link"; then
+    echo "a core program links wx: $link"; status=1
+  fi
+done < <(find "$build" -path '*/CMakeFiles/*' -name link.txt)
+
+[ $status -eq 0 ] && echo "layering: core free of wx, GUI includes run one way"
+exit $status
