@@ -1,9 +1,8 @@
 #include "cards/card_layout.h"
 
 #include <cstdio>
+#include <utility>
 
-#include "book/address_book.h"
-#include "book/history_rules.h"
 #include "cards/name_block.h"
 #include "cards/postal_code_cells.h"
 #include "cards/sender_block.h"
@@ -25,7 +24,8 @@ constexpr double kBlockGap = 3.0;
 constexpr double kCompanyTop = 34.0;
 constexpr double kCompanyGap = 1.2;
 constexpr double kNameTop = 30.0;
-constexpr double kNameBottom = 134.0;
+// Above the sender's boxes, which reach under the leftmost name columns.
+constexpr double kNameBottom = 125.0;
 constexpr double kStampClearance = 2.0;
 constexpr ColumnSpec kAddressFirst{16, 11, kColumnBottom - kAddressTop};
 constexpr ColumnSpec kAddressNext{13, 10, kColumnBottom - kAddressTop - kNextLineDrop};
@@ -159,16 +159,6 @@ PaperPoint ToPaper(const CardLayout& layout, double x, double y) {
     y = kCardHeightMm - y;
   }
   return {x + layout.offsetXMm, y + layout.offsetYMm};
-}
-
-std::vector<int> DefaultCardRecords(const AddressBook& book) {
-  std::vector<int> indices;
-  for (int i = 0; i < book.recordCount(); ++i) {
-    const AddressRecord& record = book.record(i);
-    const bool hasAddress = !TrimmedBlanks(record.address1).empty() || !TrimmedBlanks(record.address2).empty();
-    if (hasAddress && JudgeSend(record, WhichMark::Newest)) indices.push_back(i);
-  }
-  return indices;
 }
 
 }  // namespace mirelon

@@ -12,8 +12,6 @@
 
 namespace mirelon {
 
-class AddressBook;
-
 struct CardLayout {
   std::vector<CardCell> cells;
   // The boxes of the stock: printed on the card, drawn by the program on plain paper.
@@ -38,9 +36,5 @@ struct PaperPoint {
   double y;
 };
 PaperPoint ToPaper(const CardLayout& layout, double x, double y);
-
-// The records a card is printed for by default: those the newest send mark sends that have an
-// address to print on. Indices into the book's records.
-std::vector<int> DefaultCardRecords(const AddressBook& book);
 
 }  // namespace mirelon

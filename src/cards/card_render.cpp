@@ -100,11 +100,7 @@ class CellPainter {
         if ((run->glyphs->glyphs[i].glyph & PANGO_GLYPH_UNKNOWN_FLAG) == 0) continue;
         const char* start = utf8.data() + run->item->offset + run->glyphs->log_clusters[i];
         const char* end = g_utf8_next_char(start);
-        const std::string character = Utf8ToCp932(std::string_view(start, static_cast<size_t>(end - start))).bytes;
-        if (std::find(report.missingCharacters.begin(), report.missingCharacters.end(), character) ==
-            report.missingCharacters.end()) {
-          report.missingCharacters.push_back(character);
-        }
+        report.Add(Utf8ToCp932(std::string_view(start, static_cast<size_t>(end - start))).bytes);
       }
     } while (pango_layout_iter_next_run(iter));
     pango_layout_iter_free(iter);
@@ -143,12 +139,14 @@ cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned
 
 }  // namespace
 
-void CardRenderReport::Merge(const CardRenderReport& other) {
-  for (const std::string& character : other.missingCharacters) {
-    if (std::find(missingCharacters.begin(), missingCharacters.end(), character) == missingCharacters.end()) {
-      missingCharacters.push_back(character);
-    }
+void CardRenderReport::Add(const std::string& character) {
+  if (std::find(missingCharacters.begin(), missingCharacters.end(), character) == missingCharacters.end()) {
+    missingCharacters.push_back(character);
   }
+}
+
+void CardRenderReport::Merge(const CardRenderReport& other) {
+  for (const std::string& character : other.missingCharacters) Add(character);
 }
 
 CardRenderReport RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& options) {

@@ -27,6 +27,7 @@ struct CardRenderReport {
   // Characters (CP932, each once) that no installed font could show: drawn as the font's box for an
   // unknown character, never left out.
   std::vector<std::string> missingCharacters;
+  void Add(const std::string& character);
   void Merge(const CardRenderReport& other);
 };
 

@@ -1,7 +1,6 @@
 #include "cards/vertical_text.h"
 
 #include <algorithm>
-#include <array>
 
 #include "text/cp932.h"
 #include "text/text_mapping.h"

@@ -7,6 +7,7 @@
 
 #include "book/address_book.h"
 #include "cards/card_layout.h"
+#include "cards/card_records.h"
 #include "cards/card_render.h"
 #include "text/cp932.h"
 #include "tool/tool_book.h"

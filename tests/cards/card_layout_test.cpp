@@ -5,6 +5,7 @@
 #include <map>
 
 #include "book/address_book.h"
+#include "cards/card_records.h"
 #include "cards/postal_code_cells.h"
 #include "text/cp932.h"
 
@@ -111,7 +112,7 @@ bool Overlap(const CellRect& a, const CellRect& b) {
          b.top < a.bottom - kSlack;
 }
 
-TEST(CardLayout, CellsKeepOffTheStampTheEdgesAndEachOther) {
+TEST(CardLayout, CellsKeepOffTheStampTheEdgesTheBoxesAndEachOther) {
   const CellRect stamp{0, 0, kStampWidthMm, kStampHeightMm};
   for (const AddressRecord& record : SampleRecords()) {
     for (const CardStock stock : kStocks) {
@@ -125,6 +126,10 @@ TEST(CardLayout, CellsKeepOffTheStampTheEdgesAndEachOther) {
           EXPECT_LE(extent.right, kCardWidthMm - kCardMargin) << text;
           EXPECT_LE(extent.bottom, kCardHeightMm - kCardMargin) << text;
           EXPECT_FALSE(Overlap(extent, stamp)) << text;
+          for (const BoxRect& box : layout.boxes) {
+            const CellRect boxRect{box.left, box.top, box.left + box.width, box.top + box.height};
+            EXPECT_TRUE(IsDigitCell(layout.cells[i]) || !Overlap(extent, boxRect)) << text;
+          }
           for (size_t j = 0; j < i; ++j) {
             EXPECT_FALSE(Overlap(extent, CellExtent(layout.cells[j])))
                 << text << " / " << Cp932ToUtf8(layout.cells[j].text);
@@ -235,7 +240,7 @@ TEST(CardSettings, KeptPerPrinterAndClamped) {
   EXPECT_EQ(odd.stock, CardStock::NewYear);
 }
 
-TEST(CardLayout, DefaultRecordsAreThoseSentThisYearWithAnAddress) {
+TEST(CardRecords, ByDefaultThoseSentThisYearWithAnAddress) {
   AddressBook book;
   auto add = [&](const char* name, const char* address, const char* history) {
     AddressRecord record = Record("100-0001", address);
