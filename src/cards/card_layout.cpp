@@ -26,7 +26,8 @@ constexpr double kCompanyGap = 1.2;
 constexpr double kNameTop = 30.0;
 // Above the sender's boxes, which reach under the leftmost name columns.
 constexpr double kNameBottom = 125.0;
-constexpr double kStampClearance = 2.0;
+// Left of the names: the stamp area above, the sender block below, each with room to spare.
+constexpr double kNameLeft = 40.0;
 constexpr ColumnSpec kAddressFirst{16, 11, kColumnBottom - kAddressTop};
 constexpr ColumnSpec kAddressNext{13, 10, kColumnBottom - kAddressTop - kNextLineDrop};
 constexpr ColumnSpec kCompany{12, 9, kColumnBottom - kCompanyTop};
@@ -107,8 +108,7 @@ void AddNames(const AddressRecord& record, const std::vector<TextUnit>& shortTit
   const std::span<const BoxRect> boxes = RecipientCodeBoxes();
   // The names stand in the middle of the card: under the first three boxes.
   const double centre = (boxes[0].left + boxes[2].left + boxes[2].width) / 2;
-  const NameBlockRoom room{centre, kStampWidthMm + kStampClearance, right - kBlockGap, kNameTop, kNameBottom,
-                           26, 14, 0.8};
+  const NameBlockRoom room{centre, kNameLeft, right - kBlockGap, kNameTop, kNameBottom, 26, 14, 0.75};
   AddNameBlock(entries, shortTitle, room, cells);
 }
 

@@ -8,7 +8,7 @@ namespace {
 
 constexpr double kColumnGapEm = 0.35;
 constexpr double kHonorificGapEm = 0.6;
-constexpr double kMaxExtraEm = 0.8;
+constexpr double kMaxExtraEm = 0.5;
 constexpr double kTitlePt = 11.0;
 constexpr double kTitleGapMm = 2.0;
 constexpr double kSizeStepPt = 0.5;
