@@ -29,7 +29,9 @@ void ProbePostalData(PostalDataLocation& location, const std::filesystem::path& 
     return;
   }
   const std::filesystem::path documents = environment.documentsFolder();
-  if (!documents.empty()) take(documents / kWideAddressFileName, true);
+  if (!documents.empty() && take(documents / kWideAddressFileName, true)) return;
+  const std::filesystem::path userData = environment.userDataFolder ? environment.userDataFolder() : std::filesystem::path();
+  if (!userData.empty()) take(userData / kWideAddressFileName, true);
 }
 
 template <class Char>

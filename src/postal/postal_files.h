@@ -29,10 +29,13 @@ struct PostalDataLocation {
 struct PostalDataEnvironment {
   std::function<bool(const std::filesystem::path&)> fileExists;
   std::function<std::filesystem::path()> documentsFolder;  // empty path when there is none
+  // Where the converted public list is kept for a user without the sibling program; may be unset.
+  std::function<std::filesystem::path()> userDataFolder;
 };
 
 // Forgets a file that has gone, then, while none is known, tries the UTF-16 and the Shift-JIS
-// file in the sibling program's folder (if any) and the UTF-16 file in the documents folder.
+// file in the sibling program's folder (if any), the UTF-16 file in the documents folder, and the
+// UTF-16 file in the user's data folder.
 void ProbePostalData(PostalDataLocation& location, const std::filesystem::path& siblingFolder,
                      const PostalDataEnvironment& environment);
 

@@ -82,13 +82,4 @@ PostalImportResult ImportPostalData(const PostalImportRequest& request, UserProm
   return result;
 }
 
-std::filesystem::path UserPostalDataFolder(const char* xdgDataHome, const char* home) {
-  // The base directory specification: a relative XDG_DATA_HOME is invalid and ignored.
-  if (xdgDataHome && *xdgDataHome && std::filesystem::path(xdgDataHome).is_absolute()) {
-    return std::filesystem::path(xdgDataHome) / "Mirelon";
-  }
-  if (home && *home) return std::filesystem::path(home) / ".local" / "share" / "Mirelon";
-  return {};
-}
-
 }  // namespace mirelon

@@ -37,9 +37,4 @@ using PostalImportProgress = std::function<void(const std::filesystem::path& fil
 PostalImportResult ImportPostalData(const PostalImportRequest& request, UserPrompt& prompt,
                                     const PostalImportProgress& progress);
 
-// The user's data folder the import writes to by default: $XDG_DATA_HOME/Mirelon, or
-// ~/.local/share/Mirelon when XDG_DATA_HOME is unset or empty (arguments null when unset). Empty
-// when neither is known.
-std::filesystem::path UserPostalDataFolder(const char* xdgDataHome, const char* home);
-
 }  // namespace mirelon

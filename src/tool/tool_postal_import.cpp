@@ -1,9 +1,9 @@
 // mirelon-tool postal-import: postal data for a user without the sibling program, from the files
 // the postal service publishes.
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "platform/user_folders.h"
 #include "postal/postal_import.h"
 #include "tool/tool_commands.h"
 #include "tool/tool_output.h"
@@ -27,8 +27,7 @@ int RunPostalImport(const std::vector<std::string>& args, ToolOutput& out) {
     }
   }
   if (request.addressFile.empty()) return kExitUsage;
-  request.folder = folder.empty() ? UserPostalDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"))
-                                  : std::filesystem::path(folder);
+  request.folder = folder.empty() ? UserDataFolder() : std::filesystem::path(folder);
   if (request.folder.empty()) {
     out.Report("保存先のフォルダが決まりません (HOME も XDG_DATA_HOME もありません): --to で指定してください");
     return kExitFailure;

@@ -1,6 +1,6 @@
 // Writes screenshots of the editor (both templates, a record in every field), the explanation
-// panel, the history dialogs, a message box and the version box into the folder given as the
-// first argument. Run under xvfb-run with ImageMagick's import (scripts/screenshots).
+// panel, the history dialogs, message boxes (one of them the sibling program's blocking message)
+// and the version box into the folder given as the first argument. Run under xvfb-run with ImageMagick's import (scripts/screenshots).
 #include <cstdio>
 
 #include <wx/app.h>
@@ -117,6 +117,12 @@ class ScreenshotApp final : public wxApp {
         MessageBoxDialog box(editor.Window(), U8("最新送信履歴も変更しますか？"), PromptButtons::YesNo);
         box.Show();
         Capture(&box, "message_box");
+        box.Hide();
+        MessageBoxDialog running(editor.Window(),
+                                 U8("Quelta 起動中は Mirelon の操作はできません\nQuelta を終了させてから続行してください"),
+                                 PromptButtons::Ok);
+        running.Show();
+        Capture(&running, "quelta_running");
       }
       editor.DestroyEditorWindow();
       Settle();

@@ -15,6 +15,7 @@ class ProbePostalDataTest : public ::testing::Test {
   void SetUp() override {
     environment.fileExists = [this](const std::filesystem::path& path) { return files.count(path) > 0; };
     environment.documentsFolder = [this] { return documents; };
+    environment.userDataFolder = [this] { return userData; };
   }
   PostalDataLocation Probe(PostalDataLocation location = {}) {
     ProbePostalData(location, sibling, environment);
@@ -24,6 +25,7 @@ class ProbePostalDataTest : public ::testing::Test {
   std::set<std::filesystem::path> files;
   std::filesystem::path sibling = "/opt/quelta";
   std::filesystem::path documents = "/home/user/Documents";
+  std::filesystem::path userData = "/home/user/.local/share/Mirelon";
   PostalDataEnvironment environment;
 };
 
@@ -43,8 +45,16 @@ TEST_F(ProbePostalDataTest, SiblingFolderUtf16ThenShiftJisThenDocumentsUtf16) {
   EXPECT_EQ(found.path, documents / "QUELTAUNIJUSHO.CSV");
   EXPECT_TRUE(found.unicode);
 
-  // Only the UTF-16 file is looked for in the documents folder.
-  files = {documents / "QUELTAJUSHO.CSV"};
+  // Last, the converted public list in the user's data folder.
+  files = {documents / "QUELTAUNIJUSHO.CSV", userData / "QUELTAUNIJUSHO.CSV"};
+  EXPECT_EQ(Probe().path, documents / "QUELTAUNIJUSHO.CSV");
+  files.erase(documents / "QUELTAUNIJUSHO.CSV");
+  found = Probe();
+  EXPECT_EQ(found.path, userData / "QUELTAUNIJUSHO.CSV");
+  EXPECT_TRUE(found.unicode);
+
+  // Only the UTF-16 file is looked for in the documents and data folders.
+  files = {documents / "QUELTAJUSHO.CSV", userData / "QUELTAJUSHO.CSV"};
   EXPECT_TRUE(Probe().path.empty());
 }
 

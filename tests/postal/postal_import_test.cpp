@@ -91,13 +91,6 @@ TEST_F(PostalImportTest, ReportsFilesThatCannotBeOpenedOrWritten) {
   EXPECT_EQ(ReadBytes(request.addressFile), Sjis(kAddress));
 }
 
-TEST(UserPostalDataFolderTest, FollowsTheDataHomeOfTheDesktop) {
-  EXPECT_EQ(UserPostalDataFolder("/x/data", "/home/u"), std::filesystem::path("/x/data/Mirelon"));
-  EXPECT_EQ(UserPostalDataFolder("", "/home/u"), std::filesystem::path("/home/u/.local/share/Mirelon"));
-  EXPECT_EQ(UserPostalDataFolder("relative", "/home/u"), std::filesystem::path("/home/u/.local/share/Mirelon"));
-  EXPECT_EQ(UserPostalDataFolder(nullptr, nullptr), std::filesystem::path());
-}
-
 // ---- Round trip on the national data ----
 
 const std::filesystem::path kNational = MIRELON_POSTAL_DATA;

@@ -1,5 +1,9 @@
 #include "gui/app/application_services.h"
 
+#include "appcore/program_settings.h"
+#include "appcore/sibling_program.h"
+#include "gui/app/help_page.h"
+#include "gui/app/quelta_launch.h"
 #include "gui/dialogs/options_dialog.h"
 #include "gui/editor/file_flows.h"
 
@@ -17,14 +21,14 @@ bool ApplicationServices::OpenListWindow(AddressEditorDialog&) { return false; }
 
 bool ApplicationServices::RunIndexDialog(wxWindow*, const SiblingProgramData&) { return false; }
 
-void ApplicationServices::LaunchQuelta(AddressEditorDialog&, bool) {}
+void ApplicationServices::LaunchQuelta(AddressEditorDialog& editor, bool ctrlDown) { QueltaLaunch(editor).Run(ctrlDown); }
 
-void ApplicationServices::OpenHelp(AddressEditorDialog&) {}
+void ApplicationServices::OpenHelp(AddressEditorDialog&) { OpenInBrowser(ManualPage()); }
 
 void ApplicationServices::PostalSearch(AddressEditorDialog&) {}
 
-void ApplicationServices::ReadQueltaPath(SiblingProgramData&) {}
+void ApplicationServices::ReadQueltaPath(SiblingProgramData& sibling) { mirelon::ReadQueltaPath(ProgramSettings(), sibling); }
 
-void ApplicationServices::ProbePostalData(SiblingProgramData&) {}
+void ApplicationServices::ProbePostalData(SiblingProgramData& sibling) { mirelon::ProbePostalData(sibling); }
 
 }  // namespace mirelon

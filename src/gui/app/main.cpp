@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "appcore/app_identity.h"
+#include "gui/app/help_page.h"
 #include "gui/app/mirelon_app.h"
 
 wxIMPLEMENT_APP_NO_MAIN(mirelon::CMirelonApp);
@@ -17,7 +18,9 @@ int main(int argc, char** argv) {
     std::printf("usage: mirelon [-s]\n"
                 "The address book for New-Year greeting cards.\n"
                 "  -s         the compact editor layout, for screens of 640 x 480\n"
-                "  --version  print the version\n");
+                "  --version  print the version\n"
+                "The manual: %s\n",
+                mirelon::ManualPage().c_str());
     return 0;
   }
   return wxEntry(argc, argv);

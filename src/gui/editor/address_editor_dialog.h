@@ -61,6 +61,8 @@ class AddressEditorDialog {
   int CurrentPage() const { return currentPage_; }
   void SetCurrentPage(int page) { currentPage_ = page; }
   bool PageModified() const { return pageModified_; }
+  // The sibling program's executable and the postal data found, as the sibling's flow updates them.
+  SiblingProgramData& Sibling() { return sibling_; }
 
   // Shows record `page` (1-based) in the members and controls; other pages are ignored.
   void ShowPage(int page);

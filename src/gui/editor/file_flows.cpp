@@ -1,5 +1,6 @@
 #include "gui/editor/file_flows.h"
 
+#include <algorithm>
 #include <string>
 #include <system_error>
 
@@ -13,6 +14,7 @@
 #include "book/history_merge.h"
 #include "gui/dialogs/merge_dialog.h"
 #include "gui/editor/address_editor_dialog.h"
+#include "gui/kit/file_chooser.h"
 #include "gui/kit/message_box.h"
 #include "gui/kit/template_dialog.h"
 #include "gui/kit/wx_text.h"
@@ -25,26 +27,6 @@ using namespace literals;
 
 constexpr const char* kCsvFilter = "CSVﾌｧｲﾙ (*.csv)|*.csv";
 constexpr const char* kDefaultExtension = ".csv";
-
-// The platform's file chooser. GTK reports the chosen path from its own widget, which stays empty
-// when the chooser is answered without being run (by a test's modal hook); such an answer, given
-// through SetPath, is kept here instead. The flows never preset a path, so nothing else calls it.
-class BookFileDialog final : public wxFileDialog {
- public:
-  BookFileDialog(wxWindow* parent, const wxString& title, const wxString& folder, long style)
-      : wxFileDialog(parent, title, folder, wxString(), U8(kCsvFilter), style) {}
-
-  void SetPath(const wxString& path) override { answer_ = path; }
-  wxString GetPath() const override { return answer_.empty() ? wxFileDialog::GetPath() : answer_; }
-
- private:
-  wxString answer_;
-};
-
-std::filesystem::path ToPath(const wxString& text) {
-  const wxScopedCharBuffer utf8 = text.utf8_str();
-  return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.length()));
-}
 
 std::string ToUtf8(const std::filesystem::path& path) {
   const std::u8string utf8 = path.u8string();
@@ -77,15 +59,31 @@ void FileFlows::ReadFile() {
   if (read == FamilyRead::Incomplete) book_.modified = true;
   if (HasHistoryOnlyRecords(book_)) HistoryMergeDialog(editor_.Window(), book_).ShowModal();
   WriteMiscString(misc::kRecentFile, ToUtf8(*chosen));
-  ShowReadBook();
+  ShowReadBook(1);
 }
 
-void FileFlows::ShowReadBook() {
-  book_.currentPage = 1;
-  editor_.SetCurrentPage(1);
-  // A book without records opens on an empty new page, not on what the old book left in the form.
+void FileFlows::ReloadAfterQuelta() {
+  if (!book_.sendExists && !book_.noSendExists && !book_.historyExists) return;
+  book_.ResetForRead();
+  book_.fileKind = BookFileKind::SendFile;
+  if (book_.SetFileName(book_.FilePathForKind())) {
+    if (!LoadBookFamilyFiles(book_)) book_.modified = true;  // as after "ファイル読込"
+    if (HasHistoryOnlyRecords(book_)) HistoryMergeDialog(editor_.Window(), book_).ShowModal();
+  } else {
+    ShowMessageBox("ファイルが見つかりません"_sjis);
+    book_.baseName.clear();
+  }
+  const int count = book_.recordCount();
+  ShowReadBook(count < editor_.CurrentPage() ? std::max(count, 1) : editor_.CurrentPage());
+}
+
+void FileFlows::ShowReadBook(int page) {
+  book_.currentPage = page;
+  editor_.SetCurrentPage(page);
+  // A book without records opens on an empty new page, not on what the old book left in the form
+  // (and nothing of that form is committed into the book read).
   if (book_.recordCount() > 0) {
-    editor_.ShowPage(1);
+    editor_.ShowPage(page);
   } else {
     editor_.ShowNewPage();
   }
@@ -118,8 +116,8 @@ void FileFlows::WriteFile() {
 
 std::optional<std::filesystem::path> FileFlows::ChooseFile(Chooser chooser) {
   const bool open = chooser == Chooser::Open;
-  BookFileDialog dialog(editor_.Window(), U8(open ? "読み込みCSVファイル選択" : "書き込みCSVファイル選択"),
-                        InitialFolder(), open ? wxFD_OPEN : wxFD_SAVE);
+  FileChooserDialog dialog(editor_.Window(), U8(open ? "読み込みCSVファイル選択" : "書き込みCSVファイル選択"),
+                           InitialFolder(), wxString(), U8(kCsvFilter), open ? wxFD_OPEN : wxFD_SAVE);
   if (dialog.ShowModal() != wxID_OK) return std::nullopt;
   std::filesystem::path path = ToPath(dialog.GetPath());
   if (!path.has_extension()) path += kDefaultExtension;

@@ -1,6 +1,6 @@
 // "ファイル読込" and "ファイル書込": the book between memory and its family of CSV files, with the
 // questions, the file choosers, the merge window and the refresh of the editor around the core's
-// reading and writing. Messages of the core go through the book's prompt.
+// reading and writing, and the reading again after the sibling program. Messages of the core go through the book's prompt.
 #pragma once
 
 #include <filesystem>
@@ -17,13 +17,18 @@ class FileFlows {
 
   void ReadFile();   // button 1001
   void WriteFile();  // button 1002
+  // After the sibling program, which works on the same files, has ended: the book read again from
+  // its family, the editor kept on its page while the book still has it. A book read from an
+  // import file only is left alone. "ファイルが見つかりません" when the family has gone.
+  void ReloadAfterQuelta();
 
  private:
   enum class Chooser { Open, Save };
   std::optional<std::filesystem::path> ChooseFile(Chooser chooser);
   // A first write under a chosen name replaces the family's files: each one that exists is named.
   bool ConfirmReplacingFamily(const std::filesystem::path& chosen);
-  void ShowReadBook();
+  // The book just read on `page`, or on an empty new page when it has no records.
+  void ShowReadBook(int page);
 
   AddressEditorDialog& editor_;
   AddressBook& book_;

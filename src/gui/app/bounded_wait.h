@@ -1,0 +1,13 @@
+// Waiting for another program without freezing the windows: they keep being painted while the
+// user's input waits until the wait is over.
+#pragma once
+
+#include <chrono>
+#include <functional>
+
+namespace mirelon {
+
+// Waits while `waiting()` holds, at most `limit`, with the busy cursor. False when the limit ended it.
+bool WaitWhile(const std::function<bool()>& waiting, std::chrono::milliseconds limit);
+
+}  // namespace mirelon

@@ -1,0 +1,68 @@
+#include "gui/app/quelta_launch.h"
+
+#include "appcore/program_settings.h"
+#include "appcore/sibling_program.h"
+#include "book/address_book.h"
+#include "book/book_files.h"
+#include "gui/app/bounded_wait.h"
+#include "gui/editor/address_editor_dialog.h"
+#include "gui/editor/file_flows.h"
+#include "gui/kit/file_chooser.h"
+#include "gui/kit/message_box.h"
+#include "gui/kit/template_dialog.h"
+#include "gui/kit/wx_text.h"
+#include "platform/process.h"
+
+namespace mirelon {
+namespace {
+
+using namespace literals;
+
+// Any file name is accepted on this system; the Windows name stays as the second choice.
+constexpr const char* kExecutableFilter = "すべてのファイル (*)|*|Quelta.exe|Quelta.exe";
+// How long the program may take to open its window (a cold start of a large program included).
+constexpr std::chrono::milliseconds kWindowWaitLimit{20000};
+
+}  // namespace
+
+QueltaLaunch::QueltaLaunch(AddressEditorDialog& editor) : editor_(editor), sibling_(editor.Sibling()) {}
+
+void QueltaLaunch::Run(bool ctrlDown) {
+  // The program works on the same files: unsaved changes have to be written first.
+  if (editor_.Book().modified) return;
+  if ((ctrlDown || QueltaNeedsChoosing(sibling_)) && !ChooseExecutable()) return;
+
+  std::unique_ptr<StartedProcess> started;
+  if (!IsQueltaRunning(nullptr)) {
+    started = StartQuelta(sibling_);
+    if (!started) {
+      ShowMessageBox(PathText(sibling_.queltaPath) + "\r\nQuelta を起動できませんでした"_sjis);
+      return;
+    }
+    // A program that failed at once opens no window; one that ended well may have handed over to
+    // another process, whose window is still awaited.
+    WaitWhile([&] { return !IsQueltaRunning(started.get()) && (started->Running() || started->Succeeded()); },
+              kWindowWaitLimit);
+  }
+  while (IsQueltaRunning(started.get())) {
+    ShowMessageBox("Quelta 起動中は Mirelon の操作はできません\r\nQuelta を終了させてから続行してください"_sjis);
+  }
+
+  ProbePostalData(sibling_);  // the program may have installed its postal data meanwhile
+  FileFlows(editor_).ReloadAfterQuelta();
+  editor_.UpdateEnabling();
+}
+
+bool QueltaLaunch::ChooseExecutable() {
+  const std::filesystem::path start = QueltaChooserStart(sibling_);
+  const bool stored = !QueltaNeedsChoosing(sibling_);
+  FileChooserDialog dialog(editor_.Window(), U8("Quelta 実行ファイルの検索"),
+                           FromPath(stored ? start.parent_path() : start), stored ? FromPath(start.filename()) : wxString(),
+                           U8(kExecutableFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+  if (dialog.ShowModal() != wxID_OK) return false;
+  WriteMiscString(misc::kQueltaPath, ToPath(dialog.GetPath()).string());
+  ReadQueltaPath(ProgramSettings(), sibling_);
+  return !QueltaNeedsChoosing(sibling_);
+}
+
+}  // namespace mirelon
