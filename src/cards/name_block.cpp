@@ -53,8 +53,10 @@ Placement Place(const std::vector<NameColumn>& columns, double nameTop, double e
     const double length = Length(column.name, 0, column.name.size(), em, extra);
     double start = nameTop;
     if (&column != &main) {
-      // A joint name lines up with the main given name, or else ends where the main name ends.
-      start = main.givenStart != 0 ? givenTop : std::max(nameTop, mainEnd - length);
+      // A joint name's given name lines up with the main given name, or else the joint name ends
+      // where the main name ends.
+      const double family = column.givenStart == 0 ? 0 : Length(column.name, 0, column.givenStart, em, extra) + extra;
+      start = std::max(nameTop, main.givenStart != 0 ? givenTop - family : mainEnd - length);
     }
     placement.starts.push_back(start);
     end = std::max(end, start + length);

@@ -203,6 +203,17 @@ TEST(CardLayout, JointNamesHaveTheirHonorificsLevel) {
   for (size_t i = 1; i < honorifics.size(); ++i) EXPECT_LT(honorifics[i]->x, honorifics[i - 1]->x);
 }
 
+TEST(CardLayout, JointGivenNamesLineUpWithTheMainGivenName) {
+  AddressRecord record = Record("100-0001", "東京都");
+  record.name = Sjis("加藤　博");
+  record.jointName1 = Sjis("加藤　明美");
+  record.jointName2 = Sjis("翔");
+  std::map<std::string, double> tops;
+  for (const CardCell& cell : LayoutCard(record, CardSettings{}).cells) tops[Cp932ToUtf8(cell.text)] = cell.y;
+  EXPECT_NEAR(tops["明"], tops["博"], 1e-9);
+  EXPECT_NEAR(tops["翔"], tops["博"], 1e-9);
+}
+
 TEST(CardLayout, PostalCodes) {
   struct Case {
     const char* typed;
