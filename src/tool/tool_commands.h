@@ -31,6 +31,7 @@ struct CommandEntry {
 CommandFunction RunCopy;
 CommandFunction RunExport;
 CommandFunction RunAdvance;
+CommandFunction RunCards;
 CommandFunction RunList;
 CommandFunction RunLookup;
 CommandFunction RunCheck;

@@ -247,5 +247,46 @@ TEST_F(Tool, ListTakesAFormatFileOrReportsWhyNot) {
   EXPECT_EQ(Run({"list", Path("sample.csv"), Path("sample.csv")}).status, 2);
 }
 
+// Pages of a PDF written by cairo: one page object each.
+int PdfPages(const std::string& pdf) {
+  int pages = 0;
+  for (size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1)) {
+    if (pdf.compare(at, 12, "/Type /Pages") != 0) ++pages;
+  }
+  return pages;
+}
+
+TEST_F(Tool, CardsWriteOnePdfPagePerCard) {
+  CopyFixtures({"sample.csv", "sample_nen.csv", "sample_nos.csv"});
+  // By default the two the newest mark sends; あおき's code "1,2" is no code and is reported.
+  ToolRun run = Run({"cards", Path("sample.csv"), "--pdf", Path("cards.pdf")});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.errors, "あおき: 郵便番号 \"1,2\" は読めないため枠を空けました\n2 枚の宛名面を " + Path("cards.pdf") +
+                            " に書き込みました\n");
+  EXPECT_EQ(PdfPages(ReadBytes(folder_ / "cards.pdf")), 2);
+
+  run = Run({"cards", "--records", "3,1-1", "--stock", "plain", Path("sample.csv"), "--pdf", Path("cards.pdf")});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(PdfPages(ReadBytes(folder_ / "cards.pdf")), 2);
+
+  run = Run({"cards", Path("sample.csv"), "--pdf", Path("cards.pdf"), "--records", "all"});
+  EXPECT_EQ(PdfPages(ReadBytes(folder_ / "cards.pdf")), 3);
+
+  // A number past the book's end writes nothing.
+  run = Run({"cards", Path("sample.csv"), "--pdf", Path("none.pdf"), "--records", "2-4"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.errors, "レコード 4 はありません (この住所録は 3 件です)\n");
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "none.pdf"));
+
+  for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
+           {"cards", Path("sample.csv")},
+           {"cards", Path("sample.csv"), "--pdf"},
+           {"cards", Path("sample.csv"), "--pdf", Path("x.pdf"), "--stock", "postcard"},
+           {"cards", Path("sample.csv"), "--pdf", Path("x.pdf"), "--numbers", "roman"},
+       }) {
+    EXPECT_EQ(Run(wrong).status, 2) << wrong.back();
+  }
+}
+
 }  // namespace
 }  // namespace mirelon

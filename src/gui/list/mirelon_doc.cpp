@@ -14,6 +14,8 @@ wxIMPLEMENT_DYNAMIC_CLASS(CMirelonDoc, wxDocument);
 
 namespace {
 
+// Far above any list of a full book (1000 records of three 999-cell lines are about 3 MB).
+constexpr size_t kMaxListTextSize = 64 * 1024 * 1024;
 constexpr const char* kTextFilter = "テキスト文書 (*.txt)|*.txt";
 
 }  // namespace
@@ -73,7 +75,7 @@ bool CMirelonDoc::DoSaveDocument(const wxString& file) {
 
 bool CMirelonDoc::DoOpenDocument(const wxString& file) {
   std::string bytes;
-  if (ReadWholeFile(ToPath(file), bytes) != FileIoResult::Done) {
+  if (ReadWholeFile(ToPath(file), kMaxListTextSize, bytes) != FileIoResult::Done) {
     ShowMessageBoxText(file + U8("\nファイルを読み込めません。"));
     return false;
   }

@@ -1,0 +1,190 @@
+#include "cards/card_render.h"
+
+#include <cairo-pdf.h>
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "text/cp932.h"
+
+namespace mirelon {
+
+namespace {
+
+constexpr double kBoxLineMm = 0.3;
+constexpr double kEdgeLineMm = 0.2;
+
+template <typename T, void (*Free)(T*)>
+struct Deleter {
+  void operator()(T* p) const { Free(p); }
+};
+void UnrefObject(void* object) { g_object_unref(object); }
+using ContextPtr = std::unique_ptr<PangoContext, Deleter<void, UnrefObject>>;
+using LayoutPtr = std::unique_ptr<PangoLayout, Deleter<void, UnrefObject>>;
+using FontPtr = std::unique_ptr<PangoFontDescription, Deleter<PangoFontDescription, pango_font_description_free>>;
+
+// One context per direction; layouts are reused from cell to cell.
+class CellPainter {
+ public:
+  explicit CellPainter(cairo_t* cr)
+      : cr_(cr),
+        vertical_(NewContext(PANGO_GRAVITY_EAST)),
+        horizontal_(NewContext(PANGO_GRAVITY_SOUTH)),
+        verticalLayout_(pango_layout_new(vertical_.get())),
+        horizontalLayout_(pango_layout_new(horizontal_.get())),
+        font_(pango_font_description_new()) {}
+
+  void Paint(const CardCell& cell, CardRenderReport& report) {
+    const bool vertical = cell.orientation == CellOrientation::Upright;
+    PangoContext* context = vertical ? vertical_.get() : horizontal_.get();
+    PangoLayout* layout = vertical ? verticalLayout_.get() : horizontalLayout_.get();
+    cairo_save(cr_);
+    const double em = PointsToMm(cell.sizePt);
+    if (cell.orientation == CellOrientation::SideBySide) {
+      Prepare(layout, cell, report);
+      PangoRectangle ink;
+      pango_layout_get_extents(layout, &ink, nullptr);
+      // Centred by its ink: a digit sits in the middle of its box.
+      const double inkX = pango_units_to_double(ink.x + ink.width / 2) * cell.scale;
+      const double inkY = pango_units_to_double(ink.y + ink.height / 2);
+      cairo_translate(cr_, cell.x - inkX, cell.y + em / 2 - inkY);
+      cairo_scale(cr_, cell.scale, 1);
+    } else {
+      // The layout's lines run down the page; its height is the column's width.
+      cairo_translate(cr_, cell.x, cell.y);
+      cairo_rotate(cr_, M_PI / 2);
+      Prepare(layout, cell, report);
+      PangoRectangle logical;
+      pango_layout_get_extents(layout, nullptr, &logical);
+      cairo_translate(cr_, 0, -pango_units_to_double(logical.y + logical.height / 2));
+      cairo_scale(cr_, cell.scale, 1);
+    }
+    pango_cairo_update_context(cr_, context);
+    pango_layout_context_changed(layout);
+    cairo_move_to(cr_, 0, 0);
+    pango_cairo_show_layout(cr_, layout);
+    cairo_restore(cr_);
+  }
+
+ private:
+  ContextPtr NewContext(PangoGravity gravity) {
+    ContextPtr context(pango_font_map_create_context(pango_cairo_font_map_get_default()));
+    pango_context_set_base_gravity(context.get(), gravity);
+    pango_context_set_gravity_hint(context.get(), PANGO_GRAVITY_HINT_NATURAL);
+    pango_context_set_round_glyph_positions(context.get(), FALSE);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    pango_cairo_context_set_font_options(context.get(), options);
+    cairo_font_options_destroy(options);
+    return context;
+  }
+
+  void Prepare(PangoLayout* layout, const CardCell& cell, CardRenderReport& report) {
+    pango_font_description_set_family(font_.get(), cell.font == CellFont::Gothic ? kGothicFamily : kMinchoFamily);
+    pango_font_description_set_absolute_size(font_.get(), PointsToMm(cell.sizePt) * PANGO_SCALE);
+    pango_layout_set_font_description(layout, font_.get());
+    const std::string utf8 = Cp932ToUtf8(cell.text);
+    pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
+    if (pango_layout_get_unknown_glyphs_count(layout) > 0) ReportUnknown(layout, utf8, report);
+  }
+
+  static void ReportUnknown(PangoLayout* layout, const std::string& utf8, CardRenderReport& report) {
+    PangoLayoutIter* iter = pango_layout_get_iter(layout);
+    do {
+      const PangoGlyphItem* run = pango_layout_iter_get_run_readonly(iter);
+      if (run == nullptr) continue;
+      for (int i = 0; i < run->glyphs->num_glyphs; ++i) {
+        if ((run->glyphs->glyphs[i].glyph & PANGO_GLYPH_UNKNOWN_FLAG) == 0) continue;
+        const char* start = utf8.data() + run->item->offset + run->glyphs->log_clusters[i];
+        const char* end = g_utf8_next_char(start);
+        report.Add(Utf8ToCp932(std::string_view(start, static_cast<size_t>(end - start))).bytes);
+      }
+    } while (pango_layout_iter_next_run(iter));
+    pango_layout_iter_free(iter);
+  }
+
+  cairo_t* cr_;
+  ContextPtr vertical_;
+  ContextPtr horizontal_;
+  LayoutPtr verticalLayout_;
+  LayoutPtr horizontalLayout_;
+  FontPtr font_;
+};
+
+void DrawBoxes(cairo_t* cr, const std::vector<BoxRect>& boxes) {
+  cairo_set_source_rgb(cr, 0.95, 0.55, 0.55);
+  cairo_set_line_width(cr, kBoxLineMm);
+  for (const BoxRect& box : boxes) cairo_rectangle(cr, box.left, box.top, box.width, box.height);
+  cairo_stroke(cr);
+}
+
+void DrawCard(cairo_t* cr, bool fill) {
+  cairo_rectangle(cr, 0, 0, kCardWidthMm, kCardHeightMm);
+  if (fill) {
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_fill_preserve(cr);
+  }
+  cairo_set_source_rgb(cr, 0.6, 0.6, 0.6);
+  cairo_set_line_width(cr, kEdgeLineMm);
+  cairo_stroke(cr);
+}
+
+cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
+}  // namespace
+
+void CardRenderReport::Add(const std::string& character) {
+  if (std::find(missingCharacters.begin(), missingCharacters.end(), character) == missingCharacters.end()) {
+    missingCharacters.push_back(character);
+  }
+}
+
+void CardRenderReport::Merge(const CardRenderReport& other) {
+  for (const std::string& character : other.missingCharacters) Add(character);
+}
+
+CardRenderReport RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& options) {
+  CardRenderReport report;
+  cairo_save(cr);
+  // The same transformation as ToPaper: turned about the card's middle, then moved by the offsets.
+  cairo_translate(cr, layout.offsetXMm, layout.offsetYMm);
+  if (layout.rotate180) {
+    cairo_translate(cr, kCardWidthMm, kCardHeightMm);
+    cairo_rotate(cr, M_PI);
+  }
+  if (options.preview || layout.outline) DrawCard(cr, options.preview);
+  if (options.preview || !layout.boxesPreprinted) DrawBoxes(cr, layout.boxes);
+  cairo_set_source_rgb(cr, 0, 0, 0);
+  CellPainter painter(cr);
+  for (const CardCell& cell : layout.cells) painter.Paint(cell, report);
+  cairo_restore(cr);
+  return report;
+}
+
+FileIoResult WriteCardsPdf(const std::filesystem::path& path, const std::vector<CardLayout>& cards,
+                           CardRenderReport& report) {
+  constexpr double kPointsPerMm = 72.0 / 25.4;
+  std::string pdf;
+  cairo_surface_t* surface =
+      cairo_pdf_surface_create_for_stream(AppendToString, &pdf, kCardWidthMm * kPointsPerMm, kCardHeightMm * kPointsPerMm);
+  cairo_t* cr = cairo_create(surface);
+  cairo_scale(cr, kPointsPerMm, kPointsPerMm);
+  for (const CardLayout& card : cards) {
+    report.Merge(RenderCard(cr, card, CardRenderOptions{}));
+    cairo_show_page(cr);
+  }
+  cairo_destroy(cr);
+  cairo_surface_finish(surface);
+  const bool drawn = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
+  cairo_surface_destroy(surface);
+  if (!drawn) return FileIoResult::IoFailed;
+  return ReplaceFile(path, pdf);
+}
+
+}  // namespace mirelon

@@ -1,0 +1,43 @@
+// Draws a laid-out card with Pango on any cairo context: a window's (wxDC::GetHandle() on GTK 3),
+// a printer's, a PDF surface or an image. Vertical text uses the base gravity EAST with the
+// NATURAL hint, so the fonts' own vertical glyphs (hyphens, long vowel marks, brackets) apply.
+#pragma once
+
+#include <cairo.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "book/safe_file.h"
+#include "cards/card_layout.h"
+
+namespace mirelon {
+
+inline constexpr const char* kMinchoFamily = "IPAMincho";
+inline constexpr const char* kGothicFamily = "IPAGothic";
+
+struct CardRenderOptions {
+  // The preview: the card as paper with its edge, and the boxes printed on it shown pale. Printing
+  // leaves the card's own printing alone; boxes the program draws (plain paper) are always drawn.
+  bool preview = false;
+};
+
+struct CardRenderReport {
+  // Characters (CP932, each once) that no installed font could show: drawn as the font's box for an
+  // unknown character, never left out.
+  std::vector<std::string> missingCharacters;
+  void Add(const std::string& character);
+  void Merge(const CardRenderReport& other);
+};
+
+// Draws onto `cr`, whose user space the caller has set to millimetres on the paper with the origin
+// at its top-left corner. The state of `cr` is restored afterwards.
+CardRenderReport RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& options);
+
+// One page of card size per layout into a PDF file, replaced only when complete. FileIoResult::Done,
+// or why the file could not be written.
+FileIoResult WriteCardsPdf(const std::filesystem::path& path, const std::vector<CardLayout>& cards,
+                           CardRenderReport& report);
+
+}  // namespace mirelon

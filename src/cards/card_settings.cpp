@@ -1,0 +1,64 @@
+#include "cards/card_settings.h"
+
+#include <algorithm>
+
+namespace mirelon {
+
+namespace {
+
+const std::string kSection = "Cards";
+
+// A value name per printer. Settings files use '/' for nesting, so it cannot stand in a name.
+std::string OffsetName(const char* axis, const std::string& printer) {
+  if (printer.empty()) return axis;
+  std::string name = std::string(axis) + " " + printer;
+  std::replace(name.begin(), name.end(), '/', '_');
+  std::replace(name.begin(), name.end(), '\\', '_');
+  return name;
+}
+
+template <typename Enum>
+Enum LoadEnum(const SettingsStore& store, const char* name, Enum fallback, Enum last) {
+  const int value = store.GetInt(kSection, name, static_cast<int>(fallback));
+  return value < 0 || value > static_cast<int>(last) ? fallback : static_cast<Enum>(value);
+}
+
+int LoadOffset(const SettingsStore& store, const std::string& name) {
+  return std::clamp(store.GetInt(kSection, name, 0), -kMaxOffsetTenths, kMaxOffsetTenths);
+}
+
+}  // namespace
+
+CardSettings LoadCardSettings(const SettingsStore& store, const std::string& printer) {
+  CardSettings settings;
+  settings.stock = LoadEnum(store, "Stock", settings.stock, kLastCardStock);
+  settings.numberStyle = LoadEnum(store, "NumberStyle", settings.numberStyle, kLastNumberStyle);
+  settings.rotate180 = store.GetInt(kSection, "Rotate180", 0) != 0;
+  settings.printSender = store.GetInt(kSection, "PrintSender", 1) != 0;
+  settings.sender.postalCode = store.GetString(kSection, "SenderPostalCode", "");
+  settings.sender.address1 = store.GetString(kSection, "SenderAddress1", "");
+  settings.sender.address2 = store.GetString(kSection, "SenderAddress2", "");
+  settings.sender.name = store.GetString(kSection, "SenderName", "");
+  settings.sender.jointName = store.GetString(kSection, "SenderJointName", "");
+  settings.offsetXTenths = LoadOffset(store, OffsetName("OffsetX", printer));
+  settings.offsetYTenths = LoadOffset(store, OffsetName("OffsetY", printer));
+  return settings;
+}
+
+void SaveCardSettings(SettingsStore& store, const std::string& printer, const CardSettings& settings) {
+  store.SetInt(kSection, "Stock", static_cast<int>(settings.stock));
+  store.SetInt(kSection, "NumberStyle", static_cast<int>(settings.numberStyle));
+  store.SetInt(kSection, "Rotate180", settings.rotate180 ? 1 : 0);
+  store.SetInt(kSection, "PrintSender", settings.printSender ? 1 : 0);
+  store.SetString(kSection, "SenderPostalCode", settings.sender.postalCode);
+  store.SetString(kSection, "SenderAddress1", settings.sender.address1);
+  store.SetString(kSection, "SenderAddress2", settings.sender.address2);
+  store.SetString(kSection, "SenderName", settings.sender.name);
+  store.SetString(kSection, "SenderJointName", settings.sender.jointName);
+  store.SetInt(kSection, OffsetName("OffsetX", printer),
+               std::clamp(settings.offsetXTenths, -kMaxOffsetTenths, kMaxOffsetTenths));
+  store.SetInt(kSection, OffsetName("OffsetY", printer),
+               std::clamp(settings.offsetYTenths, -kMaxOffsetTenths, kMaxOffsetTenths));
+}
+
+}  // namespace mirelon

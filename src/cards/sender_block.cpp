@@ -1,0 +1,58 @@
+#include "cards/sender_block.h"
+
+#include "cards/name_block.h"
+#include "cards/postal_code_cells.h"
+#include "text/cp932.h"
+#include "text/sjis.h"
+
+namespace mirelon {
+
+namespace {
+
+constexpr double kLeft = 6.0;
+constexpr double kBottom = 124.0;
+constexpr double kNextLineDrop = 4.0;
+constexpr double kColumnGap = 1.0;
+constexpr double kNameTop = 88.0;
+constexpr double kCodePt = 9.0;
+constexpr double kCodeLineTop = 127.0;
+constexpr ColumnRule kAddressFirst{10, 7, kBottom - kSenderTop};
+constexpr ColumnRule kAddressNext{9, 7, kBottom - kSenderTop - kNextLineDrop};
+
+void AddCode(const std::string& digits, CardStock stock, std::vector<CardCell>& cells) {
+  if (HasSenderBoxes(stock)) {
+    AddBoxDigits(digits, SenderCodeBoxes(), kCodePt, cells);
+    return;
+  }
+  if (digits.empty()) return;
+  std::string line = Sjis("〒") + digits.substr(0, 3);
+  if (digits.size() > 3) line += "-" + digits.substr(3);
+  cells.push_back({line, (kLeft + kSenderRight) / 2, kCodeLineTop, kCodePt, CellOrientation::SideBySide, 1.0,
+                   CellFont::Gothic});
+}
+
+}  // namespace
+
+void AddSenderBlock(const SenderAddress& sender, CardStock stock, NumberStyle style, std::vector<CardCell>& cells) {
+  // The sender's code comes from the settings, where the dialog checks it; a code that is not
+  // one still leaves its boxes empty rather than printing something wrong.
+  AddCode(PostalCodeDigits(sender.postalCode).value_or(""), stock, cells);
+
+  ColumnRow row(kSenderRight);
+  const std::vector<TextUnit> address1 = VerticalUnits(TrimBlanks(sender.address1), style);
+  const std::vector<TextUnit> address2 = VerticalUnits(TrimBlanks(sender.address2), style);
+  const double nextTop = kSenderTop + kNextLineDrop;
+  row.Add(address1, FitColumns(address1, kAddressFirst, kAddressNext, 2), kSenderTop, nextTop, kColumnGap, cells);
+  row.Add(address2, FitColumns(address2, kAddressNext, kAddressNext, 1), nextTop, nextTop, kColumnGap, cells);
+
+  std::vector<NameEntry> names;
+  for (const std::string* name : {&sender.name, &sender.jointName}) {
+    const std::string trimmed = TrimBlanks(*name);
+    if (!trimmed.empty()) names.push_back({VerticalUnits(trimmed, style), {}});
+  }
+  const double right = row.rightEdge();
+  const NameBlockRoom room{(kLeft + right) / 2, kLeft, right, kNameTop, kBottom, 13, 9, 0.6};
+  AddNameBlock(names, {}, room, cells);
+}
+
+}  // namespace mirelon
