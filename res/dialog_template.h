@@ -17,6 +17,7 @@ enum class ControlKind {
   ComboBox,   // editable drop-down
   DropList,   // fixed drop-down list; items in `text`, separated by '\n'
   SpinButton,
+  UpDown,     // a narrow pair of stacked arrows that steps a number (wxEVT_SPIN)
   GroupBox,
   CheckBox,
   RadioButton,

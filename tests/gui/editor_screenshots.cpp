@@ -4,9 +4,6 @@
 #include <cstdio>
 
 #include <wx/app.h>
-#include <wx/evtloop.h>
-#include <wx/timer.h>
-#include <wx/utils.h>
 
 #include "appcore/app_state.h"
 #include "appcore/program_settings.h"
@@ -18,38 +15,13 @@
 #include "gui/kit/message_box.h"
 #include "gui/kit/template_dialog.h"
 #include "gui/kit/wx_text.h"
+#include "screenshot_support.h"
 #include "text/cp932.h"
 
 namespace mirelon {
 namespace {
 
 using namespace literals;
-
-wxString gFolder;
-
-// Runs the event loop for a while, so GTK lays out and draws what changed.
-void Settle(int milliseconds = 400) {
-  wxEventLoop loop;
-  wxTimer timer;
-  timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) { loop.Exit(); });
-  timer.StartOnce(milliseconds);
-  loop.Run();
-}
-
-void Capture(wxWindow* window, const char* name) {
-  window->Move(0, 0);
-  window->Raise();
-  window->Refresh();
-  window->Update();
-  Settle();
-  // The X server's own pixels (ImageMagick), as a user would see them.
-  const wxRect rect = window->GetScreenRect();
-  const wxString path = gFolder + "/" + name + ".png";
-  wxExecute(wxString::Format("import -window root -crop %dx%d+%d+%d +repage %s", rect.width, rect.height, rect.x,
-                             rect.y, path),
-            wxEXEC_SYNC);
-  std::printf("%s\n", static_cast<const char*>(path.utf8_str()));
-}
 
 AddressRecord FullRecord() {
   AddressRecord r;
@@ -87,7 +59,7 @@ class ScreenshotApp final : public wxApp {
       std::fprintf(stderr, "usage: mirelon_screenshots FOLDER\n");
       return false;
     }
-    gFolder = argv[1];
+    SetScreenshotFolder(argv[1]);
     UseSettingsStore(&settings_);
     settings_.SetInt("Misc", "convHistChar", 1);
     state_.book.year = 2014;

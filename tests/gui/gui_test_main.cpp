@@ -10,8 +10,11 @@
 #include <wx/evtloop.h>
 #include <wx/log.h>
 #include <wx/modalhook.h>
+#include <wx/translation.h>
+#include <wx/uilocale.h>
 
 #include "gui/kit/message_box.h"
+#include "gui_test_support.h"
 
 namespace {
 
@@ -29,6 +32,7 @@ void FailOnAssert(const wxString& file, int line, const wxString& func, const wx
 class UnexpectedDialogHook final : public wxModalDialogHook {
  protected:
   int Enter(wxDialog* dialog) override {
+    if (mirelon::test::AllowModalDialogs::Allowed()) return wxID_NONE;
     const auto* box = dynamic_cast<mirelon::MessageBoxDialog*>(dialog);
     ADD_FAILURE() << "unexpected modal dialog \"" << dialog->GetTitle().utf8_str() << "\" "
                   << (box != nullptr ? box->Message().utf8_str() : wxScopedCharBuffer());
@@ -47,6 +51,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "The GUI tests need a display: run them under xvfb-run.\n");
     return 1;
   }
+  // As the program does: GTK's own dialogs and wx's preview texts in the user's language.
+  wxUILocale::UseDefault();
+  wxTranslations::Set(new wxTranslations);
+  wxTranslations::Get()->AddStdCatalog();
   delete wxLog::SetActiveTarget(new wxLogStderr);
   wxSetAssertHandler(FailOnAssert);
   UnexpectedDialogHook unexpected;

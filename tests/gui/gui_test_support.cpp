@@ -14,6 +14,14 @@ int GuiTestHook::Enter(wxDialog* dialog) {
 
 void GuiTestHook::ReportFailure(const wxString& message) { ADD_FAILURE() << message.utf8_str(); }
 
+namespace {
+int gAllowedModalDialogs = 0;
+}  // namespace
+
+AllowModalDialogs::AllowModalDialogs() { ++gAllowedModalDialogs; }
+AllowModalDialogs::~AllowModalDialogs() { --gAllowedModalDialogs; }
+bool AllowModalDialogs::Allowed() { return gAllowedModalDialogs > 0; }
+
 void Pump() {
   for (int round = 0; round < 3; ++round) {
     wxTheApp->ProcessPendingEvents();

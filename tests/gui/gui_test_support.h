@@ -35,6 +35,18 @@ class GuiTestHook : public wxTestingModalHook {
 // Lets queued and GTK events run.
 void Pump();
 
+// While one exists, modal dialogs run as they would for a user instead of being failed and
+// cancelled: for platform dialogs that do their work without showing a window (printing to a
+// file without a prompt).
+class AllowModalDialogs {
+ public:
+  AllowModalDialogs();
+  ~AllowModalDialogs();
+  AllowModalDialogs(const AllowModalDialogs&) = delete;
+  AllowModalDialogs& operator=(const AllowModalDialogs&) = delete;
+  static bool Allowed();
+};
+
 // The control numbered `id` in `window`; fails the test when it is missing or of another kind.
 template <class T>
 T& ControlOf(wxWindow* window, int id) {

@@ -1,11 +1,17 @@
 #include "gui/app/application_services.h"
 
+#include <wx/app.h>
+
 #include "appcore/program_settings.h"
 #include "appcore/sibling_program.h"
 #include "gui/app/help_page.h"
 #include "gui/app/quelta_launch.h"
 #include "gui/dialogs/options_dialog.h"
+#include "gui/editor/address_editor_dialog.h"
 #include "gui/editor/file_flows.h"
+#include "gui/kit/template_dialog.h"
+#include "gui/list/list_window.h"
+#include "gui/list/main_frame.h"
 
 namespace mirelon {
 
@@ -15,9 +21,28 @@ void ApplicationServices::WriteFile(AddressEditorDialog& editor) { FileFlows(edi
 
 void ApplicationServices::RunOptionsDialog(wxWindow* parent) { OptionsDialog(parent, state_.book).ShowModal(); }
 
+PrintSetup& ApplicationServices::Printing() {
+  if (!printing_) printing_ = std::make_unique<PrintSetup>();
+  return *printing_;
+}
+
+// The frame becomes the main window before the editor's window goes, so the program never runs
+// without one.
+bool ApplicationServices::OpenListWindow(AddressEditorDialog& editor) {
+  wxWindow* frame = mirelon::OpenListWindow(
+      {state_.book, ProgramSettings(), Printing(), [this, &editor] { ReturnToEditor(editor); }});
+  if (frame == nullptr) return false;
+  wxTheApp->SetTopWindow(frame);
+  return true;
+}
+
+void ApplicationServices::ReturnToEditor(AddressEditorDialog& editor) {
+  editor.CreateEditorWindow();
+  wxTheApp->SetTopWindow(editor.Window());
+}
+
 // The windows below arrive one by one; until then their buttons leave the editor as it is (the editor
 // has committed its page already).
-bool ApplicationServices::OpenListWindow(AddressEditorDialog&) { return false; }
 
 bool ApplicationServices::RunIndexDialog(wxWindow*, const SiblingProgramData&) { return false; }
 

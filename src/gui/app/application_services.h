@@ -2,8 +2,11 @@
 // windows of the list, the index, the sibling program, the help page and the postal search.
 #pragma once
 
+#include <memory>
+
 #include "appcore/app_state.h"
 #include "gui/editor/editor_services.h"
+#include "gui/kit/print_setup.h"
 
 namespace mirelon {
 
@@ -22,8 +25,16 @@ class ApplicationServices final : public EditorServices {
   void ReadQueltaPath(SiblingProgramData& sibling) override;
   void ProbePostalData(SiblingProgramData& sibling) override;
 
+  // The print set-up every printout of the run shares (made when first needed: it needs the
+  // display the application opens).
+  PrintSetup& Printing();
+
  private:
+  // The list frame has closed: the editor is the main window again, on the book's currentPage.
+  void ReturnToEditor(AddressEditorDialog& editor);
+
   AppState& state_;
+  std::unique_ptr<PrintSetup> printing_;
 };
 
 }  // namespace mirelon

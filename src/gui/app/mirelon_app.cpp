@@ -1,6 +1,8 @@
 #include "gui/app/mirelon_app.h"
 
 #include <wx/display.h>
+#include <wx/translation.h>
+#include <wx/uilocale.h>
 
 #include "appcore/app_identity.h"
 #include "appcore/editor_layout_choice.h"
@@ -11,6 +13,11 @@
 namespace mirelon {
 
 bool CMirelonApp::OnInit() {
+  // The platform's own windows (file, print and colour dialogs, the print preview) speak the
+  // user's language: GTK through the locale, wx's preview and docview texts through its catalog.
+  wxUILocale::UseDefault();
+  wxTranslations::Set(new wxTranslations);
+  wxTranslations::Get()->AddStdCatalog();
   SetVendorName(kVendorName);
   SetAppName(kApplicationName);
   settings_ = std::make_unique<WxSettingsStore>();

@@ -4,7 +4,6 @@
 #include <string>
 #include <system_error>
 
-#include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/stdpaths.h>
 
@@ -27,11 +26,6 @@ using namespace literals;
 
 constexpr const char* kCsvFilter = "CSVﾌｧｲﾙ (*.csv)|*.csv";
 constexpr const char* kDefaultExtension = ".csv";
-
-std::string ToUtf8(const std::filesystem::path& path) {
-  const std::u8string utf8 = path.u8string();
-  return std::string(reinterpret_cast<const char*>(utf8.data()), utf8.size());
-}
 
 // Both choosers open in the folder of the last file used, else in the program's own folder.
 wxString InitialFolder() {

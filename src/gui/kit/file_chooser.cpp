@@ -1,7 +1,5 @@
 #include "gui/kit/file_chooser.h"
 
-#include <string>
-
 namespace mirelon {
 
 std::filesystem::path ToPath(const wxString& text) {
@@ -12,6 +10,11 @@ std::filesystem::path ToPath(const wxString& text) {
 wxString FromPath(const std::filesystem::path& path) {
   const std::u8string utf8 = path.u8string();
   return wxString::FromUTF8(reinterpret_cast<const char*>(utf8.data()), utf8.size());
+}
+
+std::string ToUtf8(const std::filesystem::path& path) {
+  const std::u8string utf8 = path.u8string();
+  return std::string(reinterpret_cast<const char*>(utf8.data()), utf8.size());
 }
 
 }  // namespace mirelon

@@ -18,6 +18,7 @@
 
 #include "gui/kit/dialog_background.h"
 #include "gui/kit/notifying_label.h"
+#include "gui/kit/up_down_control.h"
 #include "gui/kit/wx_text.h"
 
 namespace mirelon {
@@ -89,6 +90,8 @@ wxWindow* CreateControl(TemplateDialog* dialog, const res::ControlTemplate& cont
       return new wxSpinButton(dialog, id, pos, size,
                               ((control.style & res::kHorizontal) ? wxSP_HORIZONTAL : wxSP_VERTICAL) |
                                   ((control.style & res::kArrowKeys) ? wxSP_ARROW_KEYS : 0));
+    case ControlKind::UpDown:
+      return new UpDownControl(dialog, id, pos, size);
     case ControlKind::GroupBox:
       return new wxStaticBox(dialog, id, text, pos, size);
     case ControlKind::CheckBox:

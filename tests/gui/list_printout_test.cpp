@@ -1,0 +1,144 @@
+// The printout of the list: pages rendered on a memory DC as a printer would get them, with word
+// wrap on and off; and printed to a PDF through GTK's file backend and read back as text.
+#include <cstdio>
+#include <cstdlib>
+
+#include <filesystem>
+
+#include <wx/dcmemory.h>
+#include <wx/print.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+#include <wx/uilocale.h>
+
+#include "gui/list/list_printout.h"
+#include "list_window_fixture.h"
+#include "res/list_resources.h"
+#include "support/temp_folder.h"
+#include "text/cp932.h"
+
+namespace mirelon::test {
+namespace {
+
+// Renders every page of `printout` on an A4 page at 150 dpi; returns the number of pages drawn and
+// whether each page had ink inside its margins and none outside.
+struct Rendered {
+  int pages = 0;
+  bool inkInsideOnly = true;
+};
+
+Rendered RenderAll(wxPrintout& printout) {
+  const wxSize page(1240, 1754);
+  wxBitmap bitmap(page, 24);
+  wxMemoryDC dc(bitmap);
+  printout.SetDC(&dc);
+  printout.SetPPIScreen(96, 96);
+  printout.SetPPIPrinter(150, 150);
+  printout.SetPageSizePixels(page.x, page.y);
+  printout.SetPaperRectPixels(wxRect(page));
+  printout.SetPageSizeMM(210, 297);
+  printout.OnPreparePrinting();
+  int minPage = 0, maxPage = 0, from = 0, to = 0;
+  printout.GetPageInfo(&minPage, &maxPage, &from, &to);
+  Rendered rendered;
+  const int margin = 15 * 150 * 10 / 254;  // 15 mm in pixels
+  for (int number = minPage; number <= maxPage && printout.HasPage(number); ++number) {
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    printout.OnPrintPage(number);
+    ++rendered.pages;
+    dc.SelectObject(wxNullBitmap);
+    const wxImage image = bitmap.ConvertToImage();
+    dc.SelectObject(bitmap);
+    bool inside = false;
+    for (int y = 0; y < page.y; y += 2) {
+      for (int x = 0; x < page.x; x += 2) {
+        if (image.GetRed(x, y) > 128) continue;
+        const bool within = x >= margin - 2 && x < page.x - margin + 2 && y >= margin - 2 && y < page.y - margin + 2;
+        inside = inside || within;
+        rendered.inkInsideOnly = rendered.inkInsideOnly && within;
+      }
+    }
+    rendered.inkInsideOnly = rendered.inkInsideOnly && inside;
+  }
+  dc.SelectObject(wxNullBitmap);
+  return rendered;
+}
+
+class ListPrintoutTest : public ListWindowTest {
+ protected:
+  void SetUp() override {
+    ListWindowTest::SetUp();
+    AddRecords(150);
+    // One long line per record: it wraps or is cut at an A4 page's width.
+    settings_.SetInt("List", "dspLine1", 1);
+    settings_.SetInt("List", "dspItem101", 2 * 1000 + 20);
+    settings_.SetInt("List", "dspItem102", 5 * 1000 + 120);
+    Open();
+  }
+
+  std::unique_ptr<ListPrintout> Printout() {
+    return std::unique_ptr<ListPrintout>(static_cast<ListPrintout*>(View().OnCreatePrintout()));
+  }
+};
+
+TEST_F(ListPrintoutTest, PagesHoldTheListInTheViewsFontWrappedOrCut) {
+  auto cut = Printout();
+  const Rendered cutPages = RenderAll(*cut);
+  EXPECT_EQ(cutPages.pages, cut->Layout().PageCount());
+  EXPECT_GE(cutPages.pages, 2);
+  EXPECT_TRUE(cutPages.inkInsideOnly);
+  const std::string firstLine = Cp932ToUtf8(std::string(cut->Layout().PageLines(1).front()));
+  EXPECT_EQ(firstLine.substr(0, 10), "  1 山田");
+
+  Command(res::kCmdWordWrap);
+  auto wrapped = Printout();
+  const Rendered wrappedPages = RenderAll(*wrapped);
+  EXPECT_EQ(wrappedPages.pages, wrapped->Layout().PageCount());
+  EXPECT_GT(wrappedPages.pages, cutPages.pages);  // every record takes two printed lines
+  EXPECT_TRUE(wrappedPages.inkInsideOnly);
+}
+
+// GTK's "print to file" without a print service: the print dialog (in the user's language)
+// opens with the file printer chosen, Enter prints, and GTK writes the PDF into the working
+// folder; pdftotext (poppler-utils) reads it back.
+TEST_F(ListPrintoutTest, PrintingToAFileWritesEveryRecordIntoAPdf) {
+  const char* backends = std::getenv("GTK_PRINT_BACKENDS");
+  if (backends == nullptr || std::string(backends) != "file") GTEST_SKIP() << "GTK_PRINT_BACKENDS is not \"file\"";
+  if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
+  TempFolder folder;
+  const std::filesystem::path workingFolder = std::filesystem::current_path();
+  std::filesystem::current_path(folder.path());
+  printing_.PrintData().SetPrinterName(U8(wxUILocale::GetCurrent().GetName().StartsWith("ja") ? "ファイルに出力する"
+                                                                                             : "Print to File"));
+  wxTimer press, giveUp;
+  press.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(WXK_RETURN); });
+  giveUp.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(WXK_ESCAPE); });
+  press.StartOnce(1500);
+  giveUp.StartOnce(8000);
+  {
+    AllowModalDialogs userAnswers;
+    Command(res::kCmdPrint);
+  }
+  std::filesystem::current_path(workingFolder);
+  std::filesystem::path pdf;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+    if (entry.path().extension() == ".pdf") pdf = entry.path();
+  }
+  ASSERT_FALSE(pdf.empty()) << "no PDF written";
+  const std::string text = (folder / "list.txt").string();
+  ASSERT_EQ(std::system(("pdftotext -layout '" + pdf.string() + "' " + text).c_str()), 0);
+  const std::string printed = ReadBytes(text);
+  EXPECT_NE(printed.find('\f'), std::string::npos);  // more than one page
+  // Every record once, in order, its number and name intact.
+  size_t at = 0;
+  for (int record = 1; record <= 150; ++record) {
+    char line[64];
+    std::snprintf(line, sizeof line, "%d 山田 太郎r%04d", record, record);
+    at = printed.find(line, at);
+    ASSERT_NE(at, std::string::npos) << line;
+  }
+}
+
+}  // namespace
+}  // namespace mirelon::test

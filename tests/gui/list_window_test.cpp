@@ -1,0 +1,174 @@
+// The list window: status pane, copy, word wrap, the close question, saving the text, the format
+// files and the format dialog's command, as a user reaches them through the frame.
+#include <algorithm>
+
+#include <wx/clipbrd.h>
+#include <wx/docview.h>
+#include <wx/msgdlg.h>
+#include <wx/statusbr.h>
+#include <wx/textctrl.h>
+
+#include "appcore/program_settings.h"
+#include "gui/list/display_format_dialog.h"
+#include "list/display_format_file.h"
+#include "list/list_text_builder.h"
+#include "list_window_fixture.h"
+#include "res/display_format_resources.h"
+#include "res/list_resources.h"
+#include "support/temp_folder.h"
+#include "text/cp932.h"
+
+namespace mirelon::test {
+namespace {
+
+using namespace res;
+
+class ExpectChooser : public wxExpectModalBase<wxFileDialog, ExpectChooser> {
+ public:
+  explicit ExpectChooser(const std::filesystem::path& path) : path_(wxString::FromUTF8(path.string())) {}
+
+ protected:
+  int OnInvoked(wxFileDialog* dialog) const override {
+    dialog->SetPath(path_);
+    return wxID_OK;
+  }
+
+ private:
+  wxString path_;
+};
+
+// The save question before the list text is dropped.
+class ExpectSaveQuestion : public wxExpectModalBase<wxMessageDialog, ExpectSaveQuestion> {
+ public:
+  explicit ExpectSaveQuestion(int answer) : answer_(answer) {}
+
+ protected:
+  int OnInvoked(wxMessageDialog* dialog) const override {
+    EXPECT_EQ(std::string(dialog->GetMessage().utf8_str()), "無題 への変更を保存しますか?");
+    return answer_;
+  }
+
+ private:
+  int answer_;
+};
+
+TEST_F(ListWindowTest, AnEmptyBookShowsTheDefaultStatusAndTheTitleStaysMirelon) {
+  Open();
+  EXPECT_EQ(std::string(frame_->GetStatusBar()->GetStatusText(1).utf8_str()),
+            "              すべて表示  連番      0件");
+  EXPECT_EQ(std::string(frame_->GetTitle().utf8_str()), "Mirelon");
+  EXPECT_FALSE(View().GetDocument()->IsModified());
+}
+
+TEST_F(ListWindowTest, CopyTakesTheWholeListWithoutASelectionAndKeepsTheCaret) {
+  AddRecords(3);
+  Open();
+  const std::string whole = ListText();
+  ASSERT_EQ(std::count(whole.begin(), whole.end(), '\n'), 3);
+  Edit().SetInsertionPoint(5);
+  Command(kCmdCopyList);
+  EXPECT_EQ(ClipboardText(), whole);
+  long from = 0, to = 0;
+  Edit().GetSelection(&from, &to);
+  EXPECT_EQ(from, to);
+  EXPECT_EQ(Edit().GetInsertionPoint(), 5);
+
+  Edit().SetSelection(0, 4);
+  Command(kCmdCopyList);
+  EXPECT_EQ(ClipboardText(), std::string(Edit().GetStringSelection().utf8_str()));
+  Edit().GetSelection(&from, &to);
+  EXPECT_EQ(std::pair(from, to), std::pair(0L, 4L));
+}
+
+TEST_F(ListWindowTest, WordWrapKeepsTheEditedTextAndFontAndSurvivesAReopen) {
+  AddRecords(2);
+  Open();
+  TypeAtEnd("追記");
+  const std::string edited = ListText();
+  const wxFont font = Edit().GetFont();
+  EXPECT_FALSE(MenuChecked(kCmdWordWrap));
+  EXPECT_TRUE(Edit().HasFlag(wxHSCROLL));
+
+  Command(kCmdWordWrap);
+  EXPECT_TRUE(MenuChecked(kCmdWordWrap));
+  EXPECT_FALSE(Edit().HasFlag(wxHSCROLL));
+  EXPECT_EQ(ListText(), edited);
+  EXPECT_EQ(Edit().GetFont(), font);
+  EXPECT_EQ(Edit().GetSize(), frame_->GetClientSize());
+  EXPECT_TRUE(View().GetDocument()->IsModified());  // the edit is still unsaved
+
+  wxTEST_DIALOG(EXPECT_TRUE(CloseFrame()), ExpectSaveQuestion(wxID_NO));
+  EXPECT_EQ(settings_.GetInt("List", "dspWordWrap", -1), 1);
+  Open();
+  EXPECT_TRUE(MenuChecked(kCmdWordWrap));
+  EXPECT_FALSE(Edit().HasFlag(wxHSCROLL));
+}
+
+TEST_F(ListWindowTest, TypingMakesCloseAskAndCancelKeepsTheWindowARebuildAsksNothing) {
+  AddRecords(2);
+  Open();
+  const std::string built = ListText();
+  TypeAtEnd("x");
+  wxTEST_DIALOG(EXPECT_FALSE(CloseFrame()), ExpectSaveQuestion(wxID_CANCEL));
+  EXPECT_EQ(closedCount_, 0);
+  EXPECT_EQ(ListText(), built + "x");
+
+  Command(kCmdUndo);
+  EXPECT_EQ(ListText(), built);
+
+  // The format dialog's OK rebuilds the list; closing then asks nothing and stores the size.
+  wxTEST_DIALOG(Command(kCmdFormatDialog), ExpectDialog<DisplayFormatDialog>([](DisplayFormatDialog& dialog) {
+                  Click(&dialog, kIdFormatOk);
+                  return wxID_OK;
+                }));
+  frame_->SetSize(700, 500);
+  Pump();
+  EXPECT_TRUE(CloseFrame());
+  EXPECT_EQ(closedCount_, 1);
+  EXPECT_EQ(settings_.GetInt(misc::kSection, misc::kWndWidth, 0), 700);
+  EXPECT_EQ(settings_.GetInt(misc::kSection, misc::kWndHeight, 0), 500);
+}
+
+TEST_F(ListWindowTest, TheListTextIsSavedAsCp932WithCrLfAndAnUnmappableCharacterIsRefused) {
+  AddRecords(2);
+  TempFolder folder;
+  Open();
+  DisplayFormat format = View().Format();
+  const std::string expected = BuildListText(book_, format);
+  wxTEST_DIALOG(Command(kCmdSaveAs), ExpectChooser(folder / "list"));
+  EXPECT_EQ(ReadBytes(folder / "list.txt"), expected);
+  EXPECT_FALSE(View().GetDocument()->IsModified());
+
+  TypeAtEnd("𠮷");
+  wxTEST_DIALOG(Command(kCmdSave),
+                ExpectMessage("一覧表に Shift-JIS で表せない文字「𠮷」があるので保存できません。", wxID_OK));
+  EXPECT_EQ(ReadBytes(folder / "list.txt"), expected);
+  EXPECT_TRUE(View().GetDocument()->IsModified());
+}
+
+TEST_F(ListWindowTest, FormatFilesAreSavedAndLoadedAndABadOneChangesNothing) {
+  AddRecords(2);
+  TempFolder folder;
+  Open();
+  wxTEST_DIALOG(Command(kCmdSaveFormat), ExpectChooser(folder / "layout"));
+  EXPECT_EQ(ReadBytes(folder / "layout.dat").size(), kDisplayFormatFileSize);
+
+  std::string bytes = ReadBytes(folder / "layout.dat");
+  bytes[10] = 2;  // numbering: none
+  WriteBytes(folder / "numbered.dat", bytes);
+  const std::string before = ListText();
+  wxTEST_DIALOG(Command(kCmdLoadFormat), ExpectChooser(folder / "numbered.dat"));
+  EXPECT_NE(ListText(), before);
+  EXPECT_EQ(View().Format().numbering, 2);
+  EXPECT_EQ(settings_.GetString(misc::kSection, misc::kSettingFile, ""), (folder / "numbered.dat").string());
+
+  WriteBytes(folder / "bad.dat", "Mirelo");
+  const std::string loaded = ListText();
+  wxTEST_DIALOG(Command(kCmdLoadFormat), ExpectChooser(folder / "bad.dat"),
+                ExpectMessage((folder / "bad.dat").string() + "\nファイルの内容が異常です", wxID_OK));
+  EXPECT_EQ(ListText(), loaded);
+  EXPECT_EQ(View().Format().numbering, 2);
+}
+
+}  // namespace
+}  // namespace mirelon::test
