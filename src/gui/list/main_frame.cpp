@@ -127,6 +127,9 @@ void CMainFrame::BindCommands() {
   on(kCmdPrint, [this] { View()->Print(true); });
   on(kCmdPrintDirect, [this] { View()->Print(false); });
   on(kCmdPrintPreview, [this] { View()->Preview(); });
+  on(kCmdPrintCards, [this] {
+    if (context_.printCards) context_.printCards(this);
+  });
   on(kCmdUndo, [this] { View()->Undo(); });
   on(kCmdAbout, [this] { ShowAboutDialog(this); });
   on(kCmdCloseList, [this] { Close(); });
