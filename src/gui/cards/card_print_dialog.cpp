@@ -85,7 +85,7 @@ void CardPrintDialog::BuildControls() {
   button(kCardSavePdf, T().savePdf, [this] { SavePdf(); });
   buttons->AddStretchSpacer();
   button(wxID_OK, T().ok, [this] { OnOk(); })->SetDefault();
-  button(wxID_CANCEL, T().cancel, [this] { EndModal(wxID_CANCEL); });
+  button(wxID_CANCEL, T().cancel, [this] { Finish(wxID_CANCEL); });
 
   auto* top = new wxBoxSizer(wxVERTICAL);
   top->Add(columns, 1, wxEXPAND);
@@ -350,7 +350,12 @@ void CardPrintDialog::OnOk() {
   const std::optional<CardSettings> settings = ReadControls(true);
   if (!settings) return;
   SaveCardSettings(settings_, printer_, *settings);
-  EndModal(wxID_OK);
+  Finish(wxID_OK);
+}
+
+void CardPrintDialog::Finish(int answer) {
+  SetReturnCode(answer);
+  if (IsModal()) EndModal(answer);
 }
 
 void RunCardPrintDialog(wxWindow* parent, const CardPrintContext& context) {

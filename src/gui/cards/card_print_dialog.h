@@ -63,6 +63,8 @@ class CardPrintDialog final : public wxDialog {
   void SavePdf();
   void ReportMissing(const std::vector<std::string>& characters);
   void OnOk();
+  // Ends the modal run; a dialog shown without one (tests) keeps its answer only.
+  void Finish(int answer);
 
   const AddressBook& book_;
   SettingsStore& settings_;
