@@ -188,7 +188,7 @@ wxWindow* CardPrintDialog::BuildSettingsColumn(wxWindow* parent) {
 wxWindow* CardPrintDialog::BuildPreviewColumn(wxWindow* parent) {
   auto* panel = new wxPanel(parent);
   auto* column = new wxBoxSizer(wxVERTICAL);
-  preview_ = new CardPreviewPanel(panel, kCardPreview, wxSize(260, 380));
+  preview_ = new CardPreviewPanel(panel, kCardPreview, wxSize(300, 440));
   column->Add(preview_, 1, wxEXPAND);
   auto* paging = new wxBoxSizer(wxHORIZONTAL);
   auto* previous = new wxButton(panel, kCardPrevious, U8(T().previous), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
