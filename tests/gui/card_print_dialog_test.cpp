@@ -170,6 +170,13 @@ TEST_F(CardPrintTest, ThePreviewDrawsTheCardWithInkInTheNameArea) {
   Click(&dialog, kCardNext);
   EXPECT_EQ(dialog.PreviewIndex(), 1);
   EXPECT_EQ(LabelOf(&dialog, kCardPosition), "2 / 2 枚目");
+  auto& list = ControlOf<wxCheckListBox>(&dialog, kCardRecordList);  // a chosen record clicked
+  list.SetSelection(0);
+  wxCommandEvent clicked(wxEVT_LISTBOX, kCardRecordList);
+  clicked.SetInt(0);
+  clicked.SetEventObject(&list);
+  list.ProcessWindowEvent(clicked);
+  EXPECT_EQ(dialog.PreviewIndex(), 0);
 }
 
 TEST_F(CardPrintTest, SavesThePdfChosenInTheFileChooser) {

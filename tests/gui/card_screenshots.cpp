@@ -1,12 +1,8 @@
 // Writes screenshots of the card printing dialog's preview (a one-line address, a two-line address
 // with company and title, three joint names, the calibration sheet) and a card as the printer gets
 // it, into the folder given as the first argument. Run under xvfb-run (scripts/screenshots).
-#include <cstdio>
 
 #include <wx/app.h>
-#include <wx/dcmemory.h>
-#include <wx/translation.h>
-#include <wx/uilocale.h>
 
 #include "appcore/program_settings.h"
 #include "book/address_book.h"
@@ -71,17 +67,7 @@ void SetSender(SettingsStore& settings) {
 class CardScreenshotApp final : public wxApp {
  public:
   bool OnInit() override {
-    if (argc < 2) {
-      std::fprintf(stderr, "usage: mirelon_card_screenshots FOLDER\n");
-      return false;
-    }
-    SetScreenshotFolder(argv[1]);
-    wxUILocale::UseDefault();
-    wxTranslations::Set(new wxTranslations);
-    wxTranslations::Get()->AddStdCatalog();
-    wxInitAllImageHandlers();
-    UseSettingsStore(&settings_);
-    ReadSwitches(settings_);
+    if (!StartScreenshotProgram(*this, settings_)) return false;
     FillBook(book_);
     SetSender(settings_);
     return true;
@@ -106,21 +92,9 @@ class CardScreenshotApp final : public wxApp {
  private:
   // The card as a 254 dpi printer gets it (10 px a millimetre): no pale boxes, no edge.
   static void RenderPrinted(const CardLayout& card) {
-    const wxSize page(1000, 1480);
-    wxBitmap bitmap(page, 24);
-    wxMemoryDC dc(bitmap);
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
     CardRenderReport report;
     CardPrintout printout({card}, "card", report);
-    printout.SetDC(&dc);
-    printout.SetPPIPrinter(254, 254);
-    printout.SetPageSizePixels(page.x, page.y);
-    printout.SetPaperRectPixels(wxRect(page));
-    printout.SetPageSizeMM(100, 148);
-    printout.OnPrintPage(1);
-    dc.SelectObject(wxNullBitmap);
-    bitmap.SaveFile(wxString(wxTheApp->argv[1]) + "/card_printed.png", wxBITMAP_TYPE_PNG);
+    RenderPrintedPage(printout, 254, wxSize(100, 148), "card_printed");
   }
 
   MemorySettingsStore settings_;

@@ -100,6 +100,12 @@ wxWindow* CardPrintDialog::BuildRecordColumn(wxWindow* parent) {
   for (int i = 0; i < book_.recordCount(); ++i) labels.Add(RecordLabel(book_.record(i), i));
   records_ = new wxCheckListBox(box->GetStaticBox(), kCardRecordList, wxDefaultPosition, wxSize(220, 360), labels);
   records_->Bind(wxEVT_CHECKLISTBOX, [this](wxCommandEvent&) { ChoicesChanged(); });
+  // Clicking a chosen record shows its card.
+  records_->Bind(wxEVT_LISTBOX, [this](wxCommandEvent& event) {
+    const std::vector<int> chosen = ChosenRecords();
+    const auto found = std::find(chosen.begin(), chosen.end(), event.GetSelection());
+    if (found != chosen.end()) ShowPreviewCard(static_cast<int>(found - chosen.begin()));
+  });
   box->Add(records_, 1, wxEXPAND | wxALL, 4);
 
   auto* selectors = new wxBoxSizer(wxHORIZONTAL);
