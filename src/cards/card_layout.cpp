@@ -28,9 +28,9 @@ constexpr double kNameTop = 30.0;
 constexpr double kNameBottom = 125.0;
 // Left of the names: the stamp area above, the sender block below, each with room to spare.
 constexpr double kNameLeft = 40.0;
-constexpr ColumnSpec kAddressFirst{16, 11, kColumnBottom - kAddressTop};
-constexpr ColumnSpec kAddressNext{13, 10, kColumnBottom - kAddressTop - kNextLineDrop};
-constexpr ColumnSpec kCompany{12, 9, kColumnBottom - kCompanyTop};
+constexpr ColumnRule kAddressFirst{16, 11, kColumnBottom - kAddressTop};
+constexpr ColumnRule kAddressNext{13, 10, kColumnBottom - kAddressTop - kNextLineDrop};
+constexpr ColumnRule kCompany{12, 9, kColumnBottom - kCompanyTop};
 constexpr int kMaxAddressColumns = 3;
 // A title up to this long goes small above the name; a longer one gets a column of its own.
 constexpr double kShortTitleEm = 4;

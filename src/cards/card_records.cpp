@@ -6,13 +6,15 @@
 
 namespace mirelon {
 
+bool HasCardAddress(const AddressRecord& record) {
+  return !TrimmedBlanks(record.address1).empty() || !TrimmedBlanks(record.address2).empty();
+}
+
 std::vector<int> DefaultCardRecords(const AddressBook& book) {
   std::vector<int> indices;
   for (int i = 0; i < book.recordCount(); ++i) {
     const AddressRecord& record = book.record(i);
-    // A history line without address data has nothing to print on a card.
-    const bool hasAddress = !TrimmedBlanks(record.address1).empty() || !TrimmedBlanks(record.address2).empty();
-    if (hasAddress && JudgeSend(record, WhichMark::Newest)) indices.push_back(i);
+    if (HasCardAddress(record) && JudgeSend(record, WhichMark::Newest)) indices.push_back(i);
   }
   return indices;
 }

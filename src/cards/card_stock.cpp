@@ -6,7 +6,7 @@ namespace mirelon {
 
 namespace {
 
-// The recipient boxes as the post office specifies them: 5.7 x 8.0 mm from 12.0 mm down, the
+// The recipient boxes as the post office lays them out: 5.7 x 8.0 mm from 12.0 mm down, the
 // rightmost 8.0 mm from the right edge; gaps 1.3 mm (boxes 1-3), 1.9 mm (3-4) and 1.1 mm (4-7).
 constexpr double kRecipientTop = 12.0;
 constexpr double kRecipientWidth = 5.7;

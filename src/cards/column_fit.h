@@ -15,7 +15,7 @@ namespace mirelon {
 inline constexpr double kMinimumCondense = 0.85;
 inline constexpr double kMmPerPoint = 25.4 / 72.0;
 
-struct ColumnSpec {
+struct ColumnRule {
   double nominalPt;
   double minimumPt;
   double lengthMm;
@@ -27,7 +27,7 @@ struct ColumnFit {
 };
 
 // How a text of `lengthEm` fits one column, or nothing when it would need condensing further.
-std::optional<ColumnFit> FitLength(double lengthEm, const ColumnSpec& spec);
+std::optional<ColumnFit> FitLength(double lengthEm, const ColumnRule& rule);
 
 struct FittedColumn {
   size_t begin;  // units [begin, end), blanks at both ends left out
@@ -38,8 +38,8 @@ struct FittedColumn {
 // Lays the units into at most `maxColumns` columns: the first by `first`, the others by `next`.
 // When even that is not enough the last column is condensed further rather than overflowing.
 // No units (or only blanks): no column.
-std::vector<FittedColumn> FitColumns(const std::vector<TextUnit>& units, const ColumnSpec& first,
-                                     const ColumnSpec& next, int maxColumns);
+std::vector<FittedColumn> FitColumns(const std::vector<TextUnit>& units, const ColumnRule& first,
+                                     const ColumnRule& next, int maxColumns);
 
 // The length of units [begin, end) in ems.
 double UnitsLengthEm(const std::vector<TextUnit>& units, size_t begin, size_t end);

@@ -16,8 +16,8 @@ constexpr double kColumnGap = 1.0;
 constexpr double kNameTop = 88.0;
 constexpr double kCodePt = 9.0;
 constexpr double kCodeLineTop = 127.0;
-constexpr ColumnSpec kAddressFirst{10, 7, kBottom - kSenderTop};
-constexpr ColumnSpec kAddressNext{9, 7, kBottom - kSenderTop - kNextLineDrop};
+constexpr ColumnRule kAddressFirst{10, 7, kBottom - kSenderTop};
+constexpr ColumnRule kAddressNext{9, 7, kBottom - kSenderTop - kNextLineDrop};
 
 void AddCode(const std::string& digits, CardStock stock, std::vector<CardCell>& cells) {
   if (HasSenderBoxes(stock)) {

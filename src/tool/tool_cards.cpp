@@ -39,13 +39,15 @@ std::optional<int> ParseNumber(std::string_view digits) {
   return value;
 }
 
-// "send" (those the newest send mark sends), "all", or record numbers as the window's pages count
-// them: "1,3,5-7". Numbers past the book's end are reported.
+// "send" (those the newest send mark sends), "all" (every record with an address), or record
+// numbers as the window's pages count them: "1,3,5-7". Numbers past the book's end are reported.
 std::optional<std::vector<int>> SelectRecords(const std::string& choice, const AddressBook& book, ToolOutput& out) {
   if (choice == "send") return DefaultCardRecords(book);
   std::vector<int> indices;
   if (choice == "all") {
-    for (int i = 0; i < book.recordCount(); ++i) indices.push_back(i);
+    for (int i = 0; i < book.recordCount(); ++i) {
+      if (HasCardAddress(book.record(i))) indices.push_back(i);
+    }
     return indices;
   }
   std::string_view rest = choice;

@@ -12,8 +12,8 @@ constexpr std::array kCommands = std::to_array<CommandEntry>({
      RunAdvance},
     {"cards", "SRC.csv --pdf OUT.pdf [--stock ordinary|new-year|plain] [--records send|all|N,N-M] "
               "[--numbers kanji|tens|digits]",
-     "lay out the address sides of SRC's cards (by default those the newest send mark sends) into OUT, one page "
-     "per card",
+     "lay out the address sides of SRC's cards into OUT, one page per card: by default those the newest send mark "
+     "sends, with all every record with an address, or the records numbered N",
      RunCards},
     {"check", "SRC.csv DATA.csv",
      "check every postal code of SRC's book against its address in the postal data file DATA; prints the records "

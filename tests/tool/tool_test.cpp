@@ -245,6 +245,9 @@ TEST_F(Tool, CardsWriteOnePdfPagePerCard) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(PdfPages(ReadBytes(folder_ / "cards.pdf")), 2);
 
+  run = Run({"cards", Path("sample.csv"), "--pdf", Path("cards.pdf"), "--records", "all"});
+  EXPECT_EQ(PdfPages(ReadBytes(folder_ / "cards.pdf")), 3);
+
   // A number past the book's end writes nothing.
   run = Run({"cards", Path("sample.csv"), "--pdf", Path("none.pdf"), "--records", "2-4"});
   EXPECT_EQ(run.status, 1);
