@@ -15,7 +15,6 @@ inline constexpr int kCmdSave = 57603;
 inline constexpr int kCmdSaveAs = 57604;         // "名前を付けて一覧表を保存"
 inline constexpr int kCmdPrintSetup = 57606;
 inline constexpr int kCmdPrint = 57607;
-inline constexpr int kCmdPrintDirect = 57608;
 inline constexpr int kCmdPrintPreview = 57609;
 inline constexpr int kCmdUndo = 57643;
 inline constexpr int kCmdAbout = 57664;

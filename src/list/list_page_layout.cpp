@@ -27,7 +27,8 @@ ListPageLayout::ListPageLayout(std::string text, PageCells cells, bool wordWrap)
       if (cut == 0 && !line.empty()) cut = std::min<size_t>(line.size(), IsLeadByte(line[0]) ? 2 : 1);
       lines_.push_back(line.substr(0, cut));
       line.remove_prefix(cut);
-    } while (wordWrap && !line.empty());
+      // The list pads every slot with blanks: a rest of blanks alone would print as an empty line.
+    } while (wordWrap && line.find_first_not_of(' ') != std::string_view::npos);
   }
 }
 

@@ -34,9 +34,9 @@ PageCells PageCellsOf(const PageGeometry& geometry);
 class ListPageLayout {
  public:
   // `text` is the list text (CP932, lines ended by CR LF; a last line without an ending counts
-  // too). With `wordWrap` a line longer than the page continues on the next printed lines,
-  // otherwise it is cut at the page width; a double-byte character is never split: it goes whole
-  // to the next printed line, or is left out when clipped.
+  // too). With `wordWrap` a line longer than the page continues on the next printed lines (unless
+  // only blanks are left of it), otherwise it is cut at the page width; a double-byte character is
+  // never split: it goes whole to the next printed line, or is left out when clipped.
   ListPageLayout(std::string text, PageCells cells, bool wordWrap);
 
   // At least 1: an empty list prints one empty page.

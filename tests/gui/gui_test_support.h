@@ -36,8 +36,8 @@ class GuiTestHook : public wxTestingModalHook {
 void Pump();
 
 // While one exists, modal dialogs run as they would for a user instead of being failed and
-// cancelled: for platform dialogs that do their work without showing a window (printing to a
-// file without a prompt).
+// cancelled: for platform dialogs that wxTEST_DIALOG cannot answer (GTK's print dialog is GTK's own
+// window), which the test then answers with simulated keys.
 class AllowModalDialogs {
  public:
   AllowModalDialogs();

@@ -1,8 +1,10 @@
 // The hand-over between the editor and the list window through the application's services: the
 // frame becomes the main window, the editor comes back on its page when the frame closes, and the
-// stored size is the next opening size. (Xvfb runs no window manager, so a maximised frame cannot
-// be observed here; the size rule itself is tested in the core.)
+// stored size (or, with none, three quarters of the screen) is the next opening size. (Xvfb runs
+// no window manager, so a maximised frame cannot be observed here; the size rule itself is tested
+// in the core.)
 #include <wx/app.h>
+#include <wx/display.h>
 #include <wx/docview.h>
 
 #include "appcore/app_state.h"
@@ -66,6 +68,7 @@ TEST_F(ListHandoverTest, TheFrameTakesOverAndTheEditorComesBackOnItsPageWithoutE
   CMainFrame* frame = OpenList();
   ASSERT_NE(frame, nullptr);
   EXPECT_EQ(editor_->Window(), nullptr);
+  EXPECT_EQ(frame->GetSize(), wxDisplay(0u).GetClientArea().GetSize() * 3 / 4);  // nothing stored yet
   EXPECT_NE(frame->View()->Text().Find(U8("いとう")), wxNOT_FOUND);
 
   frame->SetSize(640, 480);

@@ -70,10 +70,12 @@ class ListPrintoutTest : public ListWindowTest {
   void SetUp() override {
     ListWindowTest::SetUp();
     AddRecords(150);
-    // One long line per record: it wraps or is cut at an A4 page's width.
+    // One long line per record, ending in its registration name past an A4 page's width: it wraps
+    // or is cut there.
     settings_.SetInt("List", "dspLine1", 1);
     settings_.SetInt("List", "dspItem101", 2 * 1000 + 20);
-    settings_.SetInt("List", "dspItem102", 5 * 1000 + 120);
+    settings_.SetInt("List", "dspItem102", 5 * 1000 + 100);
+    settings_.SetInt("List", "dspItem103", 1 * 1000 + 10);
     Open();
   }
 

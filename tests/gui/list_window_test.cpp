@@ -7,6 +7,7 @@
 #include <wx/msgdlg.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include "appcore/program_settings.h"
 #include "gui/list/display_format_dialog.h"
@@ -78,6 +79,31 @@ TEST_F(ListWindowTest, CopyTakesTheWholeListWithoutASelectionAndKeepsTheCaret) {
   EXPECT_EQ(ClipboardText(), std::string(Edit().GetStringSelection().utf8_str()));
   Edit().GetSelection(&from, &to);
   EXPECT_EQ(std::pair(from, to), std::pair(0L, 4L));
+}
+
+// Through the keyboard: Ctrl+C stays the text control's own copy of the selection, Ctrl+Z reaches
+// the window's undo through its accelerators.
+TEST_F(ListWindowTest, CtrlCCopiesTheSelectionAndCtrlZUndoes) {
+  AddRecords(2);
+  Open();
+  const std::string built = ListText();
+  wxUIActionSimulator user;
+  user.MouseMove(Edit().GetScreenRect().GetPosition() + wxPoint(40, 40));
+  Pump();
+  Edit().SetFocus();
+  Edit().SetSelection(0, 6);
+  Pump();
+  user.Char('c', wxMOD_CONTROL);
+  Pump();
+  EXPECT_EQ(ClipboardText(), std::string(Edit().GetStringSelection().utf8_str()));
+
+  Edit().SetInsertionPointEnd();
+  user.Char('x');
+  Pump();
+  EXPECT_EQ(ListText(), built + "x");
+  user.Char('z', wxMOD_CONTROL);
+  Pump();
+  EXPECT_EQ(ListText(), built);
 }
 
 TEST_F(ListWindowTest, WordWrapKeepsTheEditedTextAndFontAndSurvivesAReopen) {

@@ -42,6 +42,7 @@ TEST(ListPageLayoutTest, WrapsOrClipsAtThePageWidthAndPaginates) {
       {"clipped", "abcdefgh\r\nij\r\n", {5, 3}, false, "abc|ij"},
       {"wrapped", "abcdefgh\r\nij\r\n", {5, 3}, true, "abc|def|gh|ij"},
       {"wrapped lines cross pages", "abcdefgh\r\n", {2, 3}, true, "abc|def / gh"},
+      {"a rest of padding blanks is not wrapped", "abc   \r\nd\r\n", {5, 3}, true, "abc|d"},
       {"double-byte character at the cut wraps whole", "ab漢字\r\n", {5, 3}, true, "ab|漢|字"},
       {"double-byte character at the cut clipped", "ab漢字\r\n", {5, 3}, false, "ab"},
       {"double-byte characters ending at the cut", "a漢b字\r\n", {5, 3}, true, "a漢|b字"},

@@ -173,15 +173,21 @@ TEST_F(Tool, ListPagesAsThePrintoutLaysThemOut) {
     EXPECT_EQ(Cp932ToUtf8(printed[i]).find("\uFFFD"), std::string::npos) << i;
   }
 
-  // Wrapped: every 72-cell line takes two printed lines, which together are the line again.
+  // Wrapped: a 72-cell line takes two printed lines, which together are the line again, unless
+  // only padding blanks were left of it after the first (one of the three here).
   run = Run({"--sjis", "list", Path("sample.csv"), "--wrap", "--page", "4x40"});
   pages = SplitAt(run.output, "\f");
   ASSERT_EQ(pages.size(), 2u);
   printed = SplitAt(pages[0], "\r\n");
   EXPECT_EQ(printed.size(), 4u);
   for (const std::string& line : SplitAt(pages[1], "\r\n")) printed.push_back(line);
-  ASSERT_EQ(printed.size(), 6u);
-  for (size_t i = 0; i < 3; ++i) EXPECT_EQ(printed[2 * i] + printed[2 * i + 1], lines[i]) << i;
+  ASSERT_EQ(printed.size(), 5u);
+  size_t next = 0;
+  for (size_t i = 0; i < 3; ++i) {
+    std::string joined = printed[next++];
+    if (lines[i].find_first_not_of(' ', joined.size()) != std::string::npos) joined += printed[next++];
+    EXPECT_EQ(joined + std::string(lines[i].size() - joined.size(), ' '), lines[i]) << i;
+  }
   EXPECT_EQ(run.errors, Sjis("              すべて表示  連番      3件\n"));
 
   for (const char* page : {"0x40", "40", "2x", "x40", "2x40x1", "-2x40"}) {

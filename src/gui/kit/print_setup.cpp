@@ -23,10 +23,10 @@ void PrintSetup::RunPrinterSetup(wxWindow* parent) {
   if (dialog.ShowModal() == wxID_OK) pageSetup_ = dialog.GetPageSetupDialogData();
 }
 
-bool PrintSetup::Print(wxWindow* parent, wxPrintout* printout, bool prompt) {
+bool PrintSetup::Print(wxWindow* parent, wxPrintout* printout) {
   wxPrintDialogData dialogData(PrintData());
   wxPrinter printer(&dialogData);
-  const bool printed = printer.Print(parent, printout, prompt);
+  const bool printed = printer.Print(parent, printout, true);
   delete printout;
   if (printed) {
     PrintData() = printer.GetPrintDialogData().GetPrintData();

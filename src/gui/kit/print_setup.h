@@ -21,9 +21,9 @@ class PrintSetup {
 
   // The platform's page set-up dialog (printer, paper, orientation).
   void RunPrinterSetup(wxWindow* parent);
-  // With `prompt` the print dialog first; takes `printout`. False when the user cancelled or the
+  // The print dialog, then the pages; takes `printout`. False when the user cancelled or the
   // printing failed (a failure has been reported to the user).
-  bool Print(wxWindow* parent, wxPrintout* printout, bool prompt);
+  bool Print(wxWindow* parent, wxPrintout* printout);
   // Opens the preview frame over `parent`; takes both printouts (`printing` serves the preview's
   // print button). Returns false, after a message, when the preview cannot be made.
   bool Preview(wxWindow* parent, wxPrintout* shown, wxPrintout* printing, const wxString& title);

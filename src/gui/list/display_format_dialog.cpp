@@ -83,7 +83,9 @@ void DisplayFormatDialog::PairSpin(int editId, int spinId, int max) {
 
 void DisplayFormatDialog::PushChoices() {
   for (int slot = 0; slot < kListSlotCount; ++slot) SelectIndex(Control<wxChoice>(ItemKindId(slot)), itemKind_[slot]);
-  for (int line = 0; line < kListLineCount; ++line) Control<wxCheckBox>(kIdLineShown1 + line).SetValue(lineShown_[line]);
+  for (int line = 0; line < kListLineCount; ++line) {
+    Control<wxCheckBox>(kIdLineShown1 + line).SetValue(lineShown_[line]);
+  }
   SelectIndex(Control<wxChoice>(kIdFilter), filter_);
   SelectIndex(Control<wxChoice>(kIdNumbering), numbering_);
   SelectIndex(Control<wxChoice>(kIdColumns), columnIndex_);
@@ -101,7 +103,9 @@ void DisplayFormatDialog::PullChoices() {
     if (selection != wxNOT_FOUND) member = selection;
   };
   for (int slot = 0; slot < kListSlotCount; ++slot) read(ItemKindId(slot), itemKind_[slot]);
-  for (int line = 0; line < kListLineCount; ++line) lineShown_[line] = Control<wxCheckBox>(kIdLineShown1 + line).GetValue();
+  for (int line = 0; line < kListLineCount; ++line) {
+    lineShown_[line] = Control<wxCheckBox>(kIdLineShown1 + line).GetValue();
+  }
   read(kIdFilter, filter_);
   read(kIdNumbering, numbering_);
   read(kIdColumns, columnIndex_);

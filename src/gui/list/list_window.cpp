@@ -1,5 +1,7 @@
 #include "gui/list/list_window.h"
 
+#include <wx/display.h>
+
 #include "appcore/list_window_size.h"
 #include "gui/list/main_frame.h"
 
@@ -7,7 +9,11 @@ namespace mirelon {
 
 CMainFrame* OpenListWindow(const ListWindowContext& context) {
   const ListWindowStart start = ReadListWindowStart(context.settings);
-  auto* frame = new CMainFrame(context, start.width > 0 ? wxSize(start.width, start.height) : wxDefaultSize);
+  // Without a stored size the window takes three quarters of the screen, as a new window does on
+  // Windows (wx's own default is a tiny 400 × 250).
+  const wxRect screen = wxDisplay(0u).GetClientArea();
+  const wxSize size = start.width > 0 ? wxSize(start.width, start.height) : screen.GetSize() * 3 / 4;
+  auto* frame = new CMainFrame(context, size);
   if (!frame->CreateNewDocument()) {
     frame->Destroy();
     return nullptr;

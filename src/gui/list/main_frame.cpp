@@ -77,7 +77,8 @@ void CMainFrame::CreateMenu() {
       }
       wxString text = U8(item.text);
       if (!item.accelerator.empty()) text += "\t" + U8(item.accelerator);
-      menu->Append(CommandWindowId(item.command), text, PromptPart(item.command, false), item.checkable ? wxITEM_CHECK : wxITEM_NORMAL);
+      menu->Append(CommandWindowId(item.command), text, PromptPart(item.command, false),
+                   item.checkable ? wxITEM_CHECK : wxITEM_NORMAL);
     }
     bar->Append(menu, U8(menuTemplate.title));
   }
@@ -86,7 +87,9 @@ void CMainFrame::CreateMenu() {
   std::vector<wxAcceleratorEntry> keys;
   for (const AcceleratorTemplate& key : ListAccelerators()) {
     wxAcceleratorEntry entry;
-    if (entry.FromString(U8(key.key))) keys.emplace_back(entry.GetFlags(), entry.GetKeyCode(), CommandWindowId(key.command));
+    if (entry.FromString(U8(key.key))) {
+      keys.emplace_back(entry.GetFlags(), entry.GetKeyCode(), CommandWindowId(key.command));
+    }
   }
   SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(keys.size()), keys.data()));
 }
@@ -118,14 +121,15 @@ void CMainFrame::CreateStatusBarOfList() {
 }
 
 void CMainFrame::BindCommands() {
-  const auto on = [this](int id, auto action) { Bind(wxEVT_MENU, [action](wxCommandEvent&) { action(); }, CommandWindowId(id)); };
+  const auto on = [this](int command, auto action) {
+    Bind(wxEVT_MENU, [action](wxCommandEvent&) { action(); }, CommandWindowId(command));
+  };
   on(kCmdNew, [this] { docManager_->CreateNewDocument(); });
   on(kCmdOpen, [this] { OnOpen(); });
   on(kCmdSave, [this] { View()->GetDocument()->Save(); });
   on(kCmdSaveAs, [this] { View()->GetDocument()->SaveAs(); });
   on(kCmdPrintSetup, [this] { context_.printSetup.RunPrinterSetup(this); });
-  on(kCmdPrint, [this] { View()->Print(true); });
-  on(kCmdPrintDirect, [this] { View()->Print(false); });
+  on(kCmdPrint, [this] { View()->Print(); });
   on(kCmdPrintPreview, [this] { View()->Preview(); });
   on(kCmdPrintCards, [this] {
     if (context_.printCards) context_.printCards(this);
@@ -145,8 +149,10 @@ void CMainFrame::BindCommands() {
        CommandWindowId(kCmdWordWrap));
   Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Enable(View() != nullptr && View()->CanUndo()); },
        CommandWindowId(kCmdUndo));
-  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Check(GetToolBar()->IsShown()); }, CommandWindowId(kCmdToolBar));
-  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Check(GetStatusBar()->IsShown()); }, CommandWindowId(kCmdStatusBar));
+  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Check(GetToolBar()->IsShown()); },
+       CommandWindowId(kCmdToolBar));
+  Bind(wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& event) { event.Check(GetStatusBar()->IsShown()); },
+       CommandWindowId(kCmdStatusBar));
 }
 
 void CMainFrame::ToggleBar(wxWindow* bar) {
@@ -155,7 +161,8 @@ void CMainFrame::ToggleBar(wxWindow* bar) {
 }
 
 void CMainFrame::OnOpen() {
-  FileChooserDialog dialog(this, U8("開く"), wxString(), "テキスト文書 (*.txt)|*.txt", wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+  FileChooserDialog dialog(this, U8("開く"), wxString(), "テキスト文書 (*.txt)|*.txt",
+                           wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   if (dialog.ShowModal() != wxID_OK) return;
   docManager_->CreateDocument(dialog.GetPath(), wxDOC_SILENT);
 }

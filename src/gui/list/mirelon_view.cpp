@@ -143,7 +143,7 @@ wxPrintout* CMirelonView::OnCreatePrintout() {
   return new ListPrintout(text.bytes, font_, wordWrap_, context_.printSetup.PageSetup());
 }
 
-void CMirelonView::Print(bool prompt) { context_.printSetup.Print(&frame_, OnCreatePrintout(), prompt); }
+void CMirelonView::Print() { context_.printSetup.Print(&frame_, OnCreatePrintout()); }
 
 void CMirelonView::Preview() {
   context_.printSetup.Preview(&frame_, OnCreatePrintout(), OnCreatePrintout(), U8("Mirelon - 印刷ﾌﾟﾚﾋﾞｭｰ"));

@@ -46,8 +46,9 @@ class CMirelonView final : public wxView {
   void RunFormatDialog();  // 32772
   void LoadFormatFile();   // 32777
   void SaveFormatFile();   // 32776
-  void Print(bool prompt);  // 57607 / 57608
-  void Preview();           // 57609
+  // 57607, through the print dialog: without one GTK waits for a default printer that may not exist.
+  void Print();
+  void Preview();  // 57609
   wxPrintout* OnCreatePrintout() override;
 
  private:
