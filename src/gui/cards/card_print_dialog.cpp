@@ -259,7 +259,8 @@ std::optional<CardSettings> CardPrintDialog::ReadControls(bool report) {
     }
     *texts[i] = std::move(converted.bytes);
   }
-  if (report && !PostalCodeDigits(sender.postalCode)) {
+  // A code the sender block cannot put in its boxes is refused only while the block is printed.
+  if (report && settings.printSender && !PostalCodeDigits(sender.postalCode)) {
     ShowMessageBoxText(Format(kCardBadSenderCode, senderFields_[0]->GetValue()));
     senderFields_[0]->SetFocus();
     return std::nullopt;
