@@ -14,6 +14,7 @@
 #include <wx/textctrl.h>
 
 #include "book/address_book.h"
+#include "appcore/program_settings.h"
 #include "cards/card_layout.h"
 #include "cards/card_records.h"
 #include "cards/postal_code_cells.h"
@@ -60,7 +61,7 @@ CardPrintDialog::CardPrintDialog(wxWindow* parent, const CardPrintContext& conte
   ShowSettings(LoadCardSettings(settings_, printer_));
   CheckRecords(DefaultCardRecords(book_));
   tooltips_.Add(this, CardDialogTooltips());
-  tooltips_.Activate(true);
+  tooltips_.Activate(Switches().toolTipCtrl);
   PaintWithDialogColour(this);
   ChoicesChanged();
   Fit();
