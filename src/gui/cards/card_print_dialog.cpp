@@ -13,8 +13,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "book/address_book.h"
 #include "appcore/program_settings.h"
+#include "book/address_book.h"
 #include "cards/card_layout.h"
 #include "cards/card_records.h"
 #include "cards/postal_code_cells.h"
