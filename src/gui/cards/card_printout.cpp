@@ -43,7 +43,7 @@ bool PrintCards(wxWindow* parent, PrintSetup& printSetup, std::vector<CardLayout
   const wxPrintOrientation orientation = data.GetOrientation();
   data.SetPaperId(wxPAPER_JAPANESE_POSTCARD);
   data.SetOrientation(wxPORTRAIT);
-  const bool printed = printSetup.Print(parent, new CardPrintout(std::move(cards), title, report), true);
+  const bool printed = printSetup.Print(parent, new CardPrintout(std::move(cards), title, report));
   printSetup.PrintData().SetPaperId(paper);
   printSetup.PrintData().SetOrientation(orientation);
   return printed;
