@@ -1,9 +1,12 @@
 // The card printing dialog: opened from the list window's File menu, its default records, settings
 // stored on OK only (and a sender code it cannot use refused), the preview drawn on a memory DC,
 // and a PDF file saved through the file chooser and read back.
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <regex>
 
 #include <wx/checklst.h>
 #include <wx/choice.h>
@@ -11,6 +14,9 @@
 #include <wx/menu.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+#include <wx/uilocale.h>
 
 #include "cards/card_records.h"
 #include "gui/cards/card_preview_panel.h"
@@ -19,6 +25,7 @@
 #include "list_window_fixture.h"
 #include "res/card_print_resources.h"
 #include "res/list_resources.h"
+#include "support/temp_folder.h"
 #include "text/cp932.h"
 
 namespace mirelon::test {
@@ -44,15 +51,22 @@ void SetSpin(wxWindow* dialog, int id, double value) {
   Pump();
 }
 
-// The file's text without line breaks: vertical text comes out a character a line.
-std::string PdfText(const std::filesystem::path& path) {
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(("pdftotext -raw '" + path.string() + "' -").c_str(), "r"), pclose);
+std::string CommandOutput(const std::string& command) {
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
   std::string text;
   char buffer[4096];
   for (size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) text.append(buffer, n);
+  return text;
+}
+
+// The file's text without line breaks: vertical text comes out a character a line.
+std::string PdfText(const std::filesystem::path& path) {
+  std::string text = CommandOutput("pdftotext -raw '" + path.string() + "' -");
   std::erase(text, '\n');
   return text;
 }
+
+constexpr double kPointsPerMm = 72 / 25.4;
 
 class CardPrintTest : public ListWindowTest {
  protected:
@@ -194,6 +208,55 @@ TEST_F(CardPrintTest, SavesThePdfChosenInTheFileChooser) {
   EXPECT_NE(text.find("三郎"), std::string::npos) << text;
   EXPECT_EQ(text.find("次郎"), std::string::npos) << text;  // not sent this year
   std::filesystem::remove_all(folder);
+}
+
+// GTK's "print to file" without a print service (as the list's printout test does): the print
+// dialog opens with the file printer, Enter prints, GTK writes the PDF into the working folder. The
+// pages are postcards and the code digits sit over their boxes, so the printer DC's cairo context
+// is scaled to millimetres from the paper's corner.
+TEST_F(CardPrintTest, PrintsPostcardsWithTheCodeOverItsBoxes) {
+  const char* backends = std::getenv("GTK_PRINT_BACKENDS");
+  if (backends == nullptr || std::string(backends) != "file") GTEST_SKIP() << "GTK_PRINT_BACKENDS is not \"file\"";
+  TempFolder folder;
+  const std::filesystem::path workingFolder = std::filesystem::current_path();
+  std::filesystem::current_path(folder.path());
+  printing_.PrintData().SetPrinterName(U8(wxUILocale::GetCurrent().GetName().StartsWith("ja") ? "ファイルに出力する"
+                                                                                             : "Print to File"));
+  const wxPaperSize listPaper = printing_.PrintData().GetPaperId();
+  CardPrintDialog& dialog = Dialog();
+  wxTimer press, giveUp;
+  press.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(WXK_RETURN); });
+  giveUp.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(WXK_ESCAPE); });
+  press.StartOnce(1500);
+  giveUp.StartOnce(8000);
+  {
+    AllowModalDialogs userAnswers;
+    Click(&dialog, kCardPrint);
+  }
+  std::filesystem::current_path(workingFolder);
+  std::filesystem::path pdf;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+    if (entry.path().extension() == ".pdf") pdf = entry.path();
+  }
+  ASSERT_FALSE(pdf.empty()) << "no PDF written";
+  EXPECT_EQ(printing_.PrintData().GetPaperId(), listPaper);  // the list keeps its own paper
+  const std::string info = CommandOutput("pdfinfo '" + pdf.string() + "'");
+  EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
+  std::smatch size;
+  ASSERT_TRUE(std::regex_search(info, size, std::regex(R"(Page size:\s+([0-9.]+) x ([0-9.]+) pts)"))) << info;
+  EXPECT_NEAR(std::stod(size[1]) / kPointsPerMm, 100, 0.5);
+  EXPECT_NEAR(std::stod(size[2]) / kPointsPerMm, 148, 0.5);
+  // Page 1's code is 100-0001: a "1" over the first box (left edge 44.3 mm) and the last (86.3 mm).
+  const std::string boxes = CommandOutput("pdftotext -f 1 -l 1 -bbox '" + pdf.string() + "' -");
+  const std::regex word(R"re(xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="[0-9.]+">1<)re");
+  std::vector<double> ones;
+  for (std::sregex_iterator i(boxes.begin(), boxes.end(), word), end; i != end; ++i) {
+    if (std::stod((*i)[2]) / kPointsPerMm < 25) ones.push_back((std::stod((*i)[1]) + std::stod((*i)[3])) / 2 / kPointsPerMm);
+  }
+  ASSERT_EQ(ones.size(), 2u) << boxes;
+  std::sort(ones.begin(), ones.end());
+  EXPECT_NEAR(ones[0], 44.3 + 2.85, 0.6);
+  EXPECT_NEAR(ones[1], 86.3 + 2.85, 0.6);
 }
 
 }  // namespace
