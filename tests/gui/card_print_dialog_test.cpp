@@ -3,9 +3,7 @@
 // and a PDF file saved through the file chooser and read back.
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <regex>
 
 #include <wx/checklst.h>
@@ -14,15 +12,13 @@
 #include <wx/menu.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
-#include <wx/timer.h>
-#include <wx/uiaction.h>
-#include <wx/uilocale.h>
 
 #include "cards/card_records.h"
 #include "gui/cards/card_preview_panel.h"
 #include "gui/cards/card_print_dialog.h"
 #include "gui/kit/file_chooser.h"
 #include "list_window_fixture.h"
+#include "print_to_file.h"
 #include "res/card_print_resources.h"
 #include "res/list_resources.h"
 #include "support/temp_folder.h"
@@ -49,14 +45,6 @@ void SetSpin(wxWindow* dialog, int id, double value) {
   event.SetEventObject(&spin);
   spin.ProcessWindowEvent(event);
   Pump();
-}
-
-std::string CommandOutput(const std::string& command) {
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  std::string text;
-  char buffer[4096];
-  for (size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) text.append(buffer, n);
-  return text;
 }
 
 // The file's text without line breaks: vertical text comes out a character a line.
@@ -210,34 +198,14 @@ TEST_F(CardPrintTest, SavesThePdfChosenInTheFileChooser) {
   std::filesystem::remove_all(folder);
 }
 
-// GTK's "print to file" without a print service (as the list's printout test does): the print
-// dialog opens with the file printer, Enter prints, GTK writes the PDF into the working folder. The
-// pages are postcards and the code digits sit over their boxes, so the printer DC's cairo context
-// is scaled to millimetres from the paper's corner.
+// Printed through GTK's "print to file": the pages are postcards and the code digits sit over their
+// boxes, so the printer DC's cairo context is scaled to millimetres from the paper's corner.
 TEST_F(CardPrintTest, PrintsPostcardsWithTheCodeOverItsBoxes) {
-  const char* backends = std::getenv("GTK_PRINT_BACKENDS");
-  if (backends == nullptr || std::string(backends) != "file") GTEST_SKIP() << "GTK_PRINT_BACKENDS is not \"file\"";
+  if (const auto why = PrintToFileUnavailable()) GTEST_SKIP() << *why;
   TempFolder folder;
-  const std::filesystem::path workingFolder = std::filesystem::current_path();
-  std::filesystem::current_path(folder.path());
-  printing_.PrintData().SetPrinterName(U8(wxUILocale::GetCurrent().GetName().StartsWith("ja") ? "ファイルに出力する"
-                                                                                             : "Print to File"));
   const wxPaperSize listPaper = printing_.PrintData().GetPaperId();
   CardPrintDialog& dialog = Dialog();
-  wxTimer press, giveUp;
-  press.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(WXK_RETURN); });
-  giveUp.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(WXK_ESCAPE); });
-  press.StartOnce(1500);
-  giveUp.StartOnce(8000);
-  {
-    AllowModalDialogs userAnswers;
-    Click(&dialog, kCardPrint);
-  }
-  std::filesystem::current_path(workingFolder);
-  std::filesystem::path pdf;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-    if (entry.path().extension() == ".pdf") pdf = entry.path();
-  }
+  const std::filesystem::path pdf = PrintToFile(printing_, folder.path(), [&] { Click(&dialog, kCardPrint); });
   ASSERT_FALSE(pdf.empty()) << "no PDF written";
   EXPECT_EQ(printing_.PrintData().GetPaperId(), listPaper);  // the list keeps its own paper
   const std::string info = CommandOutput("pdfinfo '" + pdf.string() + "'");
