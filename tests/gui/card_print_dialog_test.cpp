@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <regex>
 
+#include <wx/checkbox.h>
 #include <wx/checklst.h>
 #include <wx/choice.h>
 #include <wx/dcmemory.h>
@@ -135,6 +136,11 @@ TEST_F(CardPrintTest, SettingsAreStoredOnOkOnly) {
                 ExpectMessage("差出人の郵便番号「15-0001」が読み取れません。\n7桁の数字(例: 123-4567)で入力してください。",
                               wxID_OK));
   EXPECT_EQ(LoadCardSettings(settings_, ""), CardSettings{});
+  ControlOf<wxCheckBox>(&dialog, kCardPrintSender).SetValue(false);  // not printed: not checked
+  Click(&dialog, wxID_OK);
+  EXPECT_EQ(dialog.GetReturnCode(), wxID_OK);
+  EXPECT_EQ(Cp932ToUtf8(LoadCardSettings(settings_, "").sender.postalCode), "15-0001");
+  ControlOf<wxCheckBox>(&dialog, kCardPrintSender).SetValue(true);
   Type(&dialog, kCardSenderCode, "150-0001");
   Click(&dialog, wxID_OK);
   EXPECT_EQ(dialog.GetReturnCode(), wxID_OK);

@@ -1,5 +1,5 @@
 // Writes screenshots of the card printing dialog's preview (a one-line address, a two-line address
-// with company and title, three joint names, the calibration sheet) and a card as the printer gets
+// with company and title, three joint names, the calibration sheet, 180° with offsets) and a card as the printer gets
 // it, into the folder given as the first argument. Run under xvfb-run (scripts/screenshots).
 
 #include <wx/app.h>
@@ -84,6 +84,12 @@ class CardScreenshotApp final : public wxApp {
     }
     dialog->Preview().SetCard(LayoutCalibrationSheet(LoadCardSettings(settings_, "")), wxEmptyString);
     Capture(dialog, "card_calibration");
+    CardSettings turned = LoadCardSettings(settings_, "");
+    turned.rotate180 = true;
+    turned.offsetXTenths = 30;
+    turned.offsetYTenths = -20;
+    dialog->Preview().SetCard(LayoutCard(book_.record(1), turned), wxEmptyString);
+    Capture(dialog, "card_turned_offset");
     RenderPrinted(LayoutCard(book_.record(1), LoadCardSettings(settings_, "")));
     dialog->Destroy();
     return 0;
