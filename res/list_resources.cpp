@@ -11,6 +11,7 @@ const std::vector<MenuTemplate>& ListMenu() {
            {kCmdPrintPreview, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)"},
            {kCmdPrint, "印刷(&P)...", "Ctrl+P"},
            {kCmdPrintSetup, "ﾌﾟﾘﾝﾀの設定(&R)..."},
+           {kCmdPrintCards, "宛名面の印刷..."},
            {kCmdSeparator, ""},
            {kCmdSaveAs, "名前を付けて一覧表を保存(&A)..."},
            {kCmdSeparator, ""},
@@ -61,6 +62,7 @@ std::string_view CommandPrompt(int command) {
       {kCmdLoadFormat, "表示書式ﾌｧｲﾙを読み込む\n表示書式読み込み"},
       {kCmdSaveAs, "一覧表のﾃｷｽﾄﾌｧｲﾙを名前を付けて保存\n名前をつけて一覧表を保存"},
       {kCmdPrint, "一覧表を印刷\n印刷"},
+      {kCmdPrintCards, "はがきの宛名面を印刷、またはPDFに保存\n宛名面の印刷"},
       {kCmdCloseList, "一覧表を終了し、一覧表ﾌｧｲﾙの保存を指示\n終了"},
       // The framework's own commands.
       {kCmdPrintPreview, "印刷ｲﾒｰｼﾞを表示\n印刷ﾌﾟﾚﾋﾞｭｰ"},

@@ -24,6 +24,7 @@ inline constexpr int kCmdCopyList = 32773;
 inline constexpr int kCmdWordWrap = 32774;
 inline constexpr int kCmdSaveFormat = 32776;
 inline constexpr int kCmdLoadFormat = 32777;
+inline constexpr int kCmdPrintCards = 32778;  // "宛名面の印刷..."
 inline constexpr int kCmdToolBar = 59392;
 inline constexpr int kCmdStatusBar = 59393;
 inline constexpr int kStatusPaneCount = 59143;

@@ -152,14 +152,23 @@ void CardRenderReport::Merge(const CardRenderReport& other) {
 CardRenderReport RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& options) {
   CardRenderReport report;
   cairo_save(cr);
-  // The same transformation as ToPaper: turned about the card's middle, then moved by the offsets.
-  cairo_translate(cr, layout.offsetXMm, layout.offsetYMm);
-  if (layout.rotate180) {
-    cairo_translate(cr, kCardWidthMm, kCardHeightMm);
-    cairo_rotate(cr, M_PI);
+  if (options.preview) {
+    // The card as its reader holds it: the paper and the boxes printed on it stay put, and what the
+    // printer adds lands moved by the offsets (the other way when the card goes in upside down).
+    DrawCard(cr, true);
+    if (layout.boxesPreprinted) DrawBoxes(cr, layout.boxes);
+    const double towardsReader = layout.rotate180 ? -1 : 1;
+    cairo_translate(cr, towardsReader * layout.offsetXMm, towardsReader * layout.offsetYMm);
+  } else {
+    // The same transformation as ToPaper: turned about the card's middle, then moved by the offsets.
+    cairo_translate(cr, layout.offsetXMm, layout.offsetYMm);
+    if (layout.rotate180) {
+      cairo_translate(cr, kCardWidthMm, kCardHeightMm);
+      cairo_rotate(cr, M_PI);
+    }
   }
-  if (options.preview || layout.outline) DrawCard(cr, options.preview);
-  if (options.preview || !layout.boxesPreprinted) DrawBoxes(cr, layout.boxes);
+  if (layout.outline) DrawCard(cr, false);
+  if (!layout.boxesPreprinted) DrawBoxes(cr, layout.boxes);
   cairo_set_source_rgb(cr, 0, 0, 0);
   CellPainter painter(cr);
   for (const CardCell& cell : layout.cells) painter.Paint(cell, report);

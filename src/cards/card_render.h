@@ -18,7 +18,8 @@ inline constexpr const char* kMinchoFamily = "IPAMincho";
 inline constexpr const char* kGothicFamily = "IPAGothic";
 
 struct CardRenderOptions {
-  // The preview: the card as paper with its edge, and the boxes printed on it shown pale. Printing
+  // The preview: the card as paper with its edge, and the boxes printed on it shown pale, as the
+  // card's reader sees it (not turned; the print moved by the offsets against the paper). Printing
   // leaves the card's own printing alone; boxes the program draws (plain paper) are always drawn.
   bool preview = false;
 };

@@ -28,14 +28,14 @@ struct InkBox {
 // The card drawn black on white at kPixelsPerMm.
 class CardImage {
  public:
-  explicit CardImage(const CardLayout& layout)
+  explicit CardImage(const CardLayout& layout, CardRenderOptions options = {})
       : surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(kCardWidthMm * kPixelsPerMm),
                                             static_cast<int>(kCardHeightMm * kPixelsPerMm))) {
     cairo_t* cr = cairo_create(surface_);
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_paint(cr);
     cairo_scale(cr, kPixelsPerMm, kPixelsPerMm);
-    report_ = RenderCard(cr, layout, CardRenderOptions{});
+    report_ = RenderCard(cr, layout, options);
     cairo_destroy(cr);
     cairo_surface_flush(surface_);
   }
@@ -93,6 +93,27 @@ TEST(CardRender, CodeDigitsAreInkCentredInTheirBoxes) {
       EXPECT_NEAR(ink.CentreXMm(), centre.x, 0.25);
       EXPECT_NEAR(ink.CentreYMm(), centre.y, 0.25);
     }
+  }
+}
+
+// The preview shows the card as it will be read: a card fed upside down is not shown turned, and
+// the print moves against the paper by the offsets (reversed for such a card).
+TEST(CardRender, ThePreviewShowsTheCardAsReadWithThePrintMovedByTheOffsets) {
+  for (const bool turned : {false, true}) {
+    AddressRecord record;
+    record.postalCode = Sjis("1234567");
+    CardSettings settings;
+    settings.rotate180 = turned;
+    settings.offsetXTenths = 30;
+    settings.offsetYTenths = -20;
+    const CardImage image(LayoutCard(record, settings), {.preview = true});
+    const double dx = turned ? -3 : 3;
+    const double dy = turned ? 2 : -2;
+    const BoxRect first = RecipientCodeBoxes().front();
+    const InkBox ink = image.Ink(first.left + dx, first.top + dy, first.left + first.width + dx, first.top + first.height + dy);
+    ASSERT_FALSE(ink.empty()) << turned;
+    EXPECT_NEAR(ink.CentreXMm(), first.CentreX() + dx, 0.25) << turned;
+    EXPECT_NEAR(ink.CentreYMm(), first.CentreY() + dy, 0.25) << turned;
   }
 }
 

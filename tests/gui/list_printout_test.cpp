@@ -7,12 +7,10 @@
 
 #include <wx/dcmemory.h>
 #include <wx/print.h>
-#include <wx/timer.h>
-#include <wx/uiaction.h>
-#include <wx/uilocale.h>
 
 #include "gui/list/list_printout.h"
 #include "list_window_fixture.h"
+#include "print_to_file.h"
 #include "res/list_resources.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
@@ -101,32 +99,11 @@ TEST_F(ListPrintoutTest, PagesHoldTheListInTheViewsFontWrappedOrCut) {
   EXPECT_TRUE(wrappedPages.inkInsideOnly);
 }
 
-// GTK's "print to file" without a print service: the print dialog (in the user's language)
-// opens with the file printer chosen, Enter prints, and GTK writes the PDF into the working
-// folder; pdftotext (poppler-utils) reads it back.
+// Printed through GTK's "print to file"; pdftotext (poppler-utils) reads the PDF back.
 TEST_F(ListPrintoutTest, PrintingToAFileWritesEveryRecordIntoAPdf) {
-  const char* backends = std::getenv("GTK_PRINT_BACKENDS");
-  if (backends == nullptr || std::string(backends) != "file") GTEST_SKIP() << "GTK_PRINT_BACKENDS is not \"file\"";
-  if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdftotext is not installed";
+  if (const auto why = PrintToFileUnavailable()) GTEST_SKIP() << *why;
   TempFolder folder;
-  const std::filesystem::path workingFolder = std::filesystem::current_path();
-  std::filesystem::current_path(folder.path());
-  printing_.PrintData().SetPrinterName(U8(wxUILocale::GetCurrent().GetName().StartsWith("ja") ? "ファイルに出力する"
-                                                                                             : "Print to File"));
-  wxTimer press, giveUp;
-  press.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(WXK_RETURN); });
-  giveUp.Bind(wxEVT_TIMER, [](wxTimerEvent&) { wxUIActionSimulator().Char(WXK_ESCAPE); });
-  press.StartOnce(1500);
-  giveUp.StartOnce(8000);
-  {
-    AllowModalDialogs userAnswers;
-    Command(res::kCmdPrint);
-  }
-  std::filesystem::current_path(workingFolder);
-  std::filesystem::path pdf;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-    if (entry.path().extension() == ".pdf") pdf = entry.path();
-  }
+  const std::filesystem::path pdf = PrintToFile(printing_, folder.path(), [this] { Command(res::kCmdPrint); });
   ASSERT_FALSE(pdf.empty()) << "no PDF written";
   const std::string text = (folder / "list.txt").string();
   ASSERT_EQ(std::system(("pdftotext -layout '" + pdf.string() + "' " + text).c_str()), 0);

@@ -4,12 +4,9 @@
 #include <cstdio>
 
 #include <wx/app.h>
-#include <wx/dcmemory.h>
 #include <wx/print.h>
 #include <wx/timer.h>
-#include <wx/translation.h>
 #include <wx/uiaction.h>
-#include <wx/uilocale.h>
 #include <wx/utils.h>
 
 #include "appcore/program_settings.h"
@@ -66,17 +63,7 @@ void SendCommand(wxWindow* frame, int command) {
 class ListScreenshotApp final : public wxApp {
  public:
   bool OnInit() override {
-    if (argc < 2) {
-      std::fprintf(stderr, "usage: mirelon_list_screenshots FOLDER\n");
-      return false;
-    }
-    SetScreenshotFolder(argv[1]);
-    wxUILocale::UseDefault();
-    wxTranslations::Set(new wxTranslations);
-    wxTranslations::Get()->AddStdCatalog();
-    wxInitAllImageHandlers();
-    UseSettingsStore(&settings_);
-    ReadSwitches(settings_);
+    if (!StartScreenshotProgram(*this, settings_)) return false;
     FillBook(book_);
     SetThreeLines(settings_);
     settings_.SetInt(misc::kSection, misc::kWndWidth, 600);
@@ -86,7 +73,7 @@ class ListScreenshotApp final : public wxApp {
 
   int OnRun() override {
     PrintSetup printing;
-    const ListWindowContext context{book_, settings_, printing, [] {}};
+    const ListWindowContext context{book_, settings_, printing, [] {}, {}};
     CMainFrame* frame = OpenListWindow(context);
     Capture(frame, "list_frame");
     SendCommand(frame, res::kCmdWordWrap);
@@ -112,22 +99,8 @@ class ListScreenshotApp final : public wxApp {
  private:
   // Page 1 as a printer at 100 dpi on A4 would get it.
   static void RenderPage(CMirelonView& view) {
-    const wxSize page(827, 1169);
-    wxBitmap bitmap(page);
-    wxMemoryDC dc(bitmap);
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
     std::unique_ptr<wxPrintout> printout(view.OnCreatePrintout());
-    printout->SetDC(&dc);
-    printout->SetPPIScreen(96, 96);
-    printout->SetPPIPrinter(100, 100);
-    printout->SetPageSizePixels(page.x, page.y);
-    printout->SetPaperRectPixels(wxRect(page));
-    printout->SetPageSizeMM(210, 297);
-    printout->OnPreparePrinting();
-    printout->OnPrintPage(1);
-    dc.SelectObject(wxNullBitmap);
-    bitmap.SaveFile(wxString(wxTheApp->argv[1]) + "/printed_page1.png", wxBITMAP_TYPE_PNG);
+    RenderPrintedPage(*printout, 100, wxSize(210, 297), "printed_page1");
   }
 
   // GTK's print dialog is no wx window: the top left of the screen, where it opens without a

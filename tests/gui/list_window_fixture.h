@@ -44,7 +44,7 @@ class ListWindowTest : public ::testing::Test {
   AddressBook book_;
   PrintSetup printing_;
   int closedCount_ = 0;
-  ListWindowContext context_{book_, settings_, printing_, [this] { ++closedCount_; }};
+  ListWindowContext context_{book_, settings_, printing_, [this] { ++closedCount_; }, {}};
   CMainFrame* frame_ = nullptr;
 };
 

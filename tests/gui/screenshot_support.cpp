@@ -2,10 +2,17 @@
 
 #include <cstdio>
 
+#include <wx/app.h>
+#include <wx/dcmemory.h>
 #include <wx/evtloop.h>
+#include <wx/prntbase.h>
 #include <wx/timer.h>
+#include <wx/translation.h>
+#include <wx/uilocale.h>
 #include <wx/utils.h>
 #include <wx/window.h>
+
+#include "appcore/program_settings.h"
 
 namespace mirelon {
 namespace {
@@ -15,6 +22,39 @@ wxString gFolder;
 }  // namespace
 
 void SetScreenshotFolder(const wxString& folder) { gFolder = folder; }
+
+bool StartScreenshotProgram(wxApp& app, SettingsStore& settings) {
+  if (app.argc < 2) {
+    std::fprintf(stderr, "usage: %s FOLDER\n", static_cast<const char*>(app.argv[0].utf8_str()));
+    return false;
+  }
+  SetScreenshotFolder(app.argv[1]);
+  wxUILocale::UseDefault();
+  wxTranslations::Set(new wxTranslations);
+  wxTranslations::Get()->AddStdCatalog();
+  wxInitAllImageHandlers();
+  UseSettingsStore(&settings);
+  ReadSwitches(settings);
+  return true;
+}
+
+void RenderPrintedPage(wxPrintout& printout, double ppi, wxSize pageMm, const char* name) {
+  const wxSize page(static_cast<int>(pageMm.x * ppi / 25.4), static_cast<int>(pageMm.y * ppi / 25.4));
+  wxBitmap bitmap(page, 24);
+  wxMemoryDC dc(bitmap);
+  dc.SetBackground(*wxWHITE_BRUSH);
+  dc.Clear();
+  printout.SetDC(&dc);
+  printout.SetPPIScreen(96, 96);
+  printout.SetPPIPrinter(static_cast<int>(ppi), static_cast<int>(ppi));
+  printout.SetPageSizePixels(page.x, page.y);
+  printout.SetPaperRectPixels(wxRect(page));
+  printout.SetPageSizeMM(pageMm.x, pageMm.y);
+  printout.OnPreparePrinting();
+  printout.OnPrintPage(1);
+  dc.SelectObject(wxNullBitmap);
+  bitmap.SaveFile(gFolder + "/" + name + ".png", wxBITMAP_TYPE_PNG);
+}
 
 void Settle(int milliseconds) {
   wxEventLoop loop;

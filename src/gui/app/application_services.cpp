@@ -6,6 +6,7 @@
 #include "appcore/sibling_program.h"
 #include "gui/app/help_page.h"
 #include "gui/app/quelta_launch.h"
+#include "gui/cards/card_print_dialog.h"
 #include "gui/dialogs/index_dialog.h"
 #include "gui/dialogs/options_dialog.h"
 #include "gui/editor/address_editor_dialog.h"
@@ -37,8 +38,11 @@ PrintSetup& ApplicationServices::Printing() {
 // The frame becomes the main window before the editor's window goes, so the program never runs
 // without one.
 bool ApplicationServices::OpenListWindow(AddressEditorDialog& editor) {
-  wxWindow* frame = mirelon::OpenListWindow(
-      {state_.book, ProgramSettings(), Printing(), [this, &editor] { ReturnToEditor(editor); }});
+  wxWindow* frame = mirelon::OpenListWindow({state_.book, ProgramSettings(), Printing(),
+                                             [this, &editor] { ReturnToEditor(editor); },
+                                             [this](wxWindow* parent) {
+                                               RunCardPrintDialog(parent, {state_.book, ProgramSettings(), Printing()});
+                                             }});
   if (frame == nullptr) return false;
   wxTheApp->SetTopWindow(frame);
   return true;

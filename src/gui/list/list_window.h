@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class wxWindow;
+
 namespace mirelon {
 
 class AddressBook;
@@ -18,6 +20,8 @@ struct ListWindowContext {
   // Runs once the frame has closed for good (not for a close cancelled at the save question),
   // while the frame still exists: the program gives the main-window role back to the editor.
   std::function<void()> onClosed;
+  // "宛名面の印刷...": the card printing dialog over the frame (the program supplies it).
+  std::function<void(wxWindow* parent)> printCards;
 };
 
 // Creates the frame with a freshly built list and shows it: maximised when wndWidth or wndHeight

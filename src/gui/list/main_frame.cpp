@@ -131,6 +131,9 @@ void CMainFrame::BindCommands() {
   on(kCmdPrintSetup, [this] { context_.printSetup.RunPrinterSetup(this); });
   on(kCmdPrint, [this] { View()->Print(); });
   on(kCmdPrintPreview, [this] { View()->Preview(); });
+  on(kCmdPrintCards, [this] {
+    if (context_.printCards) context_.printCards(this);
+  });
   on(kCmdUndo, [this] { View()->Undo(); });
   on(kCmdAbout, [this] { ShowAboutDialog(this); });
   on(kCmdCloseList, [this] { Close(); });

@@ -1,0 +1,16 @@
+// A laid-out card drawn on a wx DC through the DC's own cairo context (GTK 3), so the window, the
+// printer and a memory bitmap share the renderer of the PDF files.
+#pragma once
+
+#include <wx/dc.h>
+
+#include "cards/card_render.h"
+
+namespace mirelon {
+
+// `origin` is where the paper's top-left corner is in device units, `unitsPerMm` the device units
+// in a millimetre. A DC without a cairo context draws nothing and reports nothing.
+CardRenderReport DrawCardOnDc(wxDC& dc, const CardLayout& layout, const CardRenderOptions& options,
+                              wxPoint2DDouble origin, double unitsPerMm);
+
+}  // namespace mirelon

@@ -1,0 +1,92 @@
+// "宛名面の印刷": choosing the records, the stock, the offsets of the printer, 180°, the sender and
+// the number style, with a card-by-card preview; printing, a calibration sheet and PDF files. The
+// choices are stored (section Cards) when the dialog closes with OK.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <wx/dialog.h>
+
+#include "cards/card_settings.h"
+#include "gui/kit/tooltip_set.h"
+
+class wxCheckBox;
+class wxCheckListBox;
+class wxChoice;
+class wxSpinCtrl;
+class wxSpinCtrlDouble;
+class wxStaticText;
+class wxTextCtrl;
+
+namespace mirelon {
+
+class AddressBook;
+class CardPreviewPanel;
+class PrintSetup;
+struct CardLayout;
+
+struct CardPrintContext {
+  const AddressBook& book;
+  SettingsStore& settings;
+  PrintSetup& printSetup;  // the printer whose offsets are shown, and the printing
+};
+
+class CardPrintDialog final : public wxDialog {
+ public:
+  CardPrintDialog(wxWindow* parent, const CardPrintContext& context);
+
+  // The records to print: those checked, from the "start at" card on (book indices, book order).
+  std::vector<int> ChosenRecords() const;
+  // The choices as the controls show them. With `report`, a value that cannot be used is refused
+  // with a message and its control focused (nothing then); without, it is taken as far as it goes.
+  std::optional<CardSettings> ReadControls(bool report);
+  // The card shown in the preview, counted in ChosenRecords from 0.
+  int PreviewIndex() const { return previewIndex_; }
+  void ShowPreviewCard(int index);
+  CardPreviewPanel& Preview() const { return *preview_; }
+
+ private:
+  void BuildControls();
+  wxWindow* BuildRecordColumn(wxWindow* parent);
+  wxWindow* BuildSettingsColumn(wxWindow* parent);
+  wxWindow* BuildPreviewColumn(wxWindow* parent);
+  void ShowSettings(const CardSettings& settings);
+  void CheckRecords(const std::vector<int>& records);
+  void ChoicesChanged();
+  std::vector<CardLayout> Layouts(const CardSettings& settings) const;
+  // Tells which chosen records print without a postal code; false when there is nothing to print.
+  bool ReadyToPrint(const std::vector<CardLayout>& cards);
+  void PrintChosen();
+  void PrintCalibration();
+  void SavePdf();
+  void ReportMissing(const std::vector<std::string>& characters);
+  void OnOk();
+  // Ends the modal run; a dialog shown without one (tests) keeps its answer only.
+  void Finish(int answer);
+
+  const AddressBook& book_;
+  SettingsStore& settings_;
+  PrintSetup& printSetup_;
+  std::string printer_;
+  TooltipSet tooltips_;
+  int previewIndex_ = 0;
+
+  wxCheckListBox* records_ = nullptr;
+  wxSpinCtrl* startAt_ = nullptr;
+  wxChoice* stock_ = nullptr;
+  wxChoice* numberStyle_ = nullptr;
+  wxSpinCtrlDouble* offsetX_ = nullptr;
+  wxSpinCtrlDouble* offsetY_ = nullptr;
+  wxCheckBox* rotate_ = nullptr;
+  wxCheckBox* printSender_ = nullptr;
+  std::vector<wxTextCtrl*> senderFields_;  // code, address 1, address 2, name, joint name
+  CardPreviewPanel* preview_ = nullptr;
+  wxStaticText* position_ = nullptr;
+};
+
+// Runs the dialog modally over `parent`.
+void RunCardPrintDialog(wxWindow* parent, const CardPrintContext& context);
+
+}  // namespace mirelon
