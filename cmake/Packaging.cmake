@@ -3,21 +3,20 @@
 set(MIRELON_DOC_DIR "${CMAKE_INSTALL_DATADIR}/doc/mirelon")
 
 # Man pages and the change log are installed compressed, as Debian wants them.
-set(compressed_files "")
-foreach(file man/mirelon.1 man/mirelon-tool.1 changelog)
+add_custom_target(mirelon_compressed_docs ALL)
+function(mirelon_install_compressed file destination)
   set(compressed "${CMAKE_BINARY_DIR}/compressed/${file}.gz")
   get_filename_component(folder "${compressed}" DIRECTORY)
   add_custom_command(OUTPUT "${compressed}"
     COMMAND "${CMAKE_COMMAND}" -E make_directory "${folder}"
     COMMAND gzip -9nc "${CMAKE_SOURCE_DIR}/docs/${file}" > "${compressed}"
     DEPENDS "${CMAKE_SOURCE_DIR}/docs/${file}" VERBATIM)
-  list(APPEND compressed_files "${compressed}")
-endforeach()
-add_custom_target(mirelon_compressed_docs ALL DEPENDS ${compressed_files})
-list(GET compressed_files 2 changelog)
-list(REMOVE_AT compressed_files 2)
-install(FILES ${compressed_files} DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
-install(FILES "${changelog}" DESTINATION "${MIRELON_DOC_DIR}")
+  target_sources(mirelon_compressed_docs PRIVATE "${compressed}")
+  install(FILES "${compressed}" DESTINATION "${destination}")
+endfunction()
+mirelon_install_compressed(man/mirelon.1 "${CMAKE_INSTALL_MANDIR}/man1")
+mirelon_install_compressed(man/mirelon-tool.1 "${CMAKE_INSTALL_MANDIR}/man1")
+mirelon_install_compressed(changelog "${MIRELON_DOC_DIR}")
 install(FILES examples/sample.csv examples/sample_nos.csv examples/sample_nen.csv
         DESTINATION "${MIRELON_DOC_DIR}/examples")
 install(FILES docs/copyright DESTINATION "${MIRELON_DOC_DIR}")

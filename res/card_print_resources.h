@@ -42,7 +42,6 @@ struct CardDialogTexts {
   std::string_view selectAll = "すべて選択";
   std::string_view selectNone = "すべて解除";
   std::string_view startAt = "開始位置(枚目):";
-  std::string_view card = "はがき";
   std::string_view stock = "用紙:";
   std::vector<std::string_view> stocks{"通常はがき", "年賀はがき", "普通紙(枠を印刷)"};
   std::string_view numberStyle = "数字:";
@@ -86,6 +85,5 @@ inline constexpr std::string_view kCardUnreadableCodes =
 inline constexpr std::string_view kCardMissingCharacters =
     "次の文字は印字できるフォントがないため、〓の形で印刷されます:\r\n%s";
 inline constexpr std::string_view kCardPdfFailed = "%s\r\nPDFファイルを保存できませんでした。";
-inline constexpr std::string_view kCardPdfSaved = "%d枚の宛名面を保存しました:\r\n%s";
 
 }  // namespace mirelon::res

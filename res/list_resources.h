@@ -27,12 +27,14 @@ inline constexpr int kCmdLoadFormat = 32777;
 inline constexpr int kCmdPrintCards = 32778;  // "宛名面の印刷..."
 inline constexpr int kCmdToolBar = 59392;
 inline constexpr int kCmdStatusBar = 59393;
-inline constexpr int kStatusPaneCount = 59143;
 inline constexpr int kCmdSeparator = 0;
 
 // Menu and tool ids must stay below 0x8000, and every command number here is above it: a command's
 // id in the window is its number less 0x8000 (32772 → 4, 57600 → 24832).
 constexpr int CommandWindowId(int command) { return command - 0x8000; }
+
+// The file type of a saved or opened list, as a file chooser's filter.
+inline constexpr std::string_view kListTextFilter = "テキスト文書 (*.txt)|*.txt";
 
 // The widest text pane 59143 shows; its width is measured from it.
 inline constexpr std::string_view kStatusPaneMeasure = "初期状態で送信しないもの  ページ99999件";

@@ -72,4 +72,12 @@ double ColumnRow::Add(const std::vector<TextUnit>& units, const std::vector<Fitt
   return bottom;
 }
 
+void ColumnRow::AddAddress(const std::vector<TextUnit>& line1, const std::vector<TextUnit>& line2,
+                           const AddressLineRules& rules, std::vector<CardCell>& cells) {
+  Add(line1, FitColumns(line1, rules.first, rules.next, rules.maxColumns), rules.top, rules.nextTop, rules.gapMm,
+      cells);
+  Add(line2, FitColumns(line2, rules.next, rules.next, rules.maxColumns - 1), rules.nextTop, rules.nextTop,
+      rules.gapMm, cells);
+}
+
 }  // namespace mirelon

@@ -49,6 +49,17 @@ double PointsToMm(double points);
 double PlaceColumn(const std::vector<TextUnit>& units, const FittedColumn& column, double x, double top,
                    double extraMm, std::vector<CardCell>& cells);
 
+// How an address's two lines go into columns: the first line's first column by `first` at `top`,
+// every other column by `next` at `nextTop`; the second line gets one column fewer than the first.
+struct AddressLineRules {
+  ColumnRule first;
+  ColumnRule next;
+  int maxColumns;
+  double top;
+  double nextTop;
+  double gapMm;
+};
+
 // Columns set from right to left, each `gapMm` from the one before.
 class ColumnRow {
  public:
@@ -57,6 +68,8 @@ class ColumnRow {
   // the bottom of the longest.
   double Add(const std::vector<TextUnit>& units, const std::vector<FittedColumn>& columns, double firstTop,
              double nextTop, double gapMm, std::vector<CardCell>& cells);
+  void AddAddress(const std::vector<TextUnit>& line1, const std::vector<TextUnit>& line2,
+                  const AddressLineRules& rules, std::vector<CardCell>& cells);
   void Skip(double mm) { rightEdge_ -= mm; }
   double rightEdge() const { return rightEdge_; }
 

@@ -31,13 +31,10 @@ constexpr double kNameLeft = 40.0;
 constexpr ColumnRule kAddressFirst{16, 11, kColumnBottom - kAddressTop};
 constexpr ColumnRule kAddressNext{13, 10, kColumnBottom - kAddressTop - kNextLineDrop};
 constexpr ColumnRule kCompany{12, 9, kColumnBottom - kCompanyTop};
-constexpr int kMaxAddressColumns = 3;
+constexpr AddressLineRules kAddress{kAddressFirst, kAddressNext, 3, kAddressTop, kAddressTop + kNextLineDrop,
+                                  kAddressGap};
 // A title up to this long goes small above the name; a longer one gets a column of its own.
 constexpr double kShortTitleEm = 4;
-
-std::vector<TextUnit> Units(const std::string& field, NumberStyle style) {
-  return VerticalUnits(TrimBlanks(field), style);
-}
 
 std::vector<BoxRect> StockBoxes(CardStock stock) {
   std::vector<BoxRect> boxes(RecipientCodeBoxes().begin(), RecipientCodeBoxes().end());
@@ -67,18 +64,12 @@ bool SenderIsBlank(const SenderAddress& sender) {
 double AddAddressColumns(const AddressRecord& record, const std::vector<TextUnit>& longTitle, NumberStyle style,
                          std::vector<CardCell>& cells) {
   ColumnRow row(kAddressRight);
-  const double nextTop = kAddressTop + kNextLineDrop;
-  const std::vector<TextUnit> address1 = Units(record.address1, style);
-  const std::vector<TextUnit> address2 = Units(record.address2, style);
-  row.Add(address1, FitColumns(address1, kAddressFirst, kAddressNext, kMaxAddressColumns), kAddressTop, nextTop,
-          kAddressGap, cells);
-  row.Add(address2, FitColumns(address2, kAddressNext, kAddressNext, kMaxAddressColumns - 1), nextTop, nextTop,
-          kAddressGap, cells);
+  row.AddAddress(FieldUnits(record.address1, style), FieldUnits(record.address2, style), kAddress, cells);
   row.Skip(kBlockGap - kAddressGap);
 
   double companyBottom = kCompanyTop;
   for (const std::string* company : {&record.company1, &record.company2}) {
-    const std::vector<TextUnit> units = Units(*company, style);
+    const std::vector<TextUnit> units = FieldUnits(*company, style);
     companyBottom = std::max(companyBottom, row.Add(units, FitColumns(units, kCompany, kCompany, 1), kCompanyTop,
                                                     kCompanyTop, kCompanyGap, cells));
   }
@@ -103,7 +94,7 @@ void AddNames(const AddressRecord& record, const std::vector<TextUnit>& shortTit
   };
   for (const auto& [name, honorific] : names) {
     if (TrimmedBlanks(*name).empty()) continue;
-    entries.push_back({Units(*name, style), Units(*honorific, style)});
+    entries.push_back({FieldUnits(*name, style), FieldUnits(*honorific, style)});
   }
   const std::span<const BoxRect> boxes = RecipientCodeBoxes();
   // The names stand in the middle of the card: under the first three boxes.
@@ -120,7 +111,7 @@ CardLayout LayoutCard(const AddressRecord& record, const CardSettings& settings)
   layout.postalCodeUnreadable = !digits;
   AddBoxDigits(digits.value_or(""), RecipientCodeBoxes(), kCodeDigitPt, layout.cells);
 
-  const std::vector<TextUnit> title = Units(record.position, settings.numberStyle);
+  const std::vector<TextUnit> title = FieldUnits(record.position, settings.numberStyle);
   const bool shortTitle = UnitsLengthEm(title, 0, title.size()) <= kShortTitleEm;
   const double right = AddAddressColumns(record, shortTitle ? std::vector<TextUnit>{} : title,
                                          settings.numberStyle, layout.cells);
@@ -139,15 +130,15 @@ CardLayout LayoutCalibrationSheet(const CardSettings& settings) {
   AddBoxDigits(sample, RecipientCodeBoxes(), kCodeDigitPt, layout.cells);
   if (HasSenderBoxes(settings.stock)) AddBoxDigits(sample, SenderCodeBoxes(), 9, layout.cells);
 
-  char offsets[64];
-  std::snprintf(offsets, sizeof offsets, "%+.1f mm", layout.offsetXMm);
-  const std::string x = offsets;
-  std::snprintf(offsets, sizeof offsets, "%+.1f mm", layout.offsetYMm);
-  const std::string y = offsets;
+  const auto offset = [](double mm) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%+.1f mm", mm);
+    return std::string(text);
+  };
   const double middle = kCardWidthMm / 2;
   layout.cells.push_back({Sjis("位置合わせ用紙"), middle, 74, 14, CellOrientation::SideBySide, 1.0, CellFont::Gothic});
-  layout.cells.push_back({Sjis("横 ") + x + Sjis("　縦 ") + y, middle, 82, 11, CellOrientation::SideBySide, 1.0,
-                          CellFont::Gothic});
+  layout.cells.push_back({Sjis("横 ") + offset(layout.offsetXMm) + Sjis("　縦 ") + offset(layout.offsetYMm), middle,
+                          82, 11, CellOrientation::SideBySide, 1.0, CellFont::Gothic});
   layout.cells.push_back({Sjis("実際のはがきに重ねて、枠と数字のずれを測ってください"), middle, 90, 8,
                           CellOrientation::SideBySide, 1.0, CellFont::Gothic});
   return layout;

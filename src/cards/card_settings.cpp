@@ -23,9 +23,7 @@ Enum LoadEnum(const SettingsStore& store, const char* name, Enum fallback, Enum 
   return value < 0 || value > static_cast<int>(last) ? fallback : static_cast<Enum>(value);
 }
 
-int LoadOffset(const SettingsStore& store, const std::string& name) {
-  return std::clamp(store.GetInt(kSection, name, 0), -kMaxOffsetTenths, kMaxOffsetTenths);
-}
+int ClampOffset(int tenths) { return std::clamp(tenths, -kMaxOffsetTenths, kMaxOffsetTenths); }
 
 }  // namespace
 
@@ -40,8 +38,8 @@ CardSettings LoadCardSettings(const SettingsStore& store, const std::string& pri
   settings.sender.address2 = store.GetString(kSection, "SenderAddress2", "");
   settings.sender.name = store.GetString(kSection, "SenderName", "");
   settings.sender.jointName = store.GetString(kSection, "SenderJointName", "");
-  settings.offsetXTenths = LoadOffset(store, OffsetName("OffsetX", printer));
-  settings.offsetYTenths = LoadOffset(store, OffsetName("OffsetY", printer));
+  settings.offsetXTenths = ClampOffset(store.GetInt(kSection, OffsetName("OffsetX", printer), 0));
+  settings.offsetYTenths = ClampOffset(store.GetInt(kSection, OffsetName("OffsetY", printer), 0));
   return settings;
 }
 
@@ -55,10 +53,8 @@ void SaveCardSettings(SettingsStore& store, const std::string& printer, const Ca
   store.SetString(kSection, "SenderAddress2", settings.sender.address2);
   store.SetString(kSection, "SenderName", settings.sender.name);
   store.SetString(kSection, "SenderJointName", settings.sender.jointName);
-  store.SetInt(kSection, OffsetName("OffsetX", printer),
-               std::clamp(settings.offsetXTenths, -kMaxOffsetTenths, kMaxOffsetTenths));
-  store.SetInt(kSection, OffsetName("OffsetY", printer),
-               std::clamp(settings.offsetYTenths, -kMaxOffsetTenths, kMaxOffsetTenths));
+  store.SetInt(kSection, OffsetName("OffsetX", printer), ClampOffset(settings.offsetXTenths));
+  store.SetInt(kSection, OffsetName("OffsetY", printer), ClampOffset(settings.offsetYTenths));
 }
 
 }  // namespace mirelon

@@ -23,17 +23,17 @@ constexpr std::array<BoxRect, 7> kRecipientBoxes = {{
 
 // The sender boxes at the lower left of a New-Year card: 4.0 x 6.0 mm, gaps 0.6 mm and 1.4 mm
 // between the third and the fourth.
-constexpr double kSenderTop = 127.0;
+constexpr double kSenderBoxTop = 127.0;
 constexpr double kSenderWidth = 4.0;
 constexpr double kSenderHeight = 6.0;
 constexpr std::array<BoxRect, 7> kSenderBoxes = {{
-    {6.0, kSenderTop, kSenderWidth, kSenderHeight},
-    {10.6, kSenderTop, kSenderWidth, kSenderHeight},
-    {15.2, kSenderTop, kSenderWidth, kSenderHeight},
-    {20.6, kSenderTop, kSenderWidth, kSenderHeight},
-    {25.2, kSenderTop, kSenderWidth, kSenderHeight},
-    {29.8, kSenderTop, kSenderWidth, kSenderHeight},
-    {34.4, kSenderTop, kSenderWidth, kSenderHeight},
+    {6.0, kSenderBoxTop, kSenderWidth, kSenderHeight},
+    {10.6, kSenderBoxTop, kSenderWidth, kSenderHeight},
+    {15.2, kSenderBoxTop, kSenderWidth, kSenderHeight},
+    {20.6, kSenderBoxTop, kSenderWidth, kSenderHeight},
+    {25.2, kSenderBoxTop, kSenderWidth, kSenderHeight},
+    {29.8, kSenderBoxTop, kSenderWidth, kSenderHeight},
+    {34.4, kSenderBoxTop, kSenderWidth, kSenderHeight},
 }};
 
 }  // namespace

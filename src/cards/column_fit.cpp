@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace mirelon {
 
@@ -23,6 +24,20 @@ Range Trimmed(const std::vector<TextUnit>& units, size_t begin, size_t end) {
 ColumnFit ForcedFit(double lengthEm, const ColumnRule& rule) {
   const double natural = lengthEm * rule.minimumPt * kMmPerPoint;
   return {rule.minimumPt, natural > 0 ? std::min(1.0, rule.lengthMm / natural) : 1.0};
+}
+
+// How a text of `lengthEm` fits one column, or nothing when it would need condensing further.
+std::optional<ColumnFit> FitLength(double lengthEm, const ColumnRule& rule) {
+  const double available = rule.lengthMm;
+  if (lengthEm * rule.nominalPt * kMmPerPoint <= available) return ColumnFit{rule.nominalPt, 1.0};
+  if (lengthEm * rule.minimumPt * kMmPerPoint <= available) {
+    // Sizes in tenths of a point: the printout's sizes stay readable numbers.
+    const double size = std::floor(available / (lengthEm * kMmPerPoint) * 10) / 10;
+    return ColumnFit{std::max(size, rule.minimumPt), 1.0};
+  }
+  const double scale = available / (lengthEm * rule.minimumPt * kMmPerPoint);
+  if (scale >= kMinimumCondense) return ColumnFit{rule.minimumPt, scale};
+  return std::nullopt;
 }
 
 std::optional<ColumnFit> FitRange(const std::vector<TextUnit>& units, Range range, const ColumnRule& rule) {
@@ -58,19 +73,6 @@ double UnitsLengthEm(const std::vector<TextUnit>& units, size_t begin, size_t en
   double length = 0;
   for (size_t k = begin; k < end; ++k) length += units[k].lengthEm;
   return length;
-}
-
-std::optional<ColumnFit> FitLength(double lengthEm, const ColumnRule& rule) {
-  const double available = rule.lengthMm;
-  if (lengthEm * rule.nominalPt * kMmPerPoint <= available) return ColumnFit{rule.nominalPt, 1.0};
-  if (lengthEm * rule.minimumPt * kMmPerPoint <= available) {
-    // Sizes in tenths of a point: the printout's sizes stay readable numbers.
-    const double size = std::floor(available / (lengthEm * kMmPerPoint) * 10) / 10;
-    return ColumnFit{std::max(size, rule.minimumPt), 1.0};
-  }
-  const double scale = available / (lengthEm * rule.minimumPt * kMmPerPoint);
-  if (scale >= kMinimumCondense) return ColumnFit{rule.minimumPt, scale};
-  return std::nullopt;
 }
 
 std::vector<FittedColumn> FitColumns(const std::vector<TextUnit>& units, const ColumnRule& first,

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <vector>
 
 #include "cards/vertical_text.h"
@@ -25,9 +24,6 @@ struct ColumnFit {
   double sizePt;
   double scale;  // along the column; 1 is the font's own shape
 };
-
-// How a text of `lengthEm` fits one column, or nothing when it would need condensing further.
-std::optional<ColumnFit> FitLength(double lengthEm, const ColumnRule& rule);
 
 struct FittedColumn {
   size_t begin;  // units [begin, end), blanks at both ends left out

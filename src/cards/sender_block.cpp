@@ -18,6 +18,7 @@ constexpr double kCodePt = 9.0;
 constexpr double kCodeLineTop = 127.0;
 constexpr ColumnRule kAddressFirst{10, 7, kBottom - kSenderTop};
 constexpr ColumnRule kAddressNext{9, 7, kBottom - kSenderTop - kNextLineDrop};
+constexpr AddressLineRules kAddress{kAddressFirst, kAddressNext, 2, kSenderTop, kSenderTop + kNextLineDrop, kColumnGap};
 
 void AddCode(const std::string& digits, CardStock stock, std::vector<CardCell>& cells) {
   if (HasSenderBoxes(stock)) {
@@ -39,16 +40,11 @@ void AddSenderBlock(const SenderAddress& sender, CardStock stock, NumberStyle st
   AddCode(PostalCodeDigits(sender.postalCode).value_or(""), stock, cells);
 
   ColumnRow row(kSenderRight);
-  const std::vector<TextUnit> address1 = VerticalUnits(TrimBlanks(sender.address1), style);
-  const std::vector<TextUnit> address2 = VerticalUnits(TrimBlanks(sender.address2), style);
-  const double nextTop = kSenderTop + kNextLineDrop;
-  row.Add(address1, FitColumns(address1, kAddressFirst, kAddressNext, 2), kSenderTop, nextTop, kColumnGap, cells);
-  row.Add(address2, FitColumns(address2, kAddressNext, kAddressNext, 1), nextTop, nextTop, kColumnGap, cells);
+  row.AddAddress(FieldUnits(sender.address1, style), FieldUnits(sender.address2, style), kAddress, cells);
 
   std::vector<NameEntry> names;
   for (const std::string* name : {&sender.name, &sender.jointName}) {
-    const std::string trimmed = TrimBlanks(*name);
-    if (!trimmed.empty()) names.push_back({VerticalUnits(trimmed, style), {}});
+    if (!TrimmedBlanks(*name).empty()) names.push_back({FieldUnits(*name, style), {}});
   }
   const double right = row.rightEdge();
   const NameBlockRoom room{(kLeft + right) / 2, kLeft, right, kNameTop, kBottom, 13, 9, 0.6};

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "text/cp932.h"
+#include "text/sjis.h"
 #include "text/text_mapping.h"
 
 namespace mirelon {
@@ -180,6 +181,10 @@ std::vector<TextUnit> VerticalUnits(std::string_view sjis, NumberStyle style) {
   MarkMunicipalityBreaks(units);
   MarkBuildingBreak(units);
   return units;
+}
+
+std::vector<TextUnit> FieldUnits(std::string_view field, NumberStyle style) {
+  return VerticalUnits(TrimmedBlanks(field), style);
 }
 
 std::string JoinUnits(const std::vector<TextUnit>& units) {

@@ -42,6 +42,8 @@ struct TextUnit {
 };
 
 std::vector<TextUnit> VerticalUnits(std::string_view sjis, NumberStyle style);
+// The units of a record's or the sender's field, blanks at both ends left out.
+std::vector<TextUnit> FieldUnits(std::string_view field, NumberStyle style);
 
 // The units as one CP932 text, for tests and reports.
 std::string JoinUnits(const std::vector<TextUnit>& units);

@@ -1,5 +1,6 @@
 #include "postal/postal_import.h"
 
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -36,12 +37,12 @@ std::string FaultMessage(const std::filesystem::path& path, PublicPostalKind kin
 // Reads and converts one public file; reports and returns the outcome when it cannot.
 PostalImportOutcome Convert(const std::filesystem::path& path, PublicPostalKind kind, UserPrompt& prompt,
                             const PostalImportProgress& progress, PublicPostalConversion& conversion) {
-  std::string bytes;
-  if (ReadWholeFile(path, kMaxPostalFileSize, bytes) != FileIoResult::Done) {
+  const std::optional<std::string> bytes = ReadFileAs<char>(path);
+  if (!bytes) {
     prompt.Message(OpenFailureMessage(path));
     return PostalImportOutcome::OpenFailed;
   }
-  conversion = ConvertPublicPostalFile(bytes, kind, [&](size_t lines) {
+  conversion = ConvertPublicPostalFile(*bytes, kind, [&](size_t lines) {
     if (progress) progress(path, lines);
   });
   if (conversion.ok()) return PostalImportOutcome::Imported;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "book/csv_field.h"
+#include "postal/postal_files.h"
 #include "text/cp932.h"
 #include "text/sjis.h"
 
@@ -147,17 +148,12 @@ PublicPostalConversion ConvertPublicPostalFile(std::string_view bytes, PublicPos
   RowWriter writer(kind);
   std::vector<std::string> fields;
   size_t lineNumber = 0;
-  for (std::string_view rest = sjis; !rest.empty();) {
-    const size_t end = rest.find('\n');
-    std::string_view line = rest.substr(0, end);
-    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+  SjisLineReader reader(std::move(sjis));
+  for (std::string_view line; reader.ReadLine(line);) {
     ++lineNumber;
     if (progress && lineNumber % kProgressEvery == 0) progress(lineNumber);
-    if (line.ends_with('\r')) line.remove_suffix(1);
     if (line.empty() || line == "\x1A") continue;  // a blank line, or an old end-of-file mark
-    if (Cp932ToUtf16(line).find(u'\uFFFD') != std::u16string::npos) {
-      return Fault(PublicPostalFault::Unreadable, lineNumber);
-    }
+    if (CountUndecodable(line) > 0) return Fault(PublicPostalFault::Unreadable, lineNumber);
     fields.clear();
     for (size_t pos = 0; pos < line.size();) {
       fields.emplace_back();

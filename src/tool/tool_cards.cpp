@@ -1,5 +1,4 @@
 // mirelon-tool cards: the address sides of a book's cards as a PDF file, one page per card.
-#include <charconv>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,6 +9,7 @@
 #include "cards/card_records.h"
 #include "cards/card_render.h"
 #include "text/cp932.h"
+#include "tool/tool_args.h"
 #include "tool/tool_book.h"
 #include "tool/tool_commands.h"
 #include "tool/tool_output.h"
@@ -32,13 +32,6 @@ std::optional<NumberStyle> ParseNumbers(std::string_view text) {
   return std::nullopt;
 }
 
-std::optional<int> ParseNumber(std::string_view digits) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (error != std::errc() || end != digits.data() + digits.size() || value < 1) return std::nullopt;
-  return value;
-}
-
 // "send" (those the newest send mark sends), "all" (every record with an address), or record
 // numbers as the window's pages count them: "1,3,5-7". Numbers past the book's end are reported.
 std::optional<std::vector<int>> SelectRecords(const std::string& choice, const AddressBook& book, ToolOutput& out) {
@@ -56,8 +49,8 @@ std::optional<std::vector<int>> SelectRecords(const std::string& choice, const A
     const std::string_view item = rest.substr(0, comma);
     rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
     const size_t dash = item.find('-');
-    const std::optional<int> first = ParseNumber(item.substr(0, dash));
-    const std::optional<int> last = dash == std::string_view::npos ? first : ParseNumber(item.substr(dash + 1));
+    const std::optional<int> first = ParsePositiveNumber(item.substr(0, dash));
+    const std::optional<int> last = dash == std::string_view::npos ? first : ParsePositiveNumber(item.substr(dash + 1));
     if (!first || !last || *last < *first) {
       out.Report("--records には send、all、または 1,3,5-7 のような番号を指定してください");
       return std::nullopt;

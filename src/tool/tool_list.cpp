@@ -1,6 +1,5 @@
 // mirelon-tool list: the list window's text of a book, laid out by a display-format file or by the
 // built-in format; with --page, paginated as the printout lays it out.
-#include <charconv>
 #include <filesystem>
 #include <optional>
 
@@ -12,6 +11,7 @@
 #include "list/list_text_builder.h"
 #include "platform/settings_store.h"
 #include "text/cp932.h"
+#include "tool/tool_args.h"
 #include "tool/tool_book.h"
 #include "tool/tool_commands.h"
 #include "tool/tool_output.h"
@@ -24,15 +24,10 @@ namespace {
 std::optional<PageCells> ParsePage(std::string_view text) {
   const size_t x = text.find('x');
   if (x == std::string_view::npos) return std::nullopt;
-  const auto number = [](std::string_view digits, int& value) {
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    return error == std::errc() && end == digits.data() + digits.size() && value > 0;
-  };
-  PageCells cells;
-  if (!number(text.substr(0, x), cells.linesPerPage) || !number(text.substr(x + 1), cells.cellsPerLine)) {
-    return std::nullopt;
-  }
-  return cells;
+  const std::optional<int> lines = ParsePositiveNumber(text.substr(0, x));
+  const std::optional<int> cells = ParsePositiveNumber(text.substr(x + 1));
+  if (!lines || !cells) return std::nullopt;
+  return PageCells{*lines, *cells};
 }
 
 // The printed lines with the list's line ends, a form feed between pages.
@@ -55,8 +50,7 @@ int RunList(const std::vector<std::string>& args, ToolOutput& out) {
   bool wordWrap = false;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--format") {
-      if (i + 1 == args.size() || !formatFile.empty()) return kExitUsage;
-      formatFile = args[++i];
+      if (!TakeOptionValue(args, i, formatFile)) return kExitUsage;
     } else if (args[i] == "--page") {
       if (i + 1 == args.size() || page) return kExitUsage;
       page = ParsePage(args[++i]);

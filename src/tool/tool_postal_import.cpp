@@ -5,6 +5,7 @@
 
 #include "platform/user_folders.h"
 #include "postal/postal_import.h"
+#include "tool/tool_args.h"
 #include "tool/tool_commands.h"
 #include "tool/tool_output.h"
 
@@ -15,9 +16,7 @@ int RunPostalImport(const std::vector<std::string>& args, ToolOutput& out) {
   std::string folder;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--to") {
-      if (i + 1 == args.size() || !folder.empty()) return kExitUsage;
-      folder = args[++i];
-      if (folder.empty()) return kExitUsage;
+      if (!TakeOptionValue(args, i, folder) || folder.empty()) return kExitUsage;
     } else if (request.addressFile.empty()) {
       request.addressFile = args[i];
     } else if (request.businessFile.empty()) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "book/history_merge.h"
+#include "support/book_fixtures.h"
 #include "support/recording_prompt.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
@@ -13,8 +14,6 @@ namespace {
 
 using namespace literals;
 using test::ReadBytes;
-
-const std::filesystem::path kFixtures = std::filesystem::path(MIRELON_TEST_DATA) / "book";
 
 std::string FileMessage(const std::filesystem::path& path, const char* reason) {
   return PathText(path) + "\r\n" + Sjis(reason);
@@ -26,11 +25,11 @@ class BookFiles : public ::testing::Test {
   BookFiles() { book_.SetPrompt(&prompt_); }
 
   void CopyFixtures(std::initializer_list<const char*> names) {
-    for (const char* name : names) std::filesystem::copy_file(kFixtures / name, folder_ / name);
+    for (const char* name : names) std::filesystem::copy_file(test::BookFixture(name), folder_ / name);
   }
   void CopySample() { CopyFixtures({"sample.csv", "sample_nos.csv", "sample_nen.csv"}); }
   void ExpectFixtures(std::initializer_list<const char*> names) {
-    for (const char* name : names) EXPECT_EQ(ReadBytes(folder_ / name), ReadBytes(kFixtures / name)) << name;
+    for (const char* name : names) EXPECT_EQ(ReadBytes(folder_ / name), ReadBytes(test::BookFixture(name))) << name;
   }
   size_t FileCount() const {
     return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder_.path()), {}));

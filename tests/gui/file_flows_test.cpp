@@ -21,6 +21,7 @@
 #include "gui/dialogs/merge_dialog.h"
 #include "gui/editor/address_editor_dialog.h"
 #include "gui/editor/file_flows.h"
+#include "gui/kit/file_chooser.h"
 #include "gui/kit/message_box.h"
 #include "gui/kit/wx_settings_store.h"
 #include "gui_test_support.h"
@@ -37,14 +38,10 @@ using test::ReadBytes;
 using test::WriteBytes;
 using test::LabelOf;
 using test::TextOf;
+using test::ScopedEnvironment;
 using test::Type;
 
 const std::filesystem::path kExamples = std::filesystem::path(MIRELON_TEST_DATA) / ".." / ".." / "examples";
-
-std::string Utf8(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
 
 // The chooser, checked for its title, filter and initial folder, answered with `path`.
 ExpectDialog<wxFileDialog> Chooser(std::string_view title, const std::filesystem::path& folder,
@@ -52,8 +49,8 @@ ExpectDialog<wxFileDialog> Chooser(std::string_view title, const std::filesystem
   return ExpectDialog<wxFileDialog>([=](wxFileDialog& dialog) {
     EXPECT_EQ(std::string(dialog.GetMessage().utf8_str()), title);
     EXPECT_EQ(std::string(dialog.GetWildcard().utf8_str()), "CSVﾌｧｲﾙ (*.csv)|*.csv");
-    EXPECT_EQ(std::string(dialog.GetDirectory().utf8_str()), Utf8(folder));
-    dialog.SetPath(wxString::FromUTF8(Utf8(path)));
+    EXPECT_EQ(std::string(dialog.GetDirectory().utf8_str()), ToUtf8(folder));
+    dialog.SetPath(FromPath(path));
     return wxID_OK;
   });
 }
@@ -67,7 +64,7 @@ ExpectDialog<HistoryMergeDialog> MergeClosed() {
 }
 
 std::string FileMessage(const std::filesystem::path& path, std::string_view reason) {
-  return Utf8(path) + "\n" + std::string(reason);
+  return ToUtf8(path) + "\n" + std::string(reason);
 }
 
 std::vector<std::string> ComboItems(wxWindow* window, int id) {
@@ -75,32 +72,6 @@ std::vector<std::string> ComboItems(wxWindow* window, int id) {
   for (const wxString& item : test::ControlOf<wxComboBox>(window, id).GetStrings()) items.emplace_back(item.utf8_str());
   return items;
 }
-
-// An environment variable set for the life of the object, then put back.
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) previous_ = old;
-    if (value != nullptr) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~ScopedEnvironment() {
-    if (previous_) {
-      setenv(name_, previous_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> previous_;
-};
 
 class FileFlowsTest : public test::EditorTest {
  protected:
@@ -161,7 +132,7 @@ TEST_F(FileFlowsTest, EachNameOfAFamilyReadsTheWholeFamilyAndShowsPageOne) {
     EXPECT_FALSE(book_.modified);
     EXPECT_EQ(book_.currentPage, 1);
     EXPECT_EQ(editor_->CurrentPage(), 1);
-    EXPECT_EQ(RecentFile(), Utf8(folder_ / chosen));
+    EXPECT_EQ(RecentFile(), ToUtf8(folder_ / chosen));
 
     EXPECT_EQ(LabelOf(window_, res::kIdFileName), "sample");
     EXPECT_EQ(LabelOf(window_, res::kIdRecordCount), "/12");
@@ -305,7 +276,7 @@ TEST_F(FileFlowsTest, AnOpenedBookIsWrittenBackByteForByteWithThePageOnDisplay) 
   EXPECT_EQ(ReadBytes(folder_ / "b_nen.csv"), history);
   EXPECT_FALSE(book_.modified);
   EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
-  EXPECT_EQ(RecentFile(), Utf8(folder_ / "b_nos.csv"));  // a write without chooser leaves it
+  EXPECT_EQ(RecentFile(), ToUtf8(folder_ / "b_nos.csv"));  // a write without chooser leaves it
 }
 
 TEST_F(FileFlowsTest, ANewBookIsWrittenUnderTheChosenNameAndKeepsIt) {
@@ -322,7 +293,7 @@ TEST_F(FileFlowsTest, ANewBookIsWrittenUnderTheChosenNameAndKeepsIt) {
   EXPECT_FALSE(book_.modified);
   EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
   EXPECT_EQ(editor_->CurrentPage(), 1);
-  EXPECT_EQ(RecentFile(), Utf8(folder_ / "neu.csv"));
+  EXPECT_EQ(RecentFile(), ToUtf8(folder_ / "neu.csv"));
 }
 
 TEST_F(FileFlowsTest, ARefusedPageStopsTheWriteBeforeAnyQuestion) {
@@ -337,9 +308,9 @@ TEST_F(FileFlowsTest, ARefusedPageStopsTheWriteBeforeAnyQuestion) {
 TEST_F(FileFlowsTest, ReplacingAnotherBooksFilesUnderANewNameIsAskedFirst) {
   WriteBytes(folder_ / "old_nen.csv", "2020,x,,,\r\n");
   AddRecord("アイ");
-  settings_.SetString(misc::kSection, misc::kRecentFile, Utf8(folder_ / "any.csv"));
+  settings_.SetString(misc::kSection, misc::kRecentFile, ToUtf8(folder_ / "any.csv"));
   Open();
-  const std::string question = Utf8(folder_ / "old_nen.csv") + "\nは既に存在します。\n上書きしますか？";
+  const std::string question = ToUtf8(folder_ / "old_nen.csv") + "\nは既に存在します。\n上書きしますか？";
   wxTEST_DIALOG(Write(), SaveChooser(folder_ / "old.csv"), ExpectMessage(question, wxID_NO));
   EXPECT_EQ(ReadBytes(folder_ / "old_nen.csv"), "2020,x,,,\r\n");
   EXPECT_FALSE(std::filesystem::exists(folder_ / "old.csv"));

@@ -1,5 +1,7 @@
 #include "gui_test_support.h"
 
+#include <cstdlib>
+
 #include <wx/app.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
@@ -80,14 +82,18 @@ void Settle() {
 
 namespace {
 
-wxWindow& FocusControl(wxWindow* window, int id) {
+// Raises the control's window and moves the pointer to `at` in the control.
+wxWindow& PointAt(wxWindow* window, int id, wxPoint at) {
   wxWindow& control = ControlOf<wxWindow>(window, id);
   wxGetTopLevelParent(&control)->Raise();
-  wxUIActionSimulator().MouseMove(control.GetScreenRect().GetPosition() + wxPoint(2, 2));
-  Settle();
-  control.SetFocus();
+  wxUIActionSimulator().MouseMove(control.GetScreenRect().GetPosition() + at);
   Settle();
   return control;
+}
+
+void FocusControl(wxWindow* window, int id) {
+  PointAt(window, id, wxPoint(2, 2)).SetFocus();
+  Settle();
 }
 
 }  // namespace
@@ -107,18 +113,31 @@ void TypeReal(wxWindow* window, int id, const char* ascii) {
 }
 
 void ClickReal(wxWindow* window, int id, wxPoint at, bool right) {
-  wxWindow& control = ControlOf<wxWindow>(window, id);
-  wxGetTopLevelParent(&control)->Raise();
-  wxUIActionSimulator mouse;
-  mouse.MouseMove(control.GetScreenRect().GetPosition() + at);
-  Settle();
-  mouse.MouseClick(right ? wxMOUSE_BTN_RIGHT : wxMOUSE_BTN_LEFT);
+  PointAt(window, id, at);
+  wxUIActionSimulator().MouseClick(right ? wxMOUSE_BTN_RIGHT : wxMOUSE_BTN_LEFT);
   Settle();
 }
 
 void ClickReal(wxWindow* window, int id) {
   const wxSize size = ControlOf<wxWindow>(window, id).GetSize();
   ClickReal(window, id, wxPoint(size.x / 2, size.y / 2));
+}
+
+ScopedEnvironment::ScopedEnvironment(const char* name, const char* value) : name_(name) {
+  if (const char* old = std::getenv(name)) previous_ = old;
+  if (value != nullptr) {
+    setenv(name, value, 1);
+  } else {
+    unsetenv(name);
+  }
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+  if (previous_) {
+    setenv(name_, previous_->c_str(), 1);
+  } else {
+    unsetenv(name_);
+  }
 }
 
 std::string TextOf(wxWindow* window, int id) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -76,6 +77,20 @@ void ClickReal(wxWindow* window, int id);  // in the middle
 
 // Windows GTK shows above all others (tooltips, menus) on the X server now (shown_popups.cpp).
 int ShownPopups();
+
+// An environment variable set (or, for a null `value`, removed) for the life of the object, then
+// put back.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const char* name, const char* value);
+  ~ScopedEnvironment();
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> previous_;
+};
 
 // Control text as UTF-8.
 std::string TextOf(wxWindow* window, int id);

@@ -7,7 +7,6 @@
 #include <wx/print.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
-#include <wx/utils.h>
 
 #include "appcore/program_settings.h"
 #include "book/address_book.h"
@@ -108,9 +107,7 @@ class ListScreenshotApp final : public wxApp {
   static void CapturePrintDialog(wxWindow* frame) {
     wxTimer capture;
     capture.Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-      const wxString path = wxString(wxTheApp->argv[1]) + "/print_dialog.png";
-      wxExecute("import -window root -crop 660x520+0+0 +repage " + path, wxEXEC_SYNC);
-      std::printf("%s\n", static_cast<const char*>(path.utf8_str()));
+      CaptureScreen(wxRect(0, 0, 660, 520), "print_dialog");
       wxUIActionSimulator().Char(WXK_ESCAPE);
     });
     capture.StartOnce(2000);

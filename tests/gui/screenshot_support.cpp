@@ -64,19 +64,22 @@ void Settle(int milliseconds) {
   loop.Run();
 }
 
+void CaptureScreen(const wxRect& rect, const char* name) {
+  // The X server's own pixels (ImageMagick), as a user would see them.
+  const wxString path = gFolder + "/" + name + ".png";
+  wxExecute(wxString::Format("import -window root -crop %dx%d+%d+%d +repage %s", rect.width, rect.height, rect.x,
+                             rect.y, path),
+            wxEXEC_SYNC);
+  std::printf("%s\n", static_cast<const char*>(path.utf8_str()));
+}
+
 void Capture(wxWindow* window, const char* name) {
   window->Move(0, 0);
   window->Raise();
   window->Refresh();
   window->Update();
   Settle();
-  // The X server's own pixels (ImageMagick), as a user would see them.
-  const wxRect rect = window->GetScreenRect();
-  const wxString path = gFolder + "/" + name + ".png";
-  wxExecute(wxString::Format("import -window root -crop %dx%d+%d+%d +repage %s", rect.width, rect.height, rect.x,
-                             rect.y, path),
-            wxEXEC_SYNC);
-  std::printf("%s\n", static_cast<const char*>(path.utf8_str()));
+  CaptureScreen(window->GetScreenRect(), name);
 }
 
 }  // namespace mirelon

@@ -22,6 +22,8 @@ bool StartScreenshotProgram(wxApp& app, SettingsStore& settings);
 void RenderPrintedPage(wxPrintout& printout, double ppi, wxSize pageMm, const char* name);
 // Runs the event loop for a while, so GTK lays out and draws what changed.
 void Settle(int milliseconds = 400);
+// Writes `rect` of the screen as the X server shows it to <folder>/<name>.png.
+void CaptureScreen(const wxRect& rect, const char* name);
 // Moves `window` to the top left corner, lets it draw and writes <folder>/<name>.png.
 void Capture(wxWindow* window, const char* name);
 

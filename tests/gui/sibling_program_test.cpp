@@ -71,20 +71,6 @@ class StandIn {
   std::filesystem::path folder_;
 };
 
-// Sets an environment variable for one test and puts the old value back.
-class ScopedVariable {
- public:
-  ScopedVariable(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    setenv(name, value.c_str(), 1);
-  }
-  ~ScopedVariable() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
-
 TEST(QueltaWindowTest, OnlyAVisibleWindowTitledExactlyQueltaCounts) {
   const struct {
     const char* task;
@@ -109,7 +95,7 @@ TEST(QueltaWindowTest, OnlyAVisibleWindowTitledExactlyQueltaCounts) {
 }
 
 TEST(QueltaWindowTest, OnWaylandTheProgramStartedStandsInForItsWindow) {
-  const ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-test");
+  const test::ScopedEnvironment wayland("WAYLAND_DISPLAY", "wayland-test");
   StandIn standIn;
   standIn.Task("hidden\n");  // as a Wayland window: not seen
   auto process = standIn.StartHere();
@@ -254,7 +240,7 @@ class HelpPageTest : public test::EditorTest {
   void Help() { ApplicationServices(state_).OpenHelp(*editor_); }
 
   test::TempFolder bin_;
-  ScopedVariable path_{"PATH", bin_.path().string()};
+  test::ScopedEnvironment path_{"PATH", bin_.path().c_str()};
 };
 
 TEST_F(HelpPageTest, TheManualGoesToTheBrowserAndAFailureIsReported) {

@@ -1,10 +1,10 @@
 // The man page says what --help says: every command with its arguments, and every common option.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
 #include <sstream>
 
+#include "support/temp_folder.h"
 #include "tool/tool_commands.h"
 
 namespace mirelon {
@@ -12,10 +12,7 @@ namespace {
 
 // The page's text as a reader sees it: font changes dropped, escaped hyphens plain.
 std::string PlainManPage() {
-  std::ifstream file(MIRELON_MAN_PAGE);
-  std::stringstream text;
-  text << file.rdbuf();
-  std::string plain = std::regex_replace(text.str(), std::regex(R"(\\f[BIR])"), "");
+  std::string plain = std::regex_replace(test::ReadBytes(MIRELON_MAN_PAGE), std::regex(R"(\\f[BIR])"), "");
   return std::regex_replace(plain, std::regex(R"(\\-)"), "-");
 }
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "support/book_fixtures.h"
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -28,7 +29,7 @@ ProcessRun Tool(const std::string& arguments) {
 }
 
 TEST(ToolProcess, ExitStatusAndShiftJisOutput) {
-  const std::string book = "'" + (std::filesystem::path(MIRELON_TEST_DATA) / "book" / "sample.csv").string() + "'";
+  const std::string book = "'" + test::BookFixture("sample.csv").string() + "'";
   const ProcessRun utf8 = Tool("list " + book);
   const ProcessRun sjis = Tool("--sjis list " + book);
   EXPECT_EQ(utf8.status, 0);

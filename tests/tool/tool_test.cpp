@@ -10,6 +10,7 @@
 #include "list/display_format_file.h"
 #include "list/list_item_kind.h"
 #include "platform/settings_store.h"
+#include "support/book_fixtures.h"
 #include "support/recording_prompt.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
@@ -21,8 +22,6 @@ namespace {
 using namespace literals;
 using test::ReadBytes;
 using test::WriteBytes;
-
-const std::filesystem::path kFixtures = std::filesystem::path(MIRELON_TEST_DATA) / "book";
 
 struct ToolRun {
   int status;
@@ -40,10 +39,10 @@ class Tool : public ::testing::Test {
   }
   std::string Path(const std::string& name) const { return (folder_ / name).string(); }
   void CopyFixtures(std::initializer_list<const char*> names) {
-    for (const char* name : names) std::filesystem::copy_file(kFixtures / name, folder_ / name);
+    for (const char* name : names) std::filesystem::copy_file(test::BookFixture(name), folder_ / name);
   }
   void ExpectFixture(const std::string& fixture, const std::string& written) {
-    EXPECT_EQ(ReadBytes(folder_ / written), ReadBytes(kFixtures / fixture)) << written;
+    EXPECT_EQ(ReadBytes(folder_ / written), ReadBytes(test::BookFixture(fixture))) << written;
   }
 
   test::TempFolder folder_;
@@ -117,14 +116,14 @@ TEST_F(Tool, FailuresExitWithOneAndWriteNothing) {
 }
 
 TEST_F(Tool, AUtf8BookIsReadOnlyWithUtf8AndAFifoDoesNotHang) {
-  WriteBytes(folder_ / "utf8.csv", Cp932ToUtf8(ReadBytes(kFixtures / "sample.csv")));
+  WriteBytes(folder_ / "utf8.csv", Cp932ToUtf8(ReadBytes(test::BookFixture("sample.csv"))));
   ToolRun run = Run({"copy", Path("utf8.csv"), Path("dest.csv")});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.errors, Path("utf8.csv") + "\nファイルが壊れています\n");
   EXPECT_FALSE(std::filesystem::exists(folder_ / "dest.csv"));
   run = Run({"--utf8", "copy", Path("utf8.csv"), Path("dest.csv")});
   EXPECT_EQ(run.status, 0) << run.errors;
-  EXPECT_EQ(ReadBytes(folder_ / "dest.csv"), ReadBytes(kFixtures / "sample.csv"));
+  EXPECT_EQ(ReadBytes(folder_ / "dest.csv"), ReadBytes(test::BookFixture("sample.csv")));
 
   ASSERT_EQ(mkfifo((folder_ / "fifo.csv").c_str(), 0600), 0);
   run = Run({"list", Path("fifo.csv")});

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -118,7 +119,7 @@ wxWindow* CardPrintDialog::BuildRecordColumn(wxWindow* parent) {
   selector(kCardSelectDefault, T().selectDefault, [this] { return DefaultCardRecords(book_); });
   selector(kCardSelectAll, T().selectAll, [this] {
     std::vector<int> all(static_cast<size_t>(book_.recordCount()));
-    for (int i = 0; i < book_.recordCount(); ++i) all[static_cast<size_t>(i)] = i;
+    std::iota(all.begin(), all.end(), 0);
     return all;
   });
   selector(kCardSelectNone, T().selectNone, [] { return std::vector<int>(); });
@@ -232,10 +233,9 @@ void CardPrintDialog::CheckRecords(const std::vector<int>& records) {
 }
 
 std::vector<int> CardPrintDialog::ChosenRecords() const {
-  std::vector<int> chosen;
-  for (unsigned i = 0; i < records_->GetCount(); ++i) {
-    if (records_->IsChecked(i)) chosen.push_back(static_cast<int>(i));
-  }
+  wxArrayInt checked;
+  records_->GetCheckedItems(checked);
+  std::vector<int> chosen(checked.begin(), checked.end());
   const auto skipped = std::min(chosen.size(), static_cast<size_t>(std::max(0, startAt_->GetValue() - 1)));
   chosen.erase(chosen.begin(), chosen.begin() + static_cast<std::ptrdiff_t>(skipped));
   return chosen;
@@ -270,12 +270,8 @@ std::optional<CardSettings> CardPrintDialog::ReadControls(bool report) {
 }
 
 void CardPrintDialog::ChoicesChanged() {
-  const int checked = [this] {
-    int count = 0;
-    for (unsigned i = 0; i < records_->GetCount(); ++i) count += records_->IsChecked(i) ? 1 : 0;
-    return count;
-  }();
-  startAt_->SetRange(1, std::max(1, checked));
+  wxArrayInt checked;
+  startAt_->SetRange(1, std::max(1, static_cast<int>(records_->GetCheckedItems(checked))));
   ShowPreviewCard(previewIndex_);
 }
 

@@ -44,8 +44,8 @@ bool PrintCards(wxWindow* parent, PrintSetup& printSetup, std::vector<CardLayout
   data.SetPaperId(wxPAPER_JAPANESE_POSTCARD);
   data.SetOrientation(wxPORTRAIT);
   const bool printed = printSetup.Print(parent, new CardPrintout(std::move(cards), title, report));
-  printSetup.PrintData().SetPaperId(paper);
-  printSetup.PrintData().SetOrientation(orientation);
+  data.SetPaperId(paper);
+  data.SetOrientation(orientation);
   return printed;
 }
 

@@ -63,6 +63,7 @@ class AddressEditorDialog {
   bool PageModified() const { return pageModified_; }
   // The sibling program's executable and the postal data found, as the sibling's flow updates them.
   SiblingProgramData& Sibling() { return sibling_; }
+  const SiblingProgramData& Sibling() const { return sibling_; }
 
   // Shows record `page` (1-based) in the members and controls; other pages are ignored.
   void ShowPage(int page);
@@ -84,8 +85,6 @@ class AddressEditorDialog {
   void PushMembers() { exchange_.Push(); }
   // Reads every control into the members; false when one is invalid (its message is out).
   bool PullMembers() { return exchange_.Pull(); }
-  // The sibling program and the postal data file as last found.
-  const SiblingProgramData& Sibling() const { return sibling_; }
   // The new-page command: commits, then shows an empty form as page count + 1.
   void NewPage();
   // The empty form as page count + 1 without committing (after reading a book without records).

@@ -31,7 +31,7 @@ constexpr const char* kDefaultExtension = ".csv";
 // (the program's own folder is a build or system folder, no place for the user's books).
 wxString InitialFolder() {
   const std::string recent = ReadMiscString(ProgramSettings(), misc::kRecentFile);
-  if (recent.empty()) return wxString::FromUTF8(ToUtf8(UserDocumentsFolder()));
+  if (recent.empty()) return FromPath(UserDocumentsFolder());
   const wxString text = wxString::FromUTF8(recent);
   const size_t cut = text.find_last_of(wxFILE_SEP_PATH);
   return cut == wxString::npos ? text : text.substr(0, cut);

@@ -4,6 +4,7 @@
 #include "gui/list/main_frame.h"
 #include "gui/list/mirelon_doc.h"
 #include "gui/list/mirelon_view.h"
+#include "res/list_resources.h"
 
 namespace mirelon {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 class ListDocTemplate final : public wxDocTemplate {
  public:
   ListDocTemplate(wxDocManager* manager, CMainFrame& frame, const ListWindowContext& context)
-      : wxDocTemplate(manager, U8("テキスト文書 (*.txt)"), "*.txt", wxString(), "txt", "Mirelon.Document",
+      : wxDocTemplate(manager, U8(res::kListTextFilter).BeforeFirst('|'), "*.txt", wxString(), "txt", "Mirelon.Document",
                       "Mirelon Document", wxCLASSINFO(CMirelonDoc), nullptr),
         frame_(frame),
         context_(context) {}

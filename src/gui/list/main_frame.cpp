@@ -161,7 +161,7 @@ void CMainFrame::ToggleBar(wxWindow* bar) {
 }
 
 void CMainFrame::OnOpen() {
-  FileChooserDialog dialog(this, U8("開く"), wxString(), wxString(), U8("テキスト文書 (*.txt)|*.txt"),
+  FileChooserDialog dialog(this, U8("開く"), wxString(), wxString(), U8(kListTextFilter),
                            wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   if (dialog.ShowModal() != wxID_OK) return;
   docManager_->CreateDocument(dialog.GetPath(), wxDOC_SILENT);

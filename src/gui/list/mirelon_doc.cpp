@@ -7,6 +7,7 @@
 #include "gui/kit/message_box.h"
 #include "gui/kit/wx_text.h"
 #include "gui/list/mirelon_view.h"
+#include "res/list_resources.h"
 
 namespace mirelon {
 
@@ -16,7 +17,6 @@ namespace {
 
 // Far above any list of a full book (1000 records of three 999-cell lines are about 3 MB).
 constexpr size_t kMaxListTextSize = 64 * 1024 * 1024;
-constexpr const char* kTextFilter = "テキスト文書 (*.txt)|*.txt";
 
 }  // namespace
 
@@ -35,7 +35,7 @@ bool CMirelonDoc::OnOpenDocument(const wxString& file) {
 }
 
 bool CMirelonDoc::SaveAs() {
-  FileChooserDialog dialog(GetDocumentWindow(), U8("名前を付けて保存"), wxString(), wxString(), U8(kTextFilter),
+  FileChooserDialog dialog(GetDocumentWindow(), U8("名前を付けて保存"), wxString(), wxString(), U8(res::kListTextFilter),
                            wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
   if (dialog.ShowModal() != wxID_OK) return false;
   wxString path = dialog.GetPath();

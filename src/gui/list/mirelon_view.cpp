@@ -27,7 +27,7 @@ constexpr int kListFontPoints = 10;
 constexpr const char* kFormatFilter = "設定ﾊﾞｲﾅﾘﾌｧｲﾙ (*.dat)|*.dat";
 
 std::optional<std::filesystem::path> ChooseFormatFile(wxWindow* parent, const SettingsStore& settings, bool open) {
-  const wxString folder = wxString::FromUTF8(ToUtf8(DisplayFormatFileFolder(settings, ProgramExecutablePath())));
+  const wxString folder = FromPath(DisplayFormatFileFolder(settings, ProgramExecutablePath()));
   FileChooserDialog dialog(parent, U8(open ? "表示書式の読み込み" : "表示書式の保存"), folder, wxString(), U8(kFormatFilter),
                            open ? wxFD_OPEN : (wxFD_SAVE | wxFD_OVERWRITE_PROMPT));
   if (dialog.ShowModal() != wxID_OK) return std::nullopt;
