@@ -1,9 +1,6 @@
 // Reading and writing a 1000-record family (about 200 bytes a record, 20-year histories), adding
 // to a full-size book, and mirelon-tool's copy of the family as a process. Needs no shared data:
 // the family is generated in a temp folder.
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -13,6 +10,7 @@
 
 #include "book/address_book.h"
 #include "book/book_files.h"
+#include "run_process.h"
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -121,15 +119,8 @@ void BM_ToolCopyProcess(benchmark::State& state) {
   const Family family;
   const std::string source = family.path().string();
   const std::string destination = (family.path().parent_path() / "copy.csv").string();
-  std::vector<std::string> words = {MIRELON_TOOL, "copy", source, destination};
-  std::vector<char*> argv;
-  for (std::string& word : words) argv.push_back(word.data());
-  argv.push_back(nullptr);
   for (auto _ : state) {
-    pid_t child = 0;
-    int status = 0;
-    if (posix_spawn(&child, MIRELON_TOOL, nullptr, nullptr, argv.data(), environ) != 0 ||
-        waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (!bench::RunProcess({MIRELON_TOOL, "copy", source, destination})) {
       state.SkipWithError("mirelon-tool copy failed");
       break;
     }

@@ -1,12 +1,13 @@
 #include "cards/card_render.h"
 
 #include <cairo-pdf.h>
-#include <pango/pangocairo.h>
+#include <hb.h>
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
+#include <string_view>
 
+#include "cards/card_fonts.h"
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -16,103 +17,129 @@ namespace {
 constexpr double kBoxLineMm = 0.3;
 constexpr double kEdgeLineMm = 0.2;
 
-template <typename T, void (*Free)(T*)>
-struct Deleter {
-  void operator()(T* p) const { Free(p); }
+// A cell's text shaped into glyphs placed in millimetres from the cell's origin, with the
+// clusters that tie them to the text (a PDF's text reads back from them).
+struct ShapedText {
+  std::vector<cairo_glyph_t> glyphs;
+  std::vector<cairo_text_cluster_t> clusters;
+  // The ink of all glyphs, millimetres from the origin (y downwards); empty when nothing inks.
+  double inkLeft = 0, inkTop = 0, inkRight = 0, inkBottom = 0;
+  bool inked = false;
 };
-void UnrefObject(void* object) { g_object_unref(object); }
-using ContextPtr = std::unique_ptr<PangoContext, Deleter<void, UnrefObject>>;
-using LayoutPtr = std::unique_ptr<PangoLayout, Deleter<void, UnrefObject>>;
-using FontPtr = std::unique_ptr<PangoFontDescription, Deleter<PangoFontDescription, pango_font_description_free>>;
 
-// One context per direction; layouts are reused from cell to cell.
-class CellPainter {
- public:
-  explicit CellPainter(cairo_t* cr)
-      : cr_(cr),
-        vertical_(NewContext(PANGO_GRAVITY_EAST)),
-        horizontal_(NewContext(PANGO_GRAVITY_SOUTH)),
-        verticalLayout_(pango_layout_new(vertical_.get())),
-        horizontalLayout_(pango_layout_new(horizontal_.get())),
-        font_(pango_font_description_new()) {}
+// The UTF-8 character that starts at `offset`.
+std::string_view CharacterAt(const std::string& utf8, size_t offset) {
+  size_t end = offset + 1;
+  while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
+  return std::string_view(utf8).substr(offset, end - offset);
+}
 
-  void Paint(const CardCell& cell, CardRenderReport& report) {
-    const bool vertical = cell.orientation == CellOrientation::Upright;
-    PangoContext* context = vertical ? vertical_.get() : horizontal_.get();
-    PangoLayout* layout = vertical ? verticalLayout_.get() : horizontalLayout_.get();
-    cairo_save(cr_);
-    const double em = PointsToMm(cell.sizePt);
-    if (cell.orientation == CellOrientation::SideBySide) {
-      Prepare(layout, cell, report);
-      PangoRectangle ink;
-      pango_layout_get_extents(layout, &ink, nullptr);
-      // Centred by its ink: a digit sits in the middle of its box.
-      const double inkX = pango_units_to_double(ink.x + ink.width / 2) * cell.scale;
-      const double inkY = pango_units_to_double(ink.y + ink.height / 2);
-      cairo_translate(cr_, cell.x - inkX, cell.y + em / 2 - inkY);
-      cairo_scale(cr_, cell.scale, 1);
-    } else {
-      // The layout's lines run down the page; its height is the column's width.
-      cairo_translate(cr_, cell.x, cell.y);
-      cairo_rotate(cr_, M_PI / 2);
-      Prepare(layout, cell, report);
-      PangoRectangle logical;
-      pango_layout_get_extents(layout, nullptr, &logical);
-      cairo_translate(cr_, 0, -pango_units_to_double(logical.y + logical.height / 2));
-      cairo_scale(cr_, cell.scale, 1);
+// Shapes `utf8` with `face`: downwards with the fonts' vertical forms for upright cells (the
+// origin at the middle of the column's top), left to right otherwise (the origin on the baseline).
+ShapedText Shape(const CardFace& face, const std::string& utf8, bool vertical, double emMm, CardRenderReport& report) {
+  hb_buffer_t* buffer = hb_buffer_create();
+  hb_buffer_add_utf8(buffer, utf8.data(), static_cast<int>(utf8.size()), 0, static_cast<int>(utf8.size()));
+  hb_buffer_set_direction(buffer, vertical ? HB_DIRECTION_TTB : HB_DIRECTION_LTR);
+  hb_buffer_set_script(buffer, HB_SCRIPT_HAN);
+  hb_buffer_set_language(buffer, hb_language_from_string("ja", -1));
+  hb_shape(face.shaper, buffer, nullptr, 0);
+  unsigned count = 0;
+  const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer, &count);
+  const hb_glyph_position_t* position = hb_buffer_get_glyph_positions(buffer, &count);
+  const double mmPerUnit = emMm / face.unitsPerEm;
+  ShapedText shaped;
+  double penX = 0;
+  double penY = 0;  // font units, upwards
+  for (unsigned i = 0; i < count; ++i) {
+    if (info[i].codepoint == 0) report.Add(Utf8ToCp932(CharacterAt(utf8, info[i].cluster)).bytes);
+    const double x = (penX + position[i].x_offset) * mmPerUnit;
+    const double y = -(penY + position[i].y_offset) * mmPerUnit;
+    shaped.glyphs.push_back({info[i].codepoint, x, y});
+    hb_glyph_extents_t extents{};
+    if (hb_font_get_glyph_extents(face.shaper, info[i].codepoint, &extents) && extents.width != 0 &&
+        extents.height != 0) {
+      const double left = x + extents.x_bearing * mmPerUnit;
+      const double top = y - extents.y_bearing * mmPerUnit;
+      const double right = left + extents.width * mmPerUnit;
+      const double bottom = top - extents.height * mmPerUnit;
+      shaped.inkLeft = shaped.inked ? std::min(shaped.inkLeft, left) : left;
+      shaped.inkTop = shaped.inked ? std::min(shaped.inkTop, top) : top;
+      shaped.inkRight = shaped.inked ? std::max(shaped.inkRight, right) : right;
+      shaped.inkBottom = shaped.inked ? std::max(shaped.inkBottom, bottom) : bottom;
+      shaped.inked = true;
     }
-    pango_cairo_update_context(cr_, context);
-    pango_layout_context_changed(layout);
-    cairo_move_to(cr_, 0, 0);
-    pango_cairo_show_layout(cr_, layout);
-    cairo_restore(cr_);
+    penX += position[i].x_advance;
+    penY += position[i].y_advance;
+    // Glyphs of one cluster share their text.
+    if (i == 0 || info[i - 1].cluster != info[i].cluster) shaped.clusters.push_back({0, 0});
+    ++shaped.clusters.back().num_glyphs;
   }
-
- private:
-  ContextPtr NewContext(PangoGravity gravity) {
-    ContextPtr context(pango_font_map_create_context(pango_cairo_font_map_get_default()));
-    pango_context_set_base_gravity(context.get(), gravity);
-    pango_context_set_gravity_hint(context.get(), PANGO_GRAVITY_HINT_NATURAL);
-    pango_context_set_round_glyph_positions(context.get(), FALSE);
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    pango_cairo_context_set_font_options(context.get(), options);
-    cairo_font_options_destroy(options);
-    return context;
+  // Each cluster's bytes run to the start of the next one.
+  for (size_t c = 0, g = 0; c < shaped.clusters.size(); g += static_cast<size_t>(shaped.clusters[c].num_glyphs), ++c) {
+    const size_t nextGlyph = g + static_cast<size_t>(shaped.clusters[c].num_glyphs);
+    const unsigned end = nextGlyph < count ? info[nextGlyph].cluster : static_cast<unsigned>(utf8.size());
+    shaped.clusters[c].num_bytes = static_cast<int>(end - info[g].cluster);
   }
+  hb_buffer_destroy(buffer);
+  return shaped;
+}
 
-  void Prepare(PangoLayout* layout, const CardCell& cell, CardRenderReport& report) {
-    pango_font_description_set_family(font_.get(), cell.font == CellFont::Gothic ? kGothicFamily : kMinchoFamily);
-    pango_font_description_set_absolute_size(font_.get(), PointsToMm(cell.sizePt) * PANGO_SCALE);
-    pango_layout_set_font_description(layout, font_.get());
-    const std::string utf8 = Cp932ToUtf8(cell.text);
-    pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
-    if (pango_layout_get_unknown_glyphs_count(layout) > 0) ReportUnknown(layout, utf8, report);
+void ReportAll(const std::string& utf8, CardRenderReport& report) {
+  for (size_t offset = 0; offset < utf8.size();) {
+    const std::string_view character = CharacterAt(utf8, offset);
+    report.Add(Utf8ToCp932(character).bytes);
+    offset += character.size();
   }
+}
 
-  static void ReportUnknown(PangoLayout* layout, const std::string& utf8, CardRenderReport& report) {
-    PangoLayoutIter* iter = pango_layout_get_iter(layout);
-    do {
-      const PangoGlyphItem* run = pango_layout_iter_get_run_readonly(iter);
-      if (run == nullptr) continue;
-      for (int i = 0; i < run->glyphs->num_glyphs; ++i) {
-        if ((run->glyphs->glyphs[i].glyph & PANGO_GLYPH_UNKNOWN_FLAG) == 0) continue;
-        const char* start = utf8.data() + run->item->offset + run->glyphs->log_clusters[i];
-        const char* end = g_utf8_next_char(start);
-        report.Add(Utf8ToCp932(std::string_view(start, static_cast<size_t>(end - start))).bytes);
-      }
-    } while (pango_layout_iter_next_run(iter));
-    pango_layout_iter_free(iter);
+void PaintCell(cairo_t* cr, const CardCell& cell, CardRenderReport& report) {
+  const std::string utf8 = Cp932ToUtf8(cell.text);
+  const CardFace* face = CardFontFace(cell.font);
+  if (face == nullptr) {
+    // Without the font nothing can be shown: every character is reported.
+    ReportAll(utf8, report);
+    return;
   }
-
-  cairo_t* cr_;
-  ContextPtr vertical_;
-  ContextPtr horizontal_;
-  LayoutPtr verticalLayout_;
-  LayoutPtr horizontalLayout_;
-  FontPtr font_;
-};
+  const double em = PointsToMm(cell.sizePt);
+  const bool upright = cell.orientation == CellOrientation::Upright;
+  const ShapedText shaped = Shape(*face, utf8, upright, em, report);
+  cairo_save(cr);
+  switch (cell.orientation) {
+    case CellOrientation::Upright:
+      // The column's top at y, its middle at x; condensed along the column.
+      cairo_translate(cr, cell.x, cell.y);
+      cairo_scale(cr, 1, cell.scale);
+      break;
+    case CellOrientation::SideBySide: {
+      // Centred by its ink: a digit sits in the middle of its box.
+      const double inkX = shaped.inked ? (shaped.inkLeft + shaped.inkRight) / 2 * cell.scale : 0;
+      const double inkY = shaped.inked ? (shaped.inkTop + shaped.inkBottom) / 2 : 0;
+      cairo_translate(cr, cell.x - inkX, cell.y + em / 2 - inkY);
+      cairo_scale(cr, cell.scale, 1);
+      break;
+    }
+    case CellOrientation::Turned: {
+      // A line turned to read downwards, the middle of its line box on x.
+      const double mmPerUnit = em / face->unitsPerEm;
+      cairo_translate(cr, cell.x, cell.y);
+      cairo_rotate(cr, M_PI / 2);
+      cairo_translate(cr, 0, (face->ascender - face->descender) / 2 * mmPerUnit);
+      cairo_scale(cr, cell.scale, 1);
+      break;
+    }
+  }
+  cairo_set_font_face(cr, face->drawer);
+  cairo_set_font_size(cr, em);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+  cairo_set_font_options(cr, options);
+  cairo_font_options_destroy(options);
+  cairo_show_text_glyphs(cr, utf8.data(), static_cast<int>(utf8.size()), shaped.glyphs.data(),
+                         static_cast<int>(shaped.glyphs.size()), shaped.clusters.data(),
+                         static_cast<int>(shaped.clusters.size()), cairo_text_cluster_flags_t{});
+  cairo_restore(cr);
+}
 
 void DrawBoxes(cairo_t* cr, const std::vector<BoxRect>& boxes) {
   cairo_set_source_rgb(cr, 0.95, 0.55, 0.55);
@@ -170,8 +197,7 @@ CardRenderReport RenderCard(cairo_t* cr, const CardLayout& layout, const CardRen
   if (layout.outline) DrawCard(cr, false);
   if (!layout.boxesPreprinted) DrawBoxes(cr, layout.boxes);
   cairo_set_source_rgb(cr, 0, 0, 0);
-  CellPainter painter(cr);
-  for (const CardCell& cell : layout.cells) painter.Paint(cell, report);
+  for (const CardCell& cell : layout.cells) PaintCell(cr, cell, report);
   cairo_restore(cr);
   return report;
 }

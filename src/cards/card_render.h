@@ -1,6 +1,7 @@
-// Draws a laid-out card with Pango on any cairo context: a window's (wxDC::GetHandle() on GTK 3),
-// a printer's, a PDF surface or an image. Vertical text uses the base gravity EAST with the
-// NATURAL hint, so the fonts' own vertical glyphs (hyphens, long vowel marks, brackets) apply.
+// Draws a laid-out card on any cairo context: a window's or a printer's (through the toolkit's
+// cairo renderer), a PDF surface or an image. Text is shaped with HarfBuzz on the card fonts'
+// files (card_fonts.h); upright columns are shaped top to bottom, so the fonts' own vertical forms
+// (hyphens, long vowel marks, brackets) apply.
 #pragma once
 
 #include <cairo.h>
@@ -14,9 +15,6 @@
 
 namespace mirelon {
 
-inline constexpr const char* kMinchoFamily = "IPAMincho";
-inline constexpr const char* kGothicFamily = "IPAGothic";
-
 struct CardRenderOptions {
   // The preview: the card as paper with its edge, and the boxes printed on it shown pale, as the
   // card's reader sees it (not turned; the print moved by the offsets against the paper). Printing
@@ -25,7 +23,7 @@ struct CardRenderOptions {
 };
 
 struct CardRenderReport {
-  // Characters (CP932, each once) that no installed font could show: drawn as the font's box for an
+  // Characters (CP932, each once) that the card's font cannot show: drawn as the font's box for an
   // unknown character, never left out.
   std::vector<std::string> missingCharacters;
   void Add(const std::string& character);

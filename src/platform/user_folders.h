@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 namespace mirelon {
 
@@ -22,6 +23,10 @@ std::filesystem::path UserDocumentsFolder();
 // Where the program keeps data of its own for the user: $XDG_DATA_HOME/Mirelon, by default
 // ~/.local/share/Mirelon (not created here).
 std::filesystem::path UserDataFolder();
+
+// Where the card fonts are looked for, in order: the program's own fonts folder
+// (<ProgramDataFolder()>/fonts, for a program that carries them), then the system's copies.
+std::vector<std::filesystem::path> FontFolders();
 
 // Where the user's settings file lives: $XDG_CONFIG_HOME, by default ~/.config.
 std::filesystem::path UserConfigFolder();

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # check_layering.sh SOURCE_DIR BUILD_DIR: fails when a file outside the GUI includes a wx header, when
-# a GUI folder includes a folder above it or a peer (app -> editor, list, cards -> dialogs -> kit), or
-# when a program built only from the core links a wx library.
+# a GUI folder includes a folder above it or a peer (app -> editor, list, cards -> dialogs -> kit),
+# when a program built only from the core links a wx library, when any program links Pango (cards
+# are drawn with cairo and HarfBuzz on both systems), or when GUI code takes a DC's native handle
+# for a drawing context (a cairo context on GTK only).
 set -uo pipefail
 src=$1
 build=$2
@@ -34,5 +36,15 @@ while IFS= read -r link; do
   fi
 done < <(find "$build" -path '*/CMakeFiles/*' -name link.txt)
 
-[ $status -eq 0 ] && echo "layering: core free of wx, GUI includes run one way"
+pango=$(grep -lE -- '-lpango|libpango' $(find "$build" -path '*/CMakeFiles/*' -name link.txt) 2>/dev/null)
+if [ -n "$pango" ]; then
+  echo "programs link Pango:"; echo "$pango"; status=1
+fi
+
+handles=$(cd "$src" && grep -rn 'GetHandle()' src/gui 2>/dev/null)
+if [ -n "$handles" ]; then
+  echo "a DC's native handle used in src/gui:"; echo "$handles"; status=1
+fi
+
+[ $status -eq 0 ] && echo "layering: core free of wx, GUI includes run one way, no Pango, no native DC handles"
 exit $status

@@ -1,4 +1,4 @@
-// A laid-out card drawn on a wx DC through the DC's own cairo context (GTK 3), so the window, the
+// A laid-out card drawn on a wx DC through wx's cairo renderer, so the window, the
 // printer and a memory bitmap share the renderer of the PDF files.
 #pragma once
 

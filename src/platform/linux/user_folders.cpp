@@ -71,6 +71,17 @@ std::filesystem::path UserDataFolder() {
   return base.empty() ? base : base / "Mirelon";
 }
 
+std::vector<std::filesystem::path> FontFolders() {
+  std::vector<std::filesystem::path> folders;
+  const std::filesystem::path own = ProgramDataFolder();
+  if (!own.empty()) folders.push_back(own / "fonts");
+  // Debian's IPA font packages.
+  folders.emplace_back("/usr/share/fonts/opentype/ipafont-mincho");
+  folders.emplace_back("/usr/share/fonts/opentype/ipafont-gothic");
+  folders.emplace_back("/usr/share/fonts/truetype/ipafont");
+  return folders;
+}
+
 std::filesystem::path UserConfigFolder() { return BaseFolder("XDG_CONFIG_HOME", ".config"); }
 
 }  // namespace mirelon
