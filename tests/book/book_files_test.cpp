@@ -52,7 +52,7 @@ TEST_F(BookFiles, AFamilyAsTheProgramWritesItComesBackByteForByte) {
   EXPECT_FALSE(book_.modified);
   EXPECT_TRUE(SaveBookFile(book_, BookFileKind::ImportFile));
   ExpectFixtures({"sample.csv", "sample_nos.csv", "sample_nen.csv", "sample_imp.csv"});
-  EXPECT_EQ(FileCount(), 4u);  // no temporary file left behind
+  EXPECT_EQ(FileCount(), 5u);  // the lock file, no temporary file left behind
   EXPECT_TRUE(prompt_.shown.empty());
 }
 
@@ -112,7 +112,7 @@ TEST_F(BookFiles, AFailedWriteIsReportedAndKeepsTheBookModified) {
   EXPECT_TRUE(book_.modified);
   EXPECT_EQ(prompt_.shown, std::vector<std::string>{FileMessage(folder_ / "sample_nos.csv", kOpenFailed)});
   ExpectFixtures({"sample.csv", "sample_nen.csv"});
-  EXPECT_EQ(FileCount(), 3u);
+  EXPECT_EQ(FileCount(), 4u);  // with the lock file
 
   // Not even root can create a file in /proc: the first file fails, nothing is taken as written.
   prompt_.shown.clear();

@@ -136,7 +136,7 @@ TEST_F(Tool, UsageErrorsAndHelp) {
   EXPECT_EQ(Run({"frobnicate"}).status, 2);
   const ToolRun wrong = Run({"copy", "a.csv"});
   EXPECT_EQ(wrong.status, 2);
-  EXPECT_EQ(wrong.errors, "usage: mirelon-tool [--sjis] [--utf8] copy SRC.csv DEST.csv\n");
+  EXPECT_EQ(wrong.errors, "usage: mirelon-tool [--sjis] [--utf8] [--force] copy SRC.csv DEST.csv\n");
   const ToolRun help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
   for (const char* line : {"  copy SRC.csv DEST.csv", "  export SRC.csv", "  advance SRC.csv MARK", "--sjis"}) {
