@@ -204,9 +204,19 @@ TEST_F(SafeFile, OnlyRegularFilesOfBoundedSizeAreRead) {
   EXPECT_EQ(content.size(), 1000u);
 }
 
+// Whether a book read from a family of the two versions below is of one of them: the version's
+// year (history file) and address letter (send and no-send files) agree in every record.
+bool IsOneVersion(const AddressBook& book) {
+  for (const AddressRecord& record : book.records()) {
+    if (record.address1.empty() || record.address1[0] - 'a' != book.year - 2000) return false;
+  }
+  return book.recordCount() == kBookCapacity;
+}
+
 // A process saving a large book over and over, killed at random moments: afterwards (once the
 // next read has completed a committed save) the three files are all of the old version or all of
-// the new one.
+// the new one, also while other processes read the family (and complete what they take for
+// interrupted saves), and in a folder that allows no new files.
 TEST(SafeFileKill, AKilledSaveLeavesOneWholeVersion) {
   test::TempFolder folder;
   AddressBook versions[2];
@@ -222,8 +232,6 @@ TEST(SafeFileKill, AKilledSaveLeavesOneWholeVersion) {
     }
   }
   const fs::path path = folder / "book.csv";
-  ASSERT_TRUE(SaveBookFamilyAs(versions[0], path));
-  ASSERT_TRUE(SaveBookFamilyAs(versions[1], path));
   std::array<std::array<std::string, 3>, 2> expected;
   const std::array<fs::path, 3> files{path, folder / "book_nos.csv", folder / "book_nen.csv"};
   for (int v = 0; v < 2; ++v) {
@@ -231,23 +239,57 @@ TEST(SafeFileKill, AKilledSaveLeavesOneWholeVersion) {
     for (size_t f = 0; f < 3; ++f) expected[v][f] = ReadBytes(files[f]);
     ASSERT_NE(expected[0][0], expected[1][0]);
   }
+  const fs::path mixedSeen = folder.path().parent_path() / (folder.path().filename().string() + "-mixed");
 
+  struct Case {
+    const char* what;
+    bool reader;          // another process reads the family meanwhile
+    bool noNewFiles;      // the folder allows no new files (its files stay writable)
+  };
+  const Case cases[] = {
+      {"a save alone", false, false},
+      {"a save while another process reads", true, false},
+      {"a save in a folder without new files", false, true},
+  };
   std::mt19937 random(11);
-  constexpr int kKills = 100;
-  for (int kill = 0; kill < kKills; ++kill) {
-    const pid_t child = fork();
-    if (child == 0) {
-      for (int v = 0;; v ^= 1) WriteBookFamily(versions[v]);
+  constexpr int kKills = 60;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.noNewFiles && geteuid() == 0) {
+      for (const fs::path& file : files) chown(file.c_str(), kNobody, kNobody);
+      chown(folder.path().c_str(), kNobody, kNobody);
     }
-    std::this_thread::sleep_for(std::chrono::microseconds(random() % 40000));
-    ::kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
+    if (c.noNewFiles) fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const auto start = [&](const std::function<void()>& loop) {
+      const pid_t child = fork();
+      if (child == 0) {
+        if (c.noNewFiles && geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(99);
+        for (;;) loop();
+      }
+      return child;
+    };
+    for (int kill = 0; kill < kKills; ++kill) {
+      int v = 0;
+      const pid_t writer = start([&] { WriteBookFamily(versions[v ^= 1]); });
+      const pid_t reader = c.reader ? start([&] {
+        AddressBook read;
+        if (ReadBookFamily(read, path) == FamilyRead::Read && !IsOneVersion(read)) WriteBytes(mixedSeen, "");
+      })
+                                    : -1;
+      std::this_thread::sleep_for(std::chrono::microseconds(random() % 40000));
+      ::kill(writer, SIGKILL);
+      if (reader > 0) ::kill(reader, SIGKILL);
+      waitpid(writer, nullptr, 0);
+      if (reader > 0) waitpid(reader, nullptr, 0);
 
-    FinishInterruptedReplace(FamilyLock(files[0]), files);
-    std::array<std::string, 3> found;
-    for (size_t f = 0; f < 3; ++f) found[f] = ReadBytes(files[f]);
-    ASSERT_TRUE(found == expected[0] || found == expected[1]) << "mixed family after kill " << kill;
-    EXPECT_EQ(Entries(folder.path()).size(), 3u);
+      FinishInterruptedReplace(FamilyLock(files[0]), files);
+      std::array<std::string, 3> found;
+      for (size_t f = 0; f < 3; ++f) found[f] = ReadBytes(files[f]);
+      ASSERT_TRUE(found == expected[0] || found == expected[1]) << "mixed family after kill " << kill;
+      ASSERT_FALSE(fs::exists(mixedSeen)) << "a reader saw a mixed family before kill " << kill;
+      EXPECT_EQ(Entries(folder.path()).size(), 3u);
+    }
+    fs::permissions(folder.path(), fs::perms::owner_all);
   }
 }
 
