@@ -27,7 +27,8 @@ size_t Utf8CharacterLength(std::string_view text) {
   return length;
 }
 
-// The system's reason for a failure, as the second line of its message.
+}  // namespace
+
 std::string ReasonLine(FileError reason) {
   switch (reason) {
     case FileError::NoPermission: return "\r\nアクセスが拒否されました"_sjis;
@@ -41,6 +42,8 @@ std::string ReasonLine(FileError reason) {
   }
   return {};
 }
+
+namespace {
 
 std::string FailureText(FileIoResult result) {
   switch (result) {

@@ -7,11 +7,16 @@
 #include <string>
 
 #include "book/address_book.h"
+#include "platform/file_system.h"
 
 namespace mirelon {
 
 // A path as CP932 text for a message (a character CP932 cannot hold shows as "?").
 std::string PathText(const std::filesystem::path& path);
+
+// The system's reason for a failure as a line to add to its message ("\r\n" first), or nothing
+// where the system gave none worth telling.
+std::string ReasonLine(FileError reason);
 
 // Reads the file of `kind` into the book. False when the file could not be opened or read
 // ("%s\r\nファイルのオープンに失敗しました" also for a folder, FIFO or device, or a file far larger
