@@ -1,6 +1,9 @@
 // The family on disk: fixtures compared byte for byte, the read and write orders, and failures.
 #include "book/book_files.h"
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
 #include "book/history_merge.h"
@@ -234,6 +237,26 @@ TEST_F(BookFiles, RepeatedMessagesOfOneReadComeAsOneList) {
   EXPECT_TRUE(prompt_.shown[0].starts_with("登録名が重複するので変更しました（999件）\r\n\"name\" → \"name-2\"\r\n"_sjis));
   EXPECT_TRUE(prompt_.shown[0].ends_with("\"name\" → \"name-1000\""_sjis));
   EXPECT_EQ(prompt_.shown[1], "データ数が1000を超えています"_sjis);
+}
+
+// A save that fails keeps the message it always had and adds what the system said.
+TEST_F(BookFiles, AFailedSaveTellsTheSystemsReason) {
+  AddressRecord record;
+  record.registrationName = "a";
+  record.address1 = std::string(4096, 'x');
+  book_.AddRecord(record);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  const rlimit small{1024, old.rlim_max};
+  const auto previous = signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &small);
+  const SaveResult result = SaveBookFamilyAs(book_, folder_ / "large.csv");
+  setrlimit(RLIMIT_FSIZE, &old);
+  signal(SIGXFSZ, previous);
+  EXPECT_EQ(result.outcome, FamilySave::Failed);
+  EXPECT_EQ(prompt_.shown, std::vector<std::string>{PathText(folder_ / "large.csv") +
+                                                    "\r\nファイルが壊れています\r\nファイルが大きすぎます"_sjis});
+  EXPECT_EQ(FileCount(), 1u);  // the family's lock file, nothing written
 }
 
 // Another window or program holding the family: the read and the save wait, then say so and
