@@ -100,6 +100,20 @@ void BM_WriteFamily(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteFamily)->Unit(benchmark::kMillisecond);
 
+// A file of one name repeated over 226,719 lines: renaming stops at the full book, and the renames
+// come as one list.
+void BM_ReadRepeatedName(benchmark::State& state) {
+  std::string content;
+  for (int i = 0; i < 226'719; ++i) content += "name,1,2\r\n";
+  AddressBook book;
+  for (auto _ : state) {
+    book.ResetForRead();
+    book.Read(content);
+    benchmark::DoNotOptimize(book.recordCount());
+  }
+}
+BENCHMARK(BM_ReadRepeatedName)->Unit(benchmark::kMillisecond);
+
 // One record added in the middle of a book of 999 (and deleted again, outside the timing).
 void BM_AddRecordFullSize(benchmark::State& state) {
   AddressBook book = MakeBook(kBookCapacity - 1);

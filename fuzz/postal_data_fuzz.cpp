@@ -1,4 +1,5 @@
-// The postal data readers of both encodings, and the searches, over a fuzzed data file.
+// The postal data readers of both encodings, the searches, and the import of the public list,
+// over fuzzed bytes.
 #include <unistd.h>
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include "postal/postal_files.h"
 #include "postal/postal_lookup.h"
 #include "postal/postal_result.h"
+#include "postal/public_postal_file.h"
 #include "text/cp932.h"
 
 namespace {
@@ -57,6 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MakePostalLookup(unicode, prompt, &dialogs)->Lookup("", "東京都港区芝公園"_sjis, "", file);
     MakePostalLookup(unicode, prompt, &dialogs)->Lookup("", "港区"_sjis, "株式会社"_sjis, file);
     MakePostalLookup(unicode, prompt, &dialogs)->CheckBookAddresses(book, file);
+  }
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  for (const PublicPostalKind kind : {PublicPostalKind::Address, PublicPostalKind::Business}) {
+    ConvertPublicPostalFile(bytes, kind, {});
   }
   return 0;
 }

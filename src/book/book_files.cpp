@@ -2,6 +2,8 @@
 
 #include <array>
 #include <exception>
+#include <span>
+#include <system_error>
 
 #include "book/book_encoding.h"
 #include "book/safe_file.h"
@@ -25,14 +27,68 @@ size_t Utf8CharacterLength(std::string_view text) {
   return length;
 }
 
-void ReportFileFailure(const AddressBook& book, const std::filesystem::path& path, FileIoResult result) {
-  const std::string reason =
-      result == FileIoResult::OpenFailed ? "ファイルのオープンに失敗しました"_sjis : "ファイルが壊れています"_sjis;
-  book.Prompt().Message(PathText(path) + "\r\n" + reason);
+}  // namespace
+
+std::string ReasonLine(FileError reason) {
+  switch (reason) {
+    case FileError::NoPermission: return "\r\nアクセスが拒否されました"_sjis;
+    case FileError::ReadOnlyDisk: return "\r\n読み取り専用のディスクです"_sjis;
+    case FileError::NoSpace: return "\r\nディスクの空き容量が足りません"_sjis;
+    case FileError::TooLarge: return "\r\nファイルが大きすぎます"_sjis;
+    case FileError::ReadFailed: return "\r\nディスクの読み取りに失敗しました"_sjis;
+    case FileError::None:
+    case FileError::Refused:
+    case FileError::Failed: break;
+  }
+  return {};
 }
 
-// The largest file read as a book: a book of 1000 records is well under 2 MB.
+namespace {
+
+std::string FailureText(FileIoResult result) {
+  switch (result) {
+    case FileIoResult::OpenFailed: return "ファイルのオープンに失敗しました"_sjis;
+    case FileIoResult::FolderNotWritable: return "このフォルダには書き込めません"_sjis;
+    case FileIoResult::Busy: return "ほかのウィンドウかプログラムがこの住所録を使っています\r\nしばらくしてからもう一度操作してください"_sjis;
+    case FileIoResult::Deferred: return "保存が途中で止まりました\r\n次にこの住所録を読み込むときに保存が完了します"_sjis;
+    case FileIoResult::IoFailed:
+    case FileIoResult::Done: break;
+  }
+  return "ファイルが壊れています"_sjis;
+}
+
+void ReportFileFailure(const AddressBook& book, const std::filesystem::path& path, FileIoResult result,
+                       FileError reason = FileError::None) {
+  const std::filesystem::path shown = result == FileIoResult::FolderNotWritable ? path.parent_path() : path;
+  book.Prompt().Message(PathText(shown) + "\r\n" + FailureText(result) + ReasonLine(reason));
+}
+
+// The largest file read as a book. A book of 1000 records at every field's byte limit, each field
+// made twice as long by quoting, and histories over every year the header allows, makes files of
+// under 6 MB: the bound leaves room for fields longer than the editor lets the user type. Files
+// read within it can still grow past it (an export joins three files, a year added to every
+// history), so a save that would write more is refused: the program never writes a book file it
+// would then refuse to read.
 constexpr size_t kMaxBookFileSize = 16 * 1024 * 1024;
+
+// Refuses, before anything is written, a file the read bound would refuse.
+bool FitsReadBound(const AddressBook& book, const std::filesystem::path& path, std::string_view text) {
+  if (text.size() <= kMaxBookFileSize) return true;
+  book.Prompt().Message(PathText(path) + "\r\n読み込める大きさ (16MB) を超えるので書き込みませんでした"_sjis);
+  return false;
+}
+
+FamilySave SaveOutcomeOf(FileIoResult result) {
+  switch (result) {
+    case FileIoResult::Done: return FamilySave::Saved;
+    case FileIoResult::Deferred: return FamilySave::Deferred;
+    case FileIoResult::FolderNotWritable: return FamilySave::FolderNotWritable;
+    case FileIoResult::Busy: return FamilySave::Busy;
+    case FileIoResult::OpenFailed:
+    case FileIoResult::IoFailed: break;
+  }
+  return FamilySave::Failed;
+}
 
 constexpr std::array<BookFileKind, 3> kFamilyKinds = {BookFileKind::SendFile, BookFileKind::NoSendFile,
                                                       BookFileKind::HistoryFile};
@@ -61,6 +117,51 @@ std::string_view CompleteLines(std::string_view content) {
   return lastLineEnd == std::string_view::npos ? std::string_view() : content.substr(0, lastLineEnd + 1);
 }
 
+// The files of the family read in order, the family's lock held; messages that repeat come as
+// one list.
+bool LoadFamilyFilesHeld(AddressBook& book) {
+  UserPrompt& prompt = book.Prompt();
+  bool complete = true;
+  {
+    GroupingPrompt grouped(prompt);
+    book.SetPrompt(&grouped);
+    if (book.file.importExists) {
+      complete = LoadBookFile(book, BookFileKind::ImportFile);
+    } else {
+      if (book.file.sendExists) complete = LoadBookFile(book, BookFileKind::SendFile) && complete;
+      if (book.file.noSendExists) complete = LoadBookFile(book, BookFileKind::NoSendFile) && complete;
+      if (book.file.historyExists) complete = LoadBookFile(book, BookFileKind::HistoryFile) && complete;
+    }
+    book.SetPrompt(&prompt);
+  }
+  return complete;
+}
+
+// Whether a file the program did not write is in the way: a Shift-JIS book (or no file) may be
+// replaced; anything else (UTF-8 text, a program, binary data) only when the user agrees.
+bool IsBookFileOrMissing(const std::filesystem::path& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (!std::filesystem::exists(status)) return true;
+  constexpr auto kExecutable =
+      std::filesystem::perms::owner_exec | std::filesystem::perms::group_exec | std::filesystem::perms::others_exec;
+  if ((status.permissions() & kExecutable) != std::filesystem::perms::none) return false;
+  std::string content;
+  if (ReadWholeFile(path, kMaxBookFileSize, content) != FileIoResult::Done) return false;
+  const BookBytes bytes = ExamineBookBytes(content);
+  return bytes.cp932 && !bytes.utf8;
+}
+
+bool ConfirmReplacingOthers(const AddressBook& book) {
+  for (const std::filesystem::path& path : FamilyPaths(book)) {
+    if (IsBookFileOrMissing(path)) continue;
+    if (!book.Prompt().ConfirmLoss(PathText(path) + "\r\nは住所録のファイルではありません\r\n置き換えますか？"_sjis)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string PathText(const std::filesystem::path& path) {
@@ -79,9 +180,10 @@ bool LoadBookFile(AddressBook& book, BookFileKind kind) {
   book.fileKind = kind;
   const std::filesystem::path path = book.FilePathForKind();
   std::string content;
-  FileIoResult result = ReadWholeFile(path, kMaxBookFileSize, content);
+  FileError reason = FileError::None;
+  FileIoResult result = ReadWholeFile(path, kMaxBookFileSize, content, &reason);
   if (result == FileIoResult::OpenFailed) {
-    ReportFileFailure(book, path, result);
+    ReportFileFailure(book, path, result, reason);
     return false;
   }
   const BookBytes bytes = ExamineBookBytes(content);
@@ -108,7 +210,7 @@ bool LoadBookFile(AddressBook& book, BookFileKind kind) {
   // The file on disk is not yet what a save writes.
   if (converted) book.modified = true;
   if (result != FileIoResult::Done) {
-    ReportFileFailure(book, path, result);
+    ReportFileFailure(book, path, result, reason);
     return false;
   }
   return dropped == 0;
@@ -116,10 +218,12 @@ bool LoadBookFile(AddressBook& book, BookFileKind kind) {
 
 bool SaveBookFile(AddressBook& book, BookFileKind kind) {
   book.fileKind = kind;
-  const std::filesystem::path path = book.FilePathForKind();
-  const FileIoResult result = ReplaceFile(path, book.Write());
-  if (result != FileIoResult::Done) {
-    ReportFileFailure(book, path, result);
+  const std::string text = book.Write();
+  const FileContent file{book.FilePathForKind(), text};
+  if (!FitsReadBound(book, file.path, text)) return false;
+  const ReplaceOutcome outcome = ReplaceFiles(std::span(&file, 1));
+  if (outcome.result != FileIoResult::Done) {
+    ReportFileFailure(book, file.path, outcome.result, outcome.reason);
     return false;
   }
   if (kind != BookFileKind::ImportFile) book.modified = false;
@@ -128,12 +232,17 @@ bool SaveBookFile(AddressBook& book, BookFileKind kind) {
 
 FamilyRead ReadBookFamily(AddressBook& book, const std::filesystem::path& chosen) {
   const BookFileIdentity previous = book.file;
-  if (IsBookPath(chosen)) {
-    // A save killed after its commit is completed before anything is looked at.
-    book.SetFileName(chosen);
-    const std::array<std::filesystem::path, 3> family = FamilyPaths(book);
-    FinishInterruptedReplace(family);
+  const bool bookPath = IsBookPath(chosen);
+  if (bookPath) book.SetFileName(chosen);
+  // The lock of a name that is no book's guards nothing: that name is refused below.
+  const FamilyLock lock(bookPath ? FamilyPaths(book).front() : chosen);
+  if (lock.busy()) {
+    book.file = previous;
+    ReportFileFailure(book, chosen, FileIoResult::Busy);
+    return FamilyRead::Busy;
   }
+  // A save killed after its commit is completed before anything is looked at.
+  if (bookPath) FinishInterruptedReplace(lock, FamilyPaths(book));
   if (!book.SetFileName(chosen)) {
     ReportBadName(book);
     return FamilyRead::NameRefused;
@@ -145,19 +254,21 @@ FamilyRead ReadBookFamily(AddressBook& book, const std::filesystem::path& chosen
     return FamilyRead::ImportCancelled;
   }
   book.ResetForRead();
-  return LoadBookFamilyFiles(book) ? FamilyRead::Read : FamilyRead::Incomplete;
+  return LoadFamilyFilesHeld(book) ? FamilyRead::Read : FamilyRead::Incomplete;
 }
 
 bool LoadBookFamilyFiles(AddressBook& book) {
-  if (book.file.importExists) return LoadBookFile(book, BookFileKind::ImportFile);
-  bool complete = true;
-  if (book.file.sendExists) complete = LoadBookFile(book, BookFileKind::SendFile) && complete;
-  if (book.file.noSendExists) complete = LoadBookFile(book, BookFileKind::NoSendFile) && complete;
-  if (book.file.historyExists) complete = LoadBookFile(book, BookFileKind::HistoryFile) && complete;
-  return complete;
+  const std::array<std::filesystem::path, 3> family = FamilyPaths(book);
+  const FamilyLock lock(family.front());
+  if (lock.busy()) {
+    ReportFileFailure(book, family.front(), FileIoResult::Busy);
+    return false;
+  }
+  FinishInterruptedReplace(lock, family);
+  return LoadFamilyFilesHeld(book);
 }
 
-bool WriteBookFamily(AddressBook& book) {
+SaveResult WriteBookFamily(AddressBook& book) {
   const std::array<std::filesystem::path, 3> paths = FamilyPaths(book);
   std::array<std::string, 3> texts;
   std::array<FileContent, 3> files;
@@ -165,23 +276,27 @@ bool WriteBookFamily(AddressBook& book) {
     book.fileKind = kFamilyKinds[i];
     texts[i] = book.Write();
     files[i] = {paths[i], texts[i]};
+    if (!FitsReadBound(book, paths[i], texts[i])) return {FamilySave::Failed};
   }
   const ReplaceOutcome outcome = ReplaceFiles(files);
-  if (outcome.result != FileIoResult::Done) {
-    ReportFileFailure(book, paths[outcome.failed], outcome.result);
-    return false;
-  }
-  book.modified = false;
-  return true;
+  if (outcome.result != FileIoResult::Done) ReportFileFailure(book, paths[outcome.failed], outcome.result, outcome.reason);
+  const SaveResult result{SaveOutcomeOf(outcome.result)};
+  // A deferred save is the book's content, committed: it is completed before anything reads it.
+  if (result) book.modified = false;
+  return result;
 }
 
-bool SaveBookFamilyAs(AddressBook& book, const std::filesystem::path& chosen) {
+SaveResult SaveBookFamilyAs(AddressBook& book, const std::filesystem::path& chosen) {
   if (!IsBookPath(chosen)) {
     ReportBadName(book);
-    return false;
+    return {FamilySave::Declined};
   }
   book.SetFileName(chosen);
-  const bool written = WriteBookFamily(book);
+  if (!ConfirmReplacingOthers(book)) {
+    book.SetFileName(chosen);
+    return {FamilySave::Declined};
+  }
+  const SaveResult written = WriteBookFamily(book);
   book.SetFileName(chosen);
   return written;
 }

@@ -57,6 +57,9 @@ class BookReader {
   }
 
   void Add(AddressRecord&& record) {
+    // A line the full book drops is neither renamed nor looked up: reading stays linear in the
+    // file however many lines repeat one name.
+    if (Refused()) return;
     const auto taken = [this](const std::string& candidate, std::string& candidateKey) {
       return Find(candidate, candidateKey) != nullptr;
     };
@@ -114,13 +117,17 @@ class BookReader {
     return found == pending_.end() ? nullptr : &found->second;
   }
 
+  // True, counting the line as dropped, when the book is full.
+  bool Refused() {
+    if (!book_.RefuseInsertion(book_.records_.size() + pending_.size())) return false;
+    // One message per file is enough.
+    book_.limitWarningEnabled = false;
+    ++dropped_;
+    return true;
+  }
+
   void Insert(std::string&& key, AddressRecord&& record) {
-    if (book_.RefuseInsertion(book_.records_.size() + pending_.size())) {
-      // One message per file is enough.
-      book_.limitWarningEnabled = false;
-      ++dropped_;
-      return;
-    }
+    if (Refused()) return;
     AddressRecord& placed = pending_.emplace(std::move(key), std::move(record)).first->second;
     byName_.emplace(placed.registrationName, &placed);
   }

@@ -58,7 +58,9 @@ size_t ReadField(std::string_view line, size_t pos, std::string& out, bool lineB
     out.append(line.data() + pos, runEnd - pos);
     pos = runEnd;
     const char byte = ByteAt(line, pos);
-    if (EndsField(byte)) return pos;
+    // The line ends at its first NUL, CR or LF: what follows is never read, so the position goes
+    // to the end and a caller reading fields until the end always gets there.
+    if (EndsField(byte)) return line.size();
     if (IsLeadByte(byte)) {
       // Half a character, where a file was cut: written back it would take the next comma or
       // quote as its second byte, so it is dropped.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -17,14 +18,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Leftovers are named "." + the file's name (cut to fit) + ".~" + a kind + a digit (a temporary's
-// place in its set, a commit mark's set size) + a token shared by the files of one replacement, so
-// that they are hidden, fit wherever the file's name fits, never collide when cut names agree, and
-// are recognised as the file's own by a later save.
+// Leftovers are named "." + the file's name (cut to fit) + ".~" + a hash of the whole name + a
+// kind + a digit (a temporary's place in its set, a commit mark's set size) + a token shared by the
+// files of one replacement, so that they are hidden, fit wherever the file's name fits, are the
+// file's own even when cut names agree, and never collide between two replacements.
 constexpr char kTemporary = 't';
 constexpr char kCommit = 'c';
+constexpr std::string_view kLock = "lk";
+constexpr size_t kHashDigits = 16;
 constexpr size_t kTokenDigits = 8;
-constexpr size_t kLeftoverTail = 4 + kTokenDigits;  // ".~", kind, place, token
+constexpr size_t kLeftoverTail = 2 + kHashDigits + 2 + kTokenDigits;  // ".~", hash, kind, place, token
 
 fs::path FolderOf(const fs::path& path) { return path.has_parent_path() ? path.parent_path() : fs::path("."); }
 
@@ -35,10 +38,20 @@ fs::path Resolved(const fs::path& path) {
   return error ? path : resolved;
 }
 
+// FNV-1a: stable across runs and builds, which a leftover's name must be.
+std::string NameHash(std::string_view name) {
+  uint64_t hash = 0xcbf29ce484222325u;
+  for (const char byte : name) hash = (hash ^ static_cast<unsigned char>(byte)) * 0x100000001b3u;
+  char digits[kHashDigits + 1];
+  std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
+  return digits;
+}
+
 std::string LeftoverPrefix(const fs::path& target) {
-  std::string prefix = "." + target.filename().string();
+  const std::string name = target.filename().string();
+  std::string prefix = "." + name;
   prefix.resize(std::min(prefix.size(), NativePathLimits().name - kLeftoverTail));
-  return prefix + ".~";
+  return prefix + ".~" + NameHash(name);
 }
 
 fs::path LeftoverPath(const fs::path& target, char kind, size_t place, std::string_view token) {
@@ -95,42 +108,29 @@ ReplaceOutcome CheckTargets(const std::vector<fs::path>& targets) {
     std::error_code error;
     const fs::file_status status = fs::status(targets[i], error);
     if (!fs::exists(status)) continue;
-    if (!fs::is_regular_file(status) || !MayWrite(targets[i])) return {FileIoResult::OpenFailed, i};
+    if (!fs::is_regular_file(status)) return {FileIoResult::OpenFailed, i, FileError::Refused};
+    if (!MayWrite(targets[i])) return {FileIoResult::OpenFailed, i, FileError::NoPermission};
   }
   return {};
 }
 
-// Where no file may be created, the existing files are overwritten; a missing one cannot be made.
-ReplaceOutcome WriteInPlace(std::span<const FileContent> files, const std::vector<fs::path>& targets) {
-  for (size_t i = 0; i < targets.size(); ++i) {
-    std::error_code error;
-    if (!fs::exists(targets[i], error)) return {FileIoResult::OpenFailed, i};
-  }
-  for (size_t i = 0; i < targets.size(); ++i) {
-    OutputFile out = OutputFile::OpenExisting(targets[i]);
-    if (out.openError() != FileError::None) return {FileIoResult::OpenFailed, i};
-    if (!out.Write(files[i].content) || !out.SyncAndClose()) return {FileIoResult::IoFailed, i};
-  }
-  return {};
+bool IsRefusedByFolder(FileError error) {
+  return error == FileError::NoPermission || error == FileError::ReadOnlyDisk;
 }
 
-}  // namespace
+fs::path LockPath(const fs::path& first) { return first.parent_path() / (LeftoverPrefix(first) + std::string(kLock)); }
 
-FileIoResult ReadWholeFile(const fs::path& path, size_t maxSize, std::string& content) {
-  switch (ReadRegularFile(path, maxSize, content)) {
-    case FileError::None: return FileIoResult::Done;
-    case FileError::ReadFailed: return FileIoResult::IoFailed;
-    case FileError::NoPermission:
-    case FileError::Refused:
-    case FileError::Failed: break;
-  }
-  return FileIoResult::OpenFailed;
+// Removes a commit mark; true when it is gone, so that no later read can complete its set.
+bool Withdraw(const fs::path& commit) {
+  std::error_code error;
+  fs::remove(commit, error);
+  return !fs::exists(commit, error) && !error;
 }
 
-void FinishInterruptedReplace(std::span<const fs::path> paths) {
-  if (paths.empty()) return;
-  std::vector<fs::path> targets;
-  for (const fs::path& path : paths) targets.push_back(Resolved(path));
+// Completes the committed sets of `targets` and removes uncommitted temporaries; run under the
+// set's lock (or for a single file), so that no save is running.
+void Complete(const std::vector<fs::path>& targets) {
+  if (targets.empty()) return;
   std::error_code error;
   for (const fs::path& commit : Leftovers(targets.front(), kCommit)) {
     const std::string name = commit.filename().string();
@@ -147,30 +147,29 @@ void FinishInterruptedReplace(std::span<const fs::path> paths) {
   for (const fs::path& target : targets) RemoveAll(Leftovers(target, kTemporary));
 }
 
-ReplaceOutcome ReplaceFiles(std::span<const FileContent> files) {
+ReplaceOutcome ReplaceUnlocked(std::span<const FileContent> files) {
   std::vector<fs::path> targets;
   for (const FileContent& file : files) targets.push_back(Resolved(file.path));
-  FinishInterruptedReplace(targets);
+  Complete(targets);
   if (const ReplaceOutcome refused = CheckTargets(targets); refused.result != FileIoResult::Done) return refused;
 
   const std::string token = NewToken();
   std::vector<fs::path> temporaries;
   for (size_t i = 0; i < files.size(); ++i) {
     const fs::path temporary = LeftoverPath(targets[i], kTemporary, i, token);
-    OutputFile out = OutputFile::CreateNew(temporary);
-    if (out.openError() == FileError::NoPermission && temporaries.empty()) return WriteInPlace(files, targets);
+    std::error_code error;
+    OutputFile out = fs::exists(targets[i], error) ? OutputFile::CreateLike(temporary, targets[i])
+                                                    : OutputFile::CreateNew(temporary);
     if (out.openError() != FileError::None) {
       RemoveAll(temporaries);
-      return {FileIoResult::OpenFailed, i};
+      return {IsRefusedByFolder(out.openError()) ? FileIoResult::FolderNotWritable : FileIoResult::OpenFailed, i,
+              out.openError()};
     }
     temporaries.push_back(temporary);
     if (!out.Write(files[i].content) || !out.SyncAndClose()) {
       RemoveAll(temporaries);
-      return {FileIoResult::IoFailed, i};
+      return {FileIoResult::IoFailed, i, out.writeError()};
     }
-    std::error_code error;
-    const fs::file_status existing = fs::status(targets[i], error);
-    if (fs::exists(existing)) fs::permissions(temporary, existing.permissions(), error);
   }
 
   // From the commit mark on, the new files are the files: a killed process's renames are done by
@@ -179,9 +178,11 @@ ReplaceOutcome ReplaceFiles(std::span<const FileContent> files) {
   if (files.size() > 1) {
     OutputFile mark = OutputFile::CreateNew(commit);
     if (mark.openError() != FileError::None || !mark.SyncAndClose()) {
+      const FileError reason = mark.openError() != FileError::None ? mark.openError() : mark.writeError();
+      // A mark that stays commits the complete temporaries: then the save is only deferred.
+      if (!Withdraw(commit)) return {FileIoResult::Deferred, 0, reason};
       RemoveAll(temporaries);
-      RemoveAll({commit});
-      return {FileIoResult::IoFailed, 0};
+      return {FileIoResult::IoFailed, 0, reason};
     }
   }
   SyncFolders(targets);
@@ -189,17 +190,47 @@ ReplaceOutcome ReplaceFiles(std::span<const FileContent> files) {
     std::error_code error;
     fs::rename(temporaries[i], targets[i], error);
     if (!error) continue;
-    // Before the first rename nothing is replaced yet; after it, the commit mark stays so that
-    // the next read completes the set.
-    if (i == 0) {
+    const FileError reason = error == std::errc::no_space_on_device ? FileError::NoSpace : FileError::Failed;
+    // Before the first rename nothing is replaced yet: the save is undone if its mark can be
+    // withdrawn. Otherwise the mark stays, and the next read or save completes the set.
+    if (i == 0 && (files.size() == 1 || Withdraw(commit))) {
       RemoveAll(temporaries);
-      RemoveAll({commit});
+      return {FileIoResult::OpenFailed, 0, reason};
     }
-    return {FileIoResult::OpenFailed, i};
+    return {FileIoResult::Deferred, i, reason};
   }
   SyncFolders(targets);
   RemoveAll({commit});
   return {};
+}
+
+}  // namespace
+
+FileIoResult ReadWholeFile(const fs::path& path, size_t maxSize, std::string& content, FileError* reason) {
+  const FileError error = ReadRegularFile(path, maxSize, content);
+  if (reason) *reason = error;
+  switch (error) {
+    case FileError::None: return FileIoResult::Done;
+    case FileError::ReadFailed: return FileIoResult::IoFailed;
+    default: break;
+  }
+  return FileIoResult::OpenFailed;
+}
+
+FamilyLock::FamilyLock(const fs::path& first, std::chrono::milliseconds wait)
+    : lock_(FileLock::Acquire(LockPath(Resolved(first)), wait)) {}
+
+void FinishInterruptedReplace(const FamilyLock&, std::span<const fs::path> paths) {
+  std::vector<fs::path> targets;
+  for (const fs::path& path : paths) targets.push_back(Resolved(path));
+  Complete(targets);
+}
+
+ReplaceOutcome ReplaceFiles(std::span<const FileContent> files) {
+  if (files.size() < 2) return ReplaceUnlocked(files);
+  const FamilyLock lock(files.front().path);
+  if (lock.busy()) return {FileIoResult::Busy, 0, FileError::None};
+  return ReplaceUnlocked(files);
 }
 
 FileIoResult ReplaceFile(const fs::path& path, std::string_view content) {

@@ -1,8 +1,10 @@
 // Files as the operating system keeps them: whole regular files read with a size bound, files
-// written with their data forced to the disk, and the platform's limits on names and paths.
+// written with their data forced to the disk, advisory locks between processes, and the
+// platform's limits on names and paths.
 #pragma once
 
 #include <cstddef>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -20,8 +22,11 @@ PathLimits NativePathLimits();
 enum class FileError {
   None,
   NoPermission,  // the file or its folder may not be written (or read)
+  ReadOnlyDisk,  // the file system is mounted read-only
+  NoSpace,       // the disk (or the user's quota) is full
+  TooLarge,      // over the process's or the file system's file-size limit
   Refused,       // not a regular file (a folder, FIFO or device), or larger than allowed
-  Failed,        // anything else: missing, no space, an I/O error
+  Failed,        // anything else: missing, an I/O error
   ReadFailed,    // opened, but reading broke off
 };
 
@@ -35,6 +40,10 @@ class OutputFile {
  public:
   // Creates `path`, which must not exist yet, with the default permissions.
   static OutputFile CreateNew(const std::filesystem::path& path);
+  // Creates `path`, which must not exist yet, with the permission bits of the existing file
+  // `model` from the start (never readable by more users than `model` is), and its owner and
+  // group where the process may set them (root; a group the user belongs to).
+  static OutputFile CreateLike(const std::filesystem::path& path, const std::filesystem::path& model);
   // Opens the existing regular file `path` and empties it.
   static OutputFile OpenExisting(const std::filesystem::path& path);
 
@@ -49,11 +58,41 @@ class OutputFile {
   bool Write(std::string_view bytes);
   // Forces the data to the disk and closes the file; false if either failed.
   bool SyncAndClose();
+  // Why the last Write or SyncAndClose failed, or None.
+  FileError writeError() const { return writeError_; }
 
  private:
   OutputFile(intptr_t handle, FileError openError) : handle_(handle), openError_(openError) {}
   intptr_t handle_;
   FileError openError_;
+  FileError writeError_ = FileError::None;
+};
+
+// An exclusive advisory lock on a file, held until destruction. It excludes every other holder,
+// in this process too (two windows), but binds only code that takes it: it guards the program's
+// own reads and saves against each other, not against other programs.
+class FileLock {
+ public:
+  enum class State {
+    Held,
+    Busy,         // another holder kept it for the whole wait
+    Unavailable,  // the lock file can neither be created nor opened (a folder that may not be written)
+  };
+  // Opens `lockFile`, creating it if needed (it is never removed: removing a lock file lets two
+  // processes lock two different files), and waits up to `wait` for the lock.
+  static FileLock Acquire(const std::filesystem::path& lockFile, std::chrono::milliseconds wait);
+
+  FileLock(FileLock&& other) noexcept;
+  FileLock& operator=(FileLock&&) = delete;
+  FileLock(const FileLock&) = delete;
+  ~FileLock();
+
+  State state() const { return state_; }
+
+ private:
+  FileLock(intptr_t handle, State state) : handle_(handle), state_(state) {}
+  intptr_t handle_;
+  State state_;
 };
 
 // Forces the entries of `folder` (files created or renamed in it) to the disk.

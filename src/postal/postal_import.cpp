@@ -1,6 +1,8 @@
 #include "postal/postal_import.h"
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 #include <string>
 #include <system_error>
 
@@ -28,6 +30,9 @@ std::string FaultMessage(const std::filesystem::path& path, PublicPostalKind kin
     case PublicPostalFault::NoRows:
       text += Sjis("郵便番号データがありません");
       break;
+    case PublicPostalFault::CutLastLine:
+      text += line + Sjis(" 行目 (最後の行) が途中で切れています");
+      break;
     case PublicPostalFault::None:
       break;
   }
@@ -50,10 +55,18 @@ PostalImportOutcome Convert(const std::filesystem::path& path, PublicPostalKind 
   return PostalImportOutcome::NotPostalData;
 }
 
-bool Write(const std::filesystem::path& path, const std::string& bytes, UserPrompt& prompt) {
-  if (ReplaceFile(path, bytes) == FileIoResult::Done) return true;
-  prompt.Message(PathText(path) + Sjis("\r\nファイルの書き込みに失敗しました"));
-  return false;
+// Rows of a data file in the folder: its UTF-16 line feeds.
+size_t RowsOf(const std::filesystem::path& path) {
+  const std::optional<std::u16string> units = ReadFileAs<char16_t>(path);
+  return units ? static_cast<size_t>(std::count(units->begin(), units->end(), u'\n')) : 0;
+}
+
+bool TakesFewerRows(const std::filesystem::path& target, size_t rows, UserPrompt& prompt) {
+  const size_t current = RowsOf(target);
+  if (rows * 2 >= current) return true;
+  return prompt.ConfirmLoss(PathText(target) + Sjis("\r\nいまの郵便番号データは ") + std::to_string(current) +
+                            Sjis(" 件ですが、新しいデータは ") + std::to_string(rows) +
+                            Sjis(" 件しかありません\r\n置き換えますか？"));
 }
 
 }  // namespace
@@ -72,9 +85,16 @@ PostalImportResult ImportPostalData(const PostalImportRequest& request, UserProm
   std::error_code error;
   std::filesystem::create_directories(request.folder, error);
   const std::filesystem::path addressTarget = request.folder / kWideAddressFileName;
-  if (!Write(addressTarget, address.wideBytes, prompt) ||
-      (!request.businessFile.empty() &&
-       !Write(BusinessFilePath(addressTarget, true), business.wideBytes, prompt))) {
+  if (!TakesFewerRows(addressTarget, address.rows, prompt)) {
+    result.outcome = PostalImportOutcome::Declined;
+    return result;
+  }
+  std::vector<FileContent> files{{addressTarget, address.wideBytes}};
+  if (!request.businessFile.empty()) files.push_back({BusinessFilePath(addressTarget, true), business.wideBytes});
+  const ReplaceOutcome written = ReplaceFiles(files);
+  if (written.result != FileIoResult::Done) {
+    prompt.Message(PathText(files[written.failed].path) + Sjis("\r\nファイルの書き込みに失敗しました") +
+                   ReasonLine(written.reason));
     result.outcome = PostalImportOutcome::WriteFailed;
     return result;
   }

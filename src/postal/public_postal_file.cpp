@@ -145,6 +145,12 @@ PublicPostalConversion ConvertPublicPostalFile(std::string_view bytes, PublicPos
     sjis.assign(bytes);
   }
 
+  // Every published line ends with CR LF (an old end-of-file mark may follow the last one): a
+  // file that ends inside a line lost its end, however well the rows before it read.
+  std::string_view body = sjis;
+  if (body.ends_with('\x1A')) body.remove_suffix(1);
+  if (!body.empty() && !body.ends_with('\n')) return Fault(PublicPostalFault::CutLastLine, LineOfOffset(body, body.size()));
+
   RowWriter writer(kind);
   std::vector<std::string> fields;
   size_t lineNumber = 0;

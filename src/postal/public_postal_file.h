@@ -19,6 +19,7 @@ enum class PublicPostalFault {
   NotPostalRow,  // a row without the code, or the prefecture, where the layout has them
   Unreadable,    // bytes that are no character of the file's encoding
   NoRows,        // nothing but blank lines
+  CutLastLine,   // the last line has no line end: the file was cut (a broken download or copy)
 };
 
 struct PublicPostalConversion {

@@ -11,6 +11,7 @@ namespace mirelon::tool {
 namespace {
 
 int Status(bool succeeded) { return succeeded ? kExitSuccess : kExitFailure; }
+int Status(SaveResult saved) { return Status(static_cast<bool>(saved)); }
 
 }  // namespace
 

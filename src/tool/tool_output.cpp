@@ -9,6 +9,12 @@ bool ToolOutput::Show(std::string_view text, PromptButtons buttons) {
   return true;
 }
 
+bool ToolOutput::ConfirmLoss(std::string_view text) {
+  Print(sjis_ ? std::string(text) : Cp932ToUtf8(text));
+  Report(force_ ? "--force: 置き換えます" : "置き換えませんでした (--force を付けると置き換えます)");
+  return force_;
+}
+
 void ToolOutput::Report(std::string_view utf8) { Print(sjis_ ? Utf8ToCp932(utf8).bytes : std::string(utf8)); }
 
 void ToolOutput::Progress(std::string_view utf8) {

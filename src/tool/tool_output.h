@@ -12,12 +12,14 @@ namespace mirelon::tool {
 
 class ToolOutput final : public UserPrompt {
  public:
-  ToolOutput(std::ostream& results, std::ostream& messages, bool sjis, bool utf8Books = false)
-      : results_(results), messages_(messages), sjis_(sjis), utf8Books_(utf8Books) {}
+  ToolOutput(std::ostream& results, std::ostream& messages, bool sjis, bool utf8Books = false, bool force = false)
+      : results_(results), messages_(messages), sjis_(sjis), utf8Books_(utf8Books), force_(force) {}
 
   // A message box of the program is printed. A question is answered OK/Yes and not printed: the
   // command line is the user's consent.
   bool Show(std::string_view text, PromptButtons buttons) override;
+  // A question whose Yes gives up data is printed, and answered Yes only with --force.
+  bool ConfirmLoss(std::string_view text) override;
 
   // A message of the tool's own.
   void Report(std::string_view utf8);
@@ -39,6 +41,7 @@ class ToolOutput final : public UserPrompt {
   std::ostream& messages_;
   bool sjis_;
   bool utf8Books_;
+  bool force_;
   size_t progressWidth_ = 0;  // bytes of the progress line on display, 0 when none
 };
 

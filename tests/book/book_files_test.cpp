@@ -1,9 +1,13 @@
 // The family on disk: fixtures compared byte for byte, the read and write orders, and failures.
 #include "book/book_files.h"
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
 #include "book/history_merge.h"
+#include "book/safe_file.h"
 #include "support/book_fixtures.h"
 #include "support/recording_prompt.h"
 #include "support/temp_folder.h"
@@ -52,7 +56,7 @@ TEST_F(BookFiles, AFamilyAsTheProgramWritesItComesBackByteForByte) {
   EXPECT_FALSE(book_.modified);
   EXPECT_TRUE(SaveBookFile(book_, BookFileKind::ImportFile));
   ExpectFixtures({"sample.csv", "sample_nos.csv", "sample_nen.csv", "sample_imp.csv"});
-  EXPECT_EQ(FileCount(), 4u);  // no temporary file left behind
+  EXPECT_EQ(FileCount(), 5u);  // the lock file, no temporary file left behind
   EXPECT_TRUE(prompt_.shown.empty());
 }
 
@@ -112,7 +116,7 @@ TEST_F(BookFiles, AFailedWriteIsReportedAndKeepsTheBookModified) {
   EXPECT_TRUE(book_.modified);
   EXPECT_EQ(prompt_.shown, std::vector<std::string>{FileMessage(folder_ / "sample_nos.csv", kOpenFailed)});
   ExpectFixtures({"sample.csv", "sample_nen.csv"});
-  EXPECT_EQ(FileCount(), 3u);
+  EXPECT_EQ(FileCount(), 4u);  // with the lock file
 
   // Not even root can create a file in /proc: the first file fails, nothing is taken as written.
   prompt_.shown.clear();
@@ -181,6 +185,95 @@ TEST(PathText, PathsBecomeCp932ForMessages) {
   // A Linux name may hold bytes that are no UTF-8 at all: each broken sequence is one "?" and the
   // name goes on after it.
   EXPECT_EQ(PathText("/tmp/a\xC3z\xE3\x81xy\xFF" "bc\x80.csv"), "/tmp/a?z?xy?bc?.csv");
+}
+
+// The largest book the program writes, 1000 records at every field's byte limit made twice as
+// long by quoting and histories over every year, is read back; a save that would write a file
+// past the read bound writes nothing, so no file it writes is refused when read.
+TEST_F(BookFiles, EveryFileTheProgramWritesCanBeReadBack) {
+  const std::string quotes(100, '"');
+  std::string history;
+  for (int year = 1990; year <= 2100; ++year) history += "\x81\x7e";
+  for (int i = 0; i < kBookCapacity; ++i) {
+    AddressRecord record;
+    for (int n = 1; n <= AddressRecord::kFieldCount; ++n) record.Field(n) = quotes;
+    record.registrationName = std::to_string(i) + quotes.substr(4);
+    record.sendHistory = record.receiveHistory = history;
+    book_.AddRecord(record);
+  }
+  ASSERT_TRUE(SaveBookFamilyAs(book_, folder_ / "largest.csv"));
+  ASSERT_TRUE(SaveBookFile(book_, BookFileKind::ImportFile));
+  for (const char* name : {"largest.csv", "largest_imp.csv"}) {
+    AddressBook read;
+    read.SetPrompt(&prompt_);  // "インポートします": OK
+    EXPECT_EQ(ReadBookFamily(read, folder_ / name), FamilyRead::Read) << name;
+    EXPECT_EQ(read.recordCount(), kBookCapacity) << name;
+    EXPECT_EQ(read.record(7).address2, quotes) << name;
+  }
+  EXPECT_GT(std::filesystem::file_size(folder_ / "largest_imp.csv"), 4'000'000u);
+
+  // Fields far longer than anyone types, read from a file: each family file fits the bound, the
+  // import file would not.
+  for (int i = 0; i < kBookCapacity; ++i) book_.record(i).memo1 = std::string(6 * 1024, 'm');
+  for (int i = 0; i < kBookCapacity; ++i) book_.record(i).address1 = std::string(6 * 1024, 'a');
+  ASSERT_TRUE(WriteBookFamily(book_));
+  const std::string before = ReadBytes(folder_ / "largest_imp.csv");
+  prompt_.shown.clear();
+  EXPECT_FALSE(SaveBookFile(book_, BookFileKind::ImportFile));
+  EXPECT_EQ(prompt_.shown, std::vector<std::string>{PathText(folder_ / "largest_imp.csv") +
+                                                    "\r\n読み込める大きさ (16MB) を超えるので書き込みませんでした"_sjis});
+  EXPECT_EQ(ReadBytes(folder_ / "largest_imp.csv"), before);
+}
+
+// A file of one name repeated: every rename in one list with its count, the limit once, and the
+// lines past the limit neither renamed nor reported.
+TEST_F(BookFiles, RepeatedMessagesOfOneReadComeAsOneList) {
+  std::string content;
+  for (int i = 0; i < 5000; ++i) content += "name,1\r\n";
+  test::WriteBytes(folder_ / "repeated.csv", content);
+  EXPECT_EQ(ReadBookFamily(book_, folder_ / "repeated.csv"), FamilyRead::Incomplete);
+  EXPECT_EQ(book_.recordCount(), kBookCapacity);
+  ASSERT_EQ(prompt_.shown.size(), 2u);
+  EXPECT_TRUE(prompt_.shown[0].starts_with("登録名が重複するので変更しました（999件）\r\n\"name\" → \"name-2\"\r\n"_sjis));
+  EXPECT_TRUE(prompt_.shown[0].ends_with("\"name\" → \"name-1000\""_sjis));
+  EXPECT_EQ(prompt_.shown[1], "データ数が1000を超えています"_sjis);
+}
+
+// A save that fails keeps the message it always had and adds what the system said.
+TEST_F(BookFiles, AFailedSaveTellsTheSystemsReason) {
+  AddressRecord record;
+  record.registrationName = "a";
+  record.address1 = std::string(4096, 'x');
+  book_.AddRecord(record);
+  rlimit old{};
+  getrlimit(RLIMIT_FSIZE, &old);
+  const rlimit small{1024, old.rlim_max};
+  const auto previous = signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &small);
+  const SaveResult result = SaveBookFamilyAs(book_, folder_ / "large.csv");
+  setrlimit(RLIMIT_FSIZE, &old);
+  signal(SIGXFSZ, previous);
+  EXPECT_EQ(result.outcome, FamilySave::Failed);
+  EXPECT_EQ(prompt_.shown, std::vector<std::string>{PathText(folder_ / "large.csv") +
+                                                    "\r\nファイルが壊れています\r\nファイルが大きすぎます"_sjis});
+  EXPECT_EQ(FileCount(), 1u);  // the family's lock file, nothing written
+}
+
+// Another window or program holding the family: the read and the save wait, then say so and
+// change nothing.
+TEST_F(BookFiles, ABusyFamilyIsReportedAndLeftAlone) {
+  CopySample();
+  const FamilyLock held(folder_ / "sample.csv", std::chrono::milliseconds(0));
+  ASSERT_FALSE(held.busy());
+  const std::string busy = "\r\nほかのウィンドウかプログラムがこの住所録を使っています\r\n"
+                           "しばらくしてからもう一度操作してください"_sjis;
+  EXPECT_EQ(ReadBookFamily(book_, folder_ / "sample.csv"), FamilyRead::Busy);
+  EXPECT_EQ(book_.recordCount(), 0);
+  book_.SetFileName(folder_ / "sample.csv");
+  EXPECT_EQ(WriteBookFamily(book_).outcome, FamilySave::Busy);
+  EXPECT_EQ(prompt_.shown, (std::vector<std::string>{PathText(folder_ / "sample.csv") + busy,
+                                                     PathText(folder_ / "sample.csv") + busy}));
+  ExpectFixtures({"sample.csv", "sample_nos.csv", "sample_nen.csv"});
 }
 
 }  // namespace

@@ -30,6 +30,12 @@ TEST(CsvField, ReaderRules) {
   EXPECT_EQ(ReadAll(std::string("a\0b,c", 5), 3), (std::vector<std::string>{"a", "", ""}));
   std::string field;
   EXPECT_EQ(ReadCsvField("a", 1, field), 1u);
+  // A NUL or bare CR inside the line ends it: the reader moves to the end, so a loop that reads
+  // fields until the end stops.
+  for (const std::string line : {std::string("a\rb,c"), std::string("a\0b,c", 5), std::string("\"a\rb\",c")}) {
+    EXPECT_EQ(ReadCsvField(line, 0, field), line.size());
+    EXPECT_EQ(field, "a");
+  }
   // Backslash-n is a line break in text fields only, never after a lead byte (ソ is 83 5C).
   ReadCsvTextField("\"x,\\n\"ソn"_sjis, 0, field);
   EXPECT_EQ(field, "x,\r\nソn"_sjis);

@@ -29,9 +29,13 @@ using test::WriteBytes;
 
 constexpr uid_t kNobody = 65534;
 
+// The names in `folder` but a family's lock file, which stays once made.
 std::vector<std::string> Entries(const fs::path& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (!(name.starts_with(".") && name.ends_with("lk"))) names.push_back(name);
+  }
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -121,20 +125,35 @@ TEST_F(SafeFile, AFailureAtAnyFileReplacesNoneAndLeavesNothingBehind) {
   }
 }
 
-TEST_F(SafeFile, AFolderThatAllowsNoNewFilesIsWrittenInPlace) {
+// Written in place, a failure or a kill would leave a family half written: such a folder is
+// refused before anything is written, also when every file is writable.
+TEST_F(SafeFile, AFolderThatAllowsNoNewFilesIsNeverWrittenInPlace) {
   for (const fs::path& path : paths_) fs::permissions(path, fs::perms::all & ~fs::perms::owner_exec);
   fs::permissions(folder_.path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                       fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
   const std::vector<FileContent> files = NewContents();
-  EXPECT_EQ(RunAsUser(folder_.path(), [&] { return Encoded(ReplaceFiles(files)); }), 0);
-  for (size_t i = 0; i < 3; ++i) EXPECT_EQ(ReadBytes(paths_[i]), "new " + std::to_string(i));
-
-  // A file that does not exist cannot be made there: nothing is written.
-  fs::remove(paths_[2]);
-  const std::vector<FileContent> again{{paths_[0], "x"}, {paths_[1], "x"}, {paths_[2], "x"}};
-  EXPECT_EQ(RunAsUser(folder_.path(), [&] { return Encoded(ReplaceFiles(again)); }), 12);
-  EXPECT_EQ(ReadBytes(paths_[0]), "new 0");
+  EXPECT_EQ(RunAsUser(folder_.path(), [&] { return Encoded(ReplaceFiles(files)); }),
+            static_cast<int>(FileIoResult::FolderNotWritable) * 10);
+  ExpectOld();
   fs::permissions(folder_.path(), fs::perms::owner_all);
+}
+
+// A temporary is readable by nobody the replaced file was not readable by, and keeps its owner.
+TEST_F(SafeFile, TheNewFileKeepsModeOwnerAndGroup) {
+  fs::permissions(paths_[0], fs::perms::owner_read | fs::perms::owner_write);
+  if (geteuid() == 0) ASSERT_EQ(chown(paths_[0].c_str(), kNobody, kNobody), 0);
+  struct stat before {};
+  ASSERT_EQ(stat(paths_[0].c_str(), &before), 0);
+  const mode_t oldMask = umask(0);  // a wide umask must not widen the new file
+  const std::vector<FileContent> files = NewContents();
+  EXPECT_EQ(ReplaceFiles(files).result, FileIoResult::Done);
+  umask(oldMask);
+  struct stat after {};
+  ASSERT_EQ(stat(paths_[0].c_str(), &after), 0);
+  EXPECT_EQ(after.st_mode & 07777, 0600u);
+  EXPECT_EQ(after.st_uid, before.st_uid);
+  EXPECT_EQ(after.st_gid, before.st_gid);
+  EXPECT_EQ(ReadBytes(paths_[0]), "new 0");
 }
 
 TEST_F(SafeFile, LongNamesAndDeepFoldersWork) {
@@ -159,15 +178,17 @@ TEST_F(SafeFile, LongNamesAndDeepFoldersWork) {
 }
 
 TEST_F(SafeFile, ASaveRemovesTheLeftoversOfTheSameFilesOnly) {
+  // Leftovers carry a hash of the whole name (FNV-1a, as a later version must read them too).
   const std::string token = "0123abcd";
-  WriteBytes(folder_ / (".book0.csv.~t0" + token), "half written");
-  WriteBytes(folder_ / (".book2.csv.~t2" + token), "half written");
-  WriteBytes(folder_ / ".other.csv.~t00123abcd", "another book's");
-  WriteBytes(folder_ / ".book0.csv.~t0nothex!!", "not ours");
+  WriteBytes(folder_ / (".book0.csv.~bed6262172766fc2t0" + token), "half written");
+  WriteBytes(folder_ / (".book2.csv.~f7a8962bb0954288t2" + token), "half written");
+  WriteBytes(folder_ / ".other.csv.~0000000000000000t00123abcd", "another book's");
+  WriteBytes(folder_ / ".book0.csv.~bed6262172766fc2t0nothex!!", "not ours");
   const std::vector<FileContent> files = NewContents();
   EXPECT_EQ(ReplaceFiles(files).result, FileIoResult::Done);
-  EXPECT_EQ(Entries(folder_.path()), (std::vector<std::string>{".book0.csv.~t0nothex!!", ".other.csv.~t00123abcd",
-                                                               "book0.csv", "book1.csv", "book2.csv"}));
+  EXPECT_EQ(Entries(folder_.path()), (std::vector<std::string>{".book0.csv.~bed6262172766fc2t0nothex!!",
+                                            ".other.csv.~0000000000000000t00123abcd", "book0.csv", "book1.csv",
+                                            "book2.csv"}));
 }
 
 TEST_F(SafeFile, OnlyRegularFilesOfBoundedSizeAreRead) {
@@ -183,9 +204,19 @@ TEST_F(SafeFile, OnlyRegularFilesOfBoundedSizeAreRead) {
   EXPECT_EQ(content.size(), 1000u);
 }
 
+// Whether a book read from a family of the two versions below is of one of them: the version's
+// year (history file) and address letter (send and no-send files) agree in every record.
+bool IsOneVersion(const AddressBook& book) {
+  for (const AddressRecord& record : book.records()) {
+    if (record.address1.empty() || record.address1[0] - 'a' != book.year - 2000) return false;
+  }
+  return book.recordCount() == kBookCapacity;
+}
+
 // A process saving a large book over and over, killed at random moments: afterwards (once the
 // next read has completed a committed save) the three files are all of the old version or all of
-// the new one.
+// the new one, also while other processes read the family (and complete what they take for
+// interrupted saves), and in a folder that allows no new files.
 TEST(SafeFileKill, AKilledSaveLeavesOneWholeVersion) {
   test::TempFolder folder;
   AddressBook versions[2];
@@ -201,8 +232,6 @@ TEST(SafeFileKill, AKilledSaveLeavesOneWholeVersion) {
     }
   }
   const fs::path path = folder / "book.csv";
-  ASSERT_TRUE(SaveBookFamilyAs(versions[0], path));
-  ASSERT_TRUE(SaveBookFamilyAs(versions[1], path));
   std::array<std::array<std::string, 3>, 2> expected;
   const std::array<fs::path, 3> files{path, folder / "book_nos.csv", folder / "book_nen.csv"};
   for (int v = 0; v < 2; ++v) {
@@ -210,23 +239,57 @@ TEST(SafeFileKill, AKilledSaveLeavesOneWholeVersion) {
     for (size_t f = 0; f < 3; ++f) expected[v][f] = ReadBytes(files[f]);
     ASSERT_NE(expected[0][0], expected[1][0]);
   }
+  const fs::path mixedSeen = folder.path().parent_path() / (folder.path().filename().string() + "-mixed");
 
+  struct Case {
+    const char* what;
+    bool reader;          // another process reads the family meanwhile
+    bool noNewFiles;      // the folder allows no new files (its files stay writable)
+  };
+  const Case cases[] = {
+      {"a save alone", false, false},
+      {"a save while another process reads", true, false},
+      {"a save in a folder without new files", false, true},
+  };
   std::mt19937 random(11);
-  constexpr int kKills = 100;
-  for (int kill = 0; kill < kKills; ++kill) {
-    const pid_t child = fork();
-    if (child == 0) {
-      for (int v = 0;; v ^= 1) WriteBookFamily(versions[v]);
+  constexpr int kKills = 60;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.noNewFiles && geteuid() == 0) {
+      for (const fs::path& file : files) chown(file.c_str(), kNobody, kNobody);
+      chown(folder.path().c_str(), kNobody, kNobody);
     }
-    std::this_thread::sleep_for(std::chrono::microseconds(random() % 40000));
-    ::kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
+    if (c.noNewFiles) fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const auto start = [&](const std::function<void()>& loop) {
+      const pid_t child = fork();
+      if (child == 0) {
+        if (c.noNewFiles && geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(99);
+        for (;;) loop();
+      }
+      return child;
+    };
+    for (int kill = 0; kill < kKills; ++kill) {
+      int v = 0;
+      const pid_t writer = start([&] { WriteBookFamily(versions[v ^= 1]); });
+      const pid_t reader = c.reader ? start([&] {
+        AddressBook read;
+        if (ReadBookFamily(read, path) == FamilyRead::Read && !IsOneVersion(read)) WriteBytes(mixedSeen, "");
+      })
+                                    : -1;
+      std::this_thread::sleep_for(std::chrono::microseconds(random() % 40000));
+      ::kill(writer, SIGKILL);
+      if (reader > 0) ::kill(reader, SIGKILL);
+      waitpid(writer, nullptr, 0);
+      if (reader > 0) waitpid(reader, nullptr, 0);
 
-    FinishInterruptedReplace(files);
-    std::array<std::string, 3> found;
-    for (size_t f = 0; f < 3; ++f) found[f] = ReadBytes(files[f]);
-    ASSERT_TRUE(found == expected[0] || found == expected[1]) << "mixed family after kill " << kill;
-    EXPECT_EQ(Entries(folder.path()).size(), 3u);
+      FinishInterruptedReplace(FamilyLock(files[0]), files);
+      std::array<std::string, 3> found;
+      for (size_t f = 0; f < 3; ++f) found[f] = ReadBytes(files[f]);
+      ASSERT_TRUE(found == expected[0] || found == expected[1]) << "mixed family after kill " << kill;
+      ASSERT_FALSE(fs::exists(mixedSeen)) << "a reader saw a mixed family before kill " << kill;
+      EXPECT_EQ(Entries(folder.path()).size(), 3u);
+    }
+    fs::permissions(folder.path(), fs::perms::owner_all);
   }
 }
 

@@ -65,6 +65,11 @@ TEST_F(PostalImportTest, ARefusedFileLeavesTheFolderAsItWas) {
        "KEN_ALL.CSV\r\n1 行目が住所の郵便番号データ (KEN_ALL.CSV) の形式ではありません" + tail},
       {"empty address file", "", Sjis(kBusiness), PostalImportOutcome::NotPostalData,
        "KEN_ALL.CSV\r\n郵便番号データがありません" + tail},
+      // Every row before the cut reads well: only the missing line end tells.
+      {"address file cut inside its last line", Sjis(kAddress + kAddress).substr(0, Sjis(kAddress).size() * 2 - 2),
+       Sjis(kBusiness), PostalImportOutcome::NotPostalData, "KEN_ALL.CSV\r\n2 行目 (最後の行) が途中で切れています" + tail},
+      {"business file cut", Sjis(kAddress), Sjis(kBusiness).substr(0, 30), PostalImportOutcome::NotPostalData,
+       "JIGYOSYO.CSV\r\n1 行目 (最後の行) が途中で切れています" + tail},
   };
   for (const Case& c : cases) {
     prompt_.shown.clear();
@@ -74,6 +79,27 @@ TEST_F(PostalImportTest, ARefusedFileLeavesTheFolderAsItWas) {
     EXPECT_EQ(Target("QUELTAUNIJUSHO.CSV"), address) << c.what;
     EXPECT_EQ(Target("QUELTAUNIJIGYO.CSV"), business) << c.what;
   }
+}
+
+// A file far smaller than the data it replaces is most likely incomplete: taken only when the
+// user agrees, and then both files as one.
+TEST_F(PostalImportTest, FarFewerRowsAreTakenOnlyWhenTheUserAgrees) {
+  ASSERT_EQ(Import(Sjis(kAddress + kAddress + kAddress), Sjis(kBusiness)).outcome, PostalImportOutcome::Imported);
+  const std::string address = Target("QUELTAUNIJUSHO.CSV");
+  prompt_.answers = {false};
+  EXPECT_EQ(Import(Sjis(kAddress), Sjis(kBusiness + kBusiness)).outcome, PostalImportOutcome::Declined);
+  ASSERT_EQ(prompt_.shown.size(), 1u);
+  EXPECT_NE(Cp932ToUtf8(prompt_.shown[0]).find("いまの郵便番号データは 3 件ですが、新しいデータは 1 件しかありません"),
+            std::string::npos);
+  EXPECT_EQ(Target("QUELTAUNIJUSHO.CSV"), address);
+  prompt_.answers = {true};
+  const PostalImportResult taken = Import(Sjis(kAddress), Sjis(kBusiness + kBusiness));
+  EXPECT_EQ(taken.outcome, PostalImportOutcome::Imported);
+  EXPECT_EQ(taken.businessRows, 2u);
+  // Half the rows or more is an ordinary update.
+  prompt_.shown.clear();
+  EXPECT_EQ(Import(Sjis(kAddress), Sjis(kBusiness)).outcome, PostalImportOutcome::Imported);
+  EXPECT_TRUE(prompt_.shown.empty());
 }
 
 TEST_F(PostalImportTest, ReportsFilesThatCannotBeOpenedOrWritten) {

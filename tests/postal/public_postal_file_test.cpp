@@ -105,6 +105,10 @@ TEST(PublicPostalFileTest, DamagedOrForeignFilesAreRefusedAtTheirLine) {
        PublicPostalFault::Unreadable, 2},
       {"UTF-8 beyond CP932", kCatchAll + kBracketed + PublicAddressLine("1000006", "東京都", "千代田区", "𠮷町"),
        PublicPostalKind::Address, PublicPostalFault::Unreadable, 3},
+      // The line ends at a NUL or a bare CR: the reader does not stay there adding empty fields.
+      {"a bare CR inside a line", "a\rb\r\n", PublicPostalKind::Address, PublicPostalFault::NotPostalRow, 1},
+      {"a NUL inside a line", std::string("\"1000005\"\0,x\r\n", 14), PublicPostalKind::Address,
+       PublicPostalFault::NotPostalRow, 1},
       {"empty file", "", PublicPostalKind::Address, PublicPostalFault::NoRows, 0},
       {"blank lines only", "\r\n\r\n", PublicPostalKind::Business, PublicPostalFault::NoRows, 0},
   };

@@ -112,7 +112,7 @@ TEST_F(Tool, FailuresExitWithOneAndWriteNothing) {
   std::filesystem::remove(folder_ / "sample_nen.csv");
   run = Run({"copy", Path("sample.csv"), Path("dest.txt")});
   EXPECT_EQ(run.errors, "ファイル名が不正です\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 3);  // and the lock files of the two reads
 }
 
 TEST_F(Tool, AUtf8BookIsReadOnlyWithUtf8AndAFifoDoesNotHang) {
@@ -131,12 +131,52 @@ TEST_F(Tool, AUtf8BookIsReadOnlyWithUtf8AndAFifoDoesNotHang) {
   EXPECT_EQ(run.errors, Path("fifo.csv") + "\nファイルのオープンに失敗しました\n");
 }
 
+// copy writes a new book: a file of the destination's family that is not a Shift-JIS book is
+// some other program's data, kept unless --force says otherwise.
+TEST_F(Tool, ADestinationFileThatIsNoBookIsKeptWithoutForce) {
+  CopyFixtures({"sample.csv"});
+  struct Case {
+    const char* what;
+    std::string bytes;
+    std::filesystem::perms perms;
+  };
+  const Case cases[] = {
+      {"UTF-8 text", "名前,住所\r\n", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write},
+      {"a program", "#!/bin/sh\nexit 0\n", std::filesystem::perms::owner_all},
+      {"binary data", std::string("a\0b\r\n", 5), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteBytes(folder_ / "dest_nos.csv", c.bytes);
+    std::filesystem::permissions(folder_ / "dest_nos.csv", c.perms);
+    ToolRun run = Run({"copy", Path("sample.csv"), Path("dest.csv")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, Path("dest_nos.csv") + "\nは住所録のファイルではありません\n置き換えますか？\n"
+                          "置き換えませんでした (--force を付けると置き換えます)\n");
+    EXPECT_EQ(ReadBytes(folder_ / "dest_nos.csv"), c.bytes);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "dest.csv"));
+    run = Run({"--force", "copy", Path("sample.csv"), Path("dest.csv")});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "dest.csv"));
+    std::filesystem::remove(folder_ / "dest.csv");
+  }
+  // A book there is simply replaced.
+  EXPECT_EQ(Run({"copy", Path("sample.csv"), Path("dest.csv")}).status, 0);
+}
+
 TEST_F(Tool, UsageErrorsAndHelp) {
   EXPECT_EQ(Run({}).status, 2);
   EXPECT_EQ(Run({"frobnicate"}).status, 2);
   const ToolRun wrong = Run({"copy", "a.csv"});
   EXPECT_EQ(wrong.status, 2);
-  EXPECT_EQ(wrong.errors, "usage: mirelon-tool [--sjis] [--utf8] copy SRC.csv DEST.csv\n");
+  EXPECT_EQ(wrong.errors, "usage: mirelon-tool [--sjis] [--utf8] [--force] copy SRC.csv DEST.csv\n");
+  // Help asked for alone runs nothing and succeeds; given with the command's arguments it still
+  // runs nothing, and a script must not take that for a copy made.
+  EXPECT_EQ(Run({"copy", "-h"}).status, 0);
+  CopyFixtures({"sample.csv"});
+  EXPECT_EQ(Run({"copy", Path("sample.csv"), "-h"}).status, 2);
+  EXPECT_EQ(Run({"copy", Path("sample.csv"), Path("dest.csv"), "--help"}).status, 2);
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "dest.csv"));
   const ToolRun help = Run({"--help"});
   EXPECT_EQ(help.status, 0);
   for (const char* line : {"  copy SRC.csv DEST.csv", "  export SRC.csv", "  advance SRC.csv MARK", "--sjis"}) {

@@ -49,7 +49,7 @@ void FileFlows::ReadFile() {
   const std::optional<std::filesystem::path> chosen = ChooseFile(Chooser::Open);
   if (!chosen) return;
   const FamilyRead read = ReadBookFamily(book_, *chosen);
-  if (read == FamilyRead::NameRefused || read == FamilyRead::ImportCancelled) return;
+  if (read == FamilyRead::NameRefused || read == FamilyRead::ImportCancelled || read == FamilyRead::Busy) return;
   // A file that failed or records the full book dropped: the book is not what is on disk, so it
   // must not count as saved (closing asks, and the sibling program is not started on it).
   if (read == FamilyRead::Incomplete) book_.modified = true;

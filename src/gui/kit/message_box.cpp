@@ -6,6 +6,7 @@
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 
 #include "appcore/app_identity.h"
 #include "gui/kit/dialog_background.h"
@@ -67,6 +68,26 @@ bool ShowMessageBoxText(const wxString& text, PromptButtons buttons) {
   MessageBoxDialog dialog(ActiveParentWindow(), text, buttons);
   const int answer = dialog.ShowModal();
   return answer == wxID_OK || answer == wxID_YES;
+}
+
+void ShowMessageList(std::string_view summary, std::span<const std::string> lines) {
+  wxDialog dialog(ActiveParentWindow(), wxID_ANY, kApplicationName, wxDefaultPosition, wxDefaultSize,
+                  wxCAPTION | wxRESIZE_BORDER);
+  PaintWithDialogColour(&dialog);
+  wxString text;
+  for (const std::string& line : lines) text << FromCp932(line) << '\n';
+  auto* column = new wxBoxSizer(wxVERTICAL);
+  column->Add(new wxStaticText(&dialog, wxID_ANY, FromCp932(summary)), 0, wxALL, 12);
+  auto* list = new wxTextCtrl(&dialog, wxID_ANY, text, wxDefaultPosition, wxSize(420, 240),
+                              wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP);
+  column->Add(list, 1, wxEXPAND | wxLEFT | wxRIGHT, 12);
+  auto* ok = new wxButton(&dialog, wxID_OK, U8("OK"));
+  ok->SetDefault();
+  dialog.SetEscapeId(wxID_OK);
+  column->Add(ok, 0, wxALIGN_CENTRE_HORIZONTAL | wxALL, 10);
+  dialog.SetSizerAndFit(column);
+  dialog.CentreOnParent();
+  dialog.ShowModal();
 }
 
 bool ShowMessageBox(std::string_view sjis, PromptButtons buttons) {

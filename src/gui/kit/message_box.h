@@ -3,6 +3,8 @@
 // as parent. MessageBoxPrompt routes the core's UserPrompt through it.
 #pragma once
 
+#include <span>
+#include <string>
 #include <string_view>
 
 #include <wx/dialog.h>
@@ -27,9 +29,15 @@ class MessageBoxDialog : public wxDialog {
 bool ShowMessageBox(std::string_view sjis, PromptButtons buttons = PromptButtons::Ok);
 bool ShowMessageBoxText(const wxString& text, PromptButtons buttons = PromptButtons::Ok);
 
+// `summary` above a read-only list of `lines` that the user can select and copy, and OK.
+void ShowMessageList(std::string_view summary, std::span<const std::string> lines);
+
 class MessageBoxPrompt final : public UserPrompt {
  public:
   bool Show(std::string_view text, PromptButtons buttons) override { return ShowMessageBox(text, buttons); }
+  void MessageList(std::string_view summary, std::span<const std::string> lines) override {
+    ShowMessageList(summary, lines);
+  }
 };
 
 // The window a modal box of the program belongs to: the active one, else the main window.

@@ -3,10 +3,12 @@
 
 #include <fcntl.h>
 #include <limits.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <thread>
 
 namespace mirelon {
 
@@ -15,11 +17,16 @@ namespace {
 constexpr intptr_t kClosed = -1;
 constexpr size_t kReadChunk = 64 * 1024;
 
+constexpr auto kLockPoll = std::chrono::milliseconds(20);
+
 FileError ErrorOf(int error) {
   switch (error) {
     case EACCES:
-    case EPERM:
-    case EROFS: return FileError::NoPermission;
+    case EPERM: return FileError::NoPermission;
+    case EROFS: return FileError::ReadOnlyDisk;
+    case ENOSPC:
+    case EDQUOT: return FileError::NoSpace;
+    case EFBIG: return FileError::TooLarge;
     case EISDIR:
     case ENXIO: return FileError::Refused;
     default: return FileError::Failed;
@@ -70,6 +77,22 @@ OutputFile OutputFile::CreateNew(const std::filesystem::path& path) {
   return fd < 0 ? OutputFile(kClosed, ErrorOf(errno)) : OutputFile(fd, FileError::None);
 }
 
+OutputFile OutputFile::CreateLike(const std::filesystem::path& path, const std::filesystem::path& model) {
+  struct stat info {};
+  if (::stat(model.c_str(), &info) != 0) return CreateNew(path);
+  // Created for the owner alone, then given the model's bits: the umask cannot widen them, and
+  // nobody else can open the file in between.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) return OutputFile(kClosed, ErrorOf(errno));
+  // Owner and group first: changing them clears set-id bits, which the mode then restores. What
+  // the process may not change keeps the creator's (a user's file saved by another user).
+  if (::fchown(fd, info.st_uid, info.st_gid) != 0) {
+    [[maybe_unused]] const int groupOnly = ::fchown(fd, static_cast<uid_t>(-1), info.st_gid);
+  }
+  [[maybe_unused]] const int mode = ::fchmod(fd, info.st_mode & 07777);
+  return OutputFile(fd, FileError::None);
+}
+
 OutputFile OutputFile::OpenExisting(const std::filesystem::path& path) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return OutputFile(kClosed, ErrorOf(errno));
@@ -94,7 +117,10 @@ bool OutputFile::Write(std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(Descriptor(handle_), bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
+    if (written <= 0) {
+      writeError_ = written < 0 ? ErrorOf(errno) : FileError::NoSpace;
+      return false;
+    }
     bytes.remove_prefix(static_cast<size_t>(written));
   }
   return true;
@@ -103,9 +129,39 @@ bool OutputFile::Write(std::string_view bytes) {
 bool OutputFile::SyncAndClose() {
   if (handle_ == kClosed) return false;
   const bool synced = ::fsync(Descriptor(handle_)) == 0;
+  if (!synced) writeError_ = ErrorOf(errno);
   const bool closed = ::close(Descriptor(handle_)) == 0;
+  if (synced && !closed) writeError_ = ErrorOf(errno);
   handle_ = kClosed;
   return synced && closed;
+}
+
+FileLock FileLock::Acquire(const std::filesystem::path& lockFile, std::chrono::milliseconds wait) {
+  int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+  // A lock file another user made read-only for us still locks.
+  if (fd < 0) fd = ::open(lockFile.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) return FileLock(kClosed, State::Unavailable);
+  const auto until = std::chrono::steady_clock::now() + wait;
+  for (;;) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return FileLock(fd, State::Held);
+    if (errno != EWOULDBLOCK && errno != EINTR) break;
+    if (std::chrono::steady_clock::now() >= until) {
+      ::close(fd);
+      return FileLock(kClosed, State::Busy);
+    }
+    std::this_thread::sleep_for(kLockPoll);
+  }
+  // A file system without locks: nothing can be excluded there.
+  ::close(fd);
+  return FileLock(kClosed, State::Unavailable);
+}
+
+FileLock::FileLock(FileLock&& other) noexcept : handle_(other.handle_), state_(other.state_) {
+  other.handle_ = kClosed;
+}
+
+FileLock::~FileLock() {
+  if (handle_ != kClosed) ::close(Descriptor(handle_));
 }
 
 bool SyncFolder(const std::filesystem::path& folder) {
