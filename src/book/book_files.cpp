@@ -43,14 +43,14 @@ std::array<std::filesystem::path, 3> FamilyPaths(const AddressBook& book) {
   return paths;
 }
 
-bool ReadsAsUtf8(const AddressBook& book, const std::filesystem::path& path) {
-  switch (book.utf8Files) {
-    case Utf8Files::Read: return true;
-    case Utf8Files::Refuse: return false;
-    case Utf8Files::Ask: break;
+// Asked once for a family: `answer` carries the first answer on to its other files.
+bool ReadsAsUtf8(const AddressBook& book, const std::filesystem::path& path, Utf8Files& answer) {
+  if (answer == Utf8Files::Ask) {
+    const bool read = book.Prompt().Show(
+        PathText(path) + "\r\nUTF-8で書かれたファイルです\r\nUTF-8として読み込みますか？"_sjis, PromptButtons::YesNo);
+    answer = read ? Utf8Files::Read : Utf8Files::Refuse;
   }
-  return book.Prompt().Show(PathText(path) + "\r\nUTF-8で書かれたファイルです\r\nUTF-8として読み込みますか？"_sjis,
-                            PromptButtons::YesNo);
+  return answer == Utf8Files::Read;
 }
 
 void ReportBadName(const AddressBook& book) { book.Prompt().Message("ファイル名が不正です"_sjis); }
@@ -75,7 +75,13 @@ std::string PathText(const std::filesystem::path& path) {
   }
 }
 
-bool LoadBookFile(AddressBook& book, BookFileKind kind) {
+namespace {
+
+bool SameFamily(const BookFileIdentity& a, const BookFileIdentity& b) {
+  return a.directory == b.directory && a.baseName == b.baseName && a.extension == b.extension;
+}
+
+bool LoadFile(AddressBook& book, BookFileKind kind, Utf8Files& utf8Answer) {
   book.fileKind = kind;
   const std::filesystem::path path = book.FilePathForKind();
   std::string content;
@@ -86,7 +92,7 @@ bool LoadBookFile(AddressBook& book, BookFileKind kind) {
   }
   const BookBytes bytes = ExamineBookBytes(content);
   bool converted = false;
-  if (bytes.utf8 && ReadsAsUtf8(book, path)) {
+  if (bytes.utf8 && ReadsAsUtf8(book, path, utf8Answer)) {
     Utf8BookText text = ConvertUtf8Book(content);
     if (!text.ok) {
       book.Prompt().Message(PathText(path) + "\r\n" + std::to_string(text.line) + "行目の"_sjis +
@@ -112,6 +118,13 @@ bool LoadBookFile(AddressBook& book, BookFileKind kind) {
     return false;
   }
   return dropped == 0;
+}
+
+}  // namespace
+
+bool LoadBookFile(AddressBook& book, BookFileKind kind) {
+  Utf8Files answer = book.utf8Files;
+  return LoadFile(book, kind, answer);
 }
 
 bool SaveBookFile(AddressBook& book, BookFileKind kind) {
@@ -150,14 +163,21 @@ FamilyRead ReadBookFamily(AddressBook& book, const std::filesystem::path& chosen
 
 bool LoadBookFamilyFiles(AddressBook& book) {
   if (book.file.importExists) return LoadBookFile(book, BookFileKind::ImportFile);
+  Utf8Files answer = book.utf8Files;
   bool complete = true;
-  if (book.file.sendExists) complete = LoadBookFile(book, BookFileKind::SendFile) && complete;
-  if (book.file.noSendExists) complete = LoadBookFile(book, BookFileKind::NoSendFile) && complete;
-  if (book.file.historyExists) complete = LoadBookFile(book, BookFileKind::HistoryFile) && complete;
+  if (book.file.sendExists) complete = LoadFile(book, BookFileKind::SendFile, answer) && complete;
+  if (book.file.noSendExists) complete = LoadFile(book, BookFileKind::NoSendFile, answer) && complete;
+  if (book.file.historyExists) complete = LoadFile(book, BookFileKind::HistoryFile, answer) && complete;
   return complete;
 }
 
 bool WriteBookFamily(AddressBook& book) {
+  if (!book.unreadNames.empty() &&
+      !book.Prompt().Show(std::to_string(book.unreadNames.size()) +
+                              "件のデータが読み込めていません。上書きすると失われます"_sjis,
+                          PromptButtons::OkCancelDefaultCancel)) {
+    return false;
+  }
   const std::array<std::filesystem::path, 3> paths = FamilyPaths(book);
   std::array<std::string, 3> texts;
   std::array<FileContent, 3> files;
@@ -172,6 +192,7 @@ bool WriteBookFamily(AddressBook& book) {
     return false;
   }
   book.modified = false;
+  book.unreadNames.clear();  // the files no longer hold them
   return true;
 }
 
@@ -180,10 +201,19 @@ bool SaveBookFamilyAs(AddressBook& book, const std::filesystem::path& chosen) {
     ReportBadName(book);
     return false;
   }
+  const BookFileIdentity previous = book.file;
+  const std::vector<std::string> unread = book.unreadNames;
   book.SetFileName(chosen);
-  const bool written = WriteBookFamily(book);
+  // Records left unread stay in the files of the family they were not read from.
+  if (!SameFamily(previous, book.file)) book.unreadNames.clear();
+  if (!WriteBookFamily(book)) {
+    // The book stays bound to the files it was bound to.
+    book.file = previous;
+    book.unreadNames = unread;
+    return false;
+  }
   book.SetFileName(chosen);
-  return written;
+  return true;
 }
 
 }  // namespace mirelon

@@ -39,16 +39,20 @@ enum class FamilyRead {
 FamilyRead ReadBookFamily(AddressBook& book, const std::filesystem::path& chosen);
 
 // The import file alone when it was chosen, else the send, no-send and history files that exist,
-// in that order. The caller has set the file name and reset the book. False if any file failed.
+// in that order, with one UTF-8 question for them all. The caller has set the file name and reset
+// the book. False if any file failed.
 bool LoadBookFamilyFiles(AddressBook& book);
 
 // Writes the send, no-send and history files, always all three, as one: if any fails, none is
-// replaced, the message names the file that failed, and `modified` keeps the value it had.
+// replaced, the message names the file that failed, and `modified` keeps the value it had. Over
+// files that hold records the book could not read ("N件のデータが読み込めていません。上書きすると
+// 失われます", キャンセル by default) only after an OK.
 bool WriteBookFamily(AddressBook& book);
 
 // The first write of a book under a chosen name: takes the name, writes the family and takes the
 // name again so that the existence flags describe the written files. A name that cannot name a
-// book is refused with "ファイル名が不正です" before anything is written.
+// book is refused with "ファイル名が不正です" before anything is written; after any failure the book
+// keeps the name (and the unread records) it had.
 bool SaveBookFamilyAs(AddressBook& book, const std::filesystem::path& chosen);
 
 }  // namespace mirelon

@@ -93,6 +93,24 @@ TEST(AddressBook, FullBookRefusesWithTheLimitMessageWhileEnabled) {
   EXPECT_EQ(prompt.shown.size(), 2u);
 }
 
+TEST(AddressBook, AnEditOfWhatTheCheckReadsUnmarksTheRecord) {
+  struct Case {
+    std::string AddressRecord::*field;
+    int32_t valueAfter;
+  };
+  const Case cases[] = {{&AddressRecord::postalCode, 0}, {&AddressRecord::address2, 0}, {&AddressRecord::company1, 0},
+                        {&AddressRecord::name, 1000001}, {&AddressRecord::phone, 1000001}};
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    AddressBook book;
+    book.AddRecord(Named("a"));
+    book.postalCheckValue[0] = 1000001;
+    const AddressRecord before = book.record(0);
+    book.record(0).*cases[i].field = "x";
+    book.RecordEdited(0, before);
+    EXPECT_EQ(book.postalCheckValue[0], cases[i].valueAfter) << "case " << i;
+  }
+}
+
 TEST(AddressBook, PostalKeysOfFullAndHalfWidthCodesAgree) {
   const std::vector<std::pair<std::string, int32_t>> cases = {
       {"100-0001", 1000001}, {"１００－０００１"_sjis, 1000001}, {"000-0123", 123}, {"12345", -1}, {"", -1},

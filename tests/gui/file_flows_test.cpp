@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <optional>
 
 #include <wx/combobox.h>
@@ -52,6 +53,14 @@ ExpectDialog<wxFileDialog> Chooser(std::string_view title, const std::filesystem
     EXPECT_EQ(std::string(dialog.GetDirectory().utf8_str()), ToUtf8(folder));
     dialog.SetPath(FromPath(path));
     return wxID_OK;
+  });
+}
+
+// The save chooser offered again after a failure, declined.
+ExpectDialog<wxFileDialog> ChooserDeclined() {
+  return ExpectDialog<wxFileDialog>([](wxFileDialog& dialog) {
+    EXPECT_EQ(std::string(dialog.GetMessage().utf8_str()), "書き込みCSVファイル選択");
+    return wxID_CANCEL;
   });
 }
 
@@ -325,7 +334,8 @@ TEST_F(FileFlowsTest, ASaveNameThatIsNotCsvWritesNothing) {
   AddRecord("アイ");
   book_.modified = true;
   Open();
-  wxTEST_DIALOG(Write(), SaveChooser(folder_ / "a.txt"), ExpectMessage("ファイル名が不正です", wxID_OK));
+  wxTEST_DIALOG(Write(), SaveChooser(folder_ / "a.txt"), ExpectMessage("ファイル名が不正です", wxID_OK),
+                ChooserDeclined());
   EXPECT_TRUE(std::filesystem::is_empty(folder_.path()));
   EXPECT_TRUE(book_.modified);
   EXPECT_EQ(RecentFile(), "");
@@ -378,7 +388,8 @@ TEST_F(FileFlowsTest, AFolderThatTakesNoFilesIsReportedForTheFirstFile) {
   Open();
   const std::filesystem::path folder = "/proc/self";
   wxTEST_DIALOG(Write(), SaveChooser(folder / "m.csv"),
-                ExpectMessage(FileMessage(folder / "m.csv", "ファイルのオープンに失敗しました"), wxID_OK));
+                ExpectMessage(FileMessage(folder / "m.csv", "ファイルのオープンに失敗しました"), wxID_OK),
+                ChooserDeclined());
   EXPECT_TRUE(book_.modified);
   EXPECT_FALSE(Enabled(res::kIdLaunchQuelta));
   EXPECT_EQ(RecentFile(), "");
@@ -411,8 +422,9 @@ TEST_F(FileFlowsTest, AWriteThatRunsOutOfSpaceKeepsTheFilesOnDiskAndTheBookChang
     FileSizeLimit full(200);
     // The family is written as one: the first file that fails is named, and none is replaced.
     wxTEST_DIALOG(Write(), ExpectMessage("ファイルに保存します", wxID_OK),
-                  ExpectMessage(FileMessage(send, "ファイルが壊れています"), wxID_OK));
+                  ExpectMessage(FileMessage(send, "ファイルが壊れています"), wxID_OK), ChooserDeclined());
   }
+  EXPECT_EQ(LabelOf(window_, res::kIdFileName), "sample");
   EXPECT_EQ(ReadBytes(send), sendBefore);
   EXPECT_EQ(ReadBytes(folder_ / "sample_nen.csv"), historyBefore);
   EXPECT_TRUE(book_.modified);
@@ -420,6 +432,86 @@ TEST_F(FileFlowsTest, AWriteThatRunsOutOfSpaceKeepsTheFilesOnDiskAndTheBookChang
   for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
     EXPECT_EQ(entry.path().extension(), ".csv") << "left behind: " << entry.path();
   }
+}
+
+TEST_F(FileFlowsTest, ABookThatCannotBeWrittenInPlaceIsWrittenWhereTheOfferedChooserSays) {
+  const std::filesystem::path send = CopySample();
+  Open();
+  wxTEST_DIALOG(Read(), OpenChooser(send), MergeClosed());
+  const std::string sendBefore = ReadBytes(send);
+  Type(window_, res::kIdAddress2, "新しい住所");
+  test::TempFolder elsewhere;
+  std::optional<FileSizeLimit> full(std::in_place, 200);
+  wxTEST_DIALOG(Write(), ExpectMessage("ファイルに保存します", wxID_OK),
+                ExpectMessage(FileMessage(send, "ファイルが壊れています"), wxID_OK),
+                ExpectDialog<wxFileDialog>([&](wxFileDialog& dialog) {
+                  EXPECT_EQ(std::string(dialog.GetMessage().utf8_str()), "書き込みCSVファイル選択");
+                  full.reset();  // another disk
+                  dialog.SetPath(FromPath(elsewhere / "moved.csv"));
+                  return wxID_OK;
+                }));
+  EXPECT_EQ(ReadBytes(send), sendBefore);
+  EXPECT_NE(ReadBytes(elsewhere / "moved.csv").find("新しい住所"_sjis), std::string::npos);
+  // The book now belongs to the files written, as after a first save.
+  EXPECT_EQ(book_.file.directory, elsewhere.path().string() + "/");
+  EXPECT_TRUE(book_.file.sendExists && book_.file.noSendExists && book_.file.historyExists);
+  EXPECT_EQ(RecentFile(), ToUtf8(elsewhere / "moved.csv"));
+  EXPECT_EQ(LabelOf(window_, res::kIdFileName), "moved");
+  EXPECT_FALSE(book_.modified);
+  EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
+}
+
+TEST_F(FileFlowsTest, AFamilyBeyondTheFullBookNamesWhatWasNotReadAndItsWriteIsAsked) {
+  std::string text;
+  for (int i = 0; i <= 1000; ++i) text += Sjis("ア" + std::to_string(1000 + i)) + "\r\n";
+  WriteBytes(folder_ / "big.csv", text);
+  Open();
+  wxTEST_DIALOG(Read(), OpenChooser(folder_ / "big.csv"),
+                ExpectMessage("データ数が1000を超えています\n次の1件は読み込めませんでした：\n\"ア2000\"", wxID_OK));
+  EXPECT_TRUE(book_.modified);
+  wxTEST_DIALOG(Write(), ExpectMessage("ファイルに保存します", wxID_OK),
+                ExpectDialog<MessageBoxDialog>([](MessageBoxDialog& question) {
+                  EXPECT_EQ(std::string(question.Message().utf8_str()),
+                            "1件のデータが読み込めていません。上書きすると失われます");
+                  EXPECT_EQ(question.DefaultAnswer(), wxID_CANCEL);
+                  return wxID_CANCEL;
+                }),
+                ChooserDeclined());
+  EXPECT_EQ(ReadBytes(folder_ / "big.csv"), text);
+  EXPECT_TRUE(book_.modified);
+}
+
+// What Return answers (also a second Return after an input method's): nothing is lost.
+TEST_F(FileFlowsTest, DestructiveQuestionsKeepEverythingByDefault) {
+  const auto answeredByReturn = [](std::string question, int keeping) {
+    return ExpectDialog<MessageBoxDialog>([=](MessageBoxDialog& box) {
+      EXPECT_TRUE(std::string(box.Message().utf8_str()).ends_with(question)) << question;
+      EXPECT_EQ(box.DefaultAnswer(), keeping) << question;
+      return box.DefaultAnswer();
+    });
+  };
+  WriteBytes(folder_ / "old.csv", "");
+  AddRecord("アイ");
+  book_.modified = true;
+  Open();
+  const std::function<void()> questions[] = {
+      [&] {
+        wxTEST_DIALOG(test::Click(window_, res::kIdCancel), answeredByReturn("変更点を保存しないで終了します", wxID_CANCEL));
+      },
+      [&] { wxTEST_DIALOG(Read(), answeredByReturn("変更点を保存しないで別のファイルを読み込みます", wxID_CANCEL)); },
+      [&] {
+        wxTEST_DIALOG(test::Click(window_, res::kIdDeletePage),
+                      answeredByReturn("このページを削除します\n\"アイ\"", wxID_CANCEL));
+      },
+      [&] {
+        wxTEST_DIALOG(Write(), SaveChooser(folder_ / "old.csv"),
+                      answeredByReturn("は既に存在します。\n上書きしますか？", wxID_NO));
+      },
+  };
+  for (const auto& question : questions) question();
+  ASSERT_NE(editor_->Window(), nullptr);
+  EXPECT_EQ(book_.recordCount(), 1);
+  EXPECT_EQ(ReadBytes(folder_ / "old.csv"), "");
 }
 
 // The remembered file goes to the user's own settings, even on an account where the program

@@ -28,12 +28,6 @@ bool CMirelonDoc::OnNewDocument() {
   return true;
 }
 
-bool CMirelonDoc::OnOpenDocument(const wxString& file) {
-  if (!wxDocument::OnOpenDocument(file)) return false;
-  View()->Rebuild();
-  return true;
-}
-
 bool CMirelonDoc::SaveAs() {
   FileChooserDialog dialog(GetDocumentWindow(), U8("名前を付けて保存"), wxString(), wxString(), U8(res::kListTextFilter),
                            wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
@@ -73,13 +67,12 @@ bool CMirelonDoc::DoSaveDocument(const wxString& file) {
   return true;
 }
 
-bool CMirelonDoc::DoOpenDocument(const wxString& file) {
+bool CanReadListText(const wxString& file) {
   std::string bytes;
   if (ReadWholeFile(ToPath(file), kMaxListTextSize, bytes) != FileIoResult::Done) {
     ShowMessageBoxText(file + U8("\nファイルを読み込めません。"));
     return false;
   }
-  View()->SetText(ToControlLineBreaks(FromCp932(bytes)));
   return true;
 }
 
