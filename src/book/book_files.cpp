@@ -2,6 +2,7 @@
 
 #include <array>
 #include <exception>
+#include <system_error>
 
 #include "book/book_encoding.h"
 #include "book/safe_file.h"
@@ -77,8 +78,11 @@ std::string PathText(const std::filesystem::path& path) {
 
 namespace {
 
+// One folder may be named two ways (through a link, with "./"); the file names are compared as they are.
 bool SameFamily(const BookFileIdentity& a, const BookFileIdentity& b) {
-  return a.directory == b.directory && a.baseName == b.baseName && a.extension == b.extension;
+  if (a.baseName != b.baseName || a.extension != b.extension) return false;
+  std::error_code error;
+  return a.directory == b.directory || std::filesystem::equivalent(a.directory, b.directory, error);
 }
 
 bool LoadFile(AddressBook& book, BookFileKind kind, Utf8Files& utf8Answer) {
