@@ -94,20 +94,17 @@ TEST(AddressBook, FullBookRefusesWithTheLimitMessageWhileEnabled) {
 }
 
 TEST(AddressBook, AnEditOfWhatTheCheckReadsUnmarksTheRecord) {
-  struct Case {
-    std::string AddressRecord::*field;
-    int32_t valueAfter;
-  };
-  const Case cases[] = {{&AddressRecord::postalCode, 0}, {&AddressRecord::address2, 0}, {&AddressRecord::company1, 0},
-                        {&AddressRecord::name, 1000001}, {&AddressRecord::phone, 1000001}};
-  for (size_t i = 0; i < std::size(cases); ++i) {
+  const std::pair<std::string AddressRecord::*, int32_t> cases[] = {
+      {&AddressRecord::postalCode, 0}, {&AddressRecord::address2, 0}, {&AddressRecord::company1, 0},
+      {&AddressRecord::name, 1000001}, {&AddressRecord::phone, 1000001}};
+  for (const auto& [field, valueAfter] : cases) {
     AddressBook book;
     book.AddRecord(Named("a"));
     book.postalCheckValue[0] = 1000001;
     const AddressRecord before = book.record(0);
-    book.record(0).*cases[i].field = "x";
+    book.record(0).*field = "x";
     book.RecordEdited(0, before);
-    EXPECT_EQ(book.postalCheckValue[0], cases[i].valueAfter) << "case " << i;
+    EXPECT_EQ(book.postalCheckValue[0], valueAfter);
   }
 }
 
