@@ -165,6 +165,11 @@ TEST_F(ListWindowTest, TheListTextIsSavedAsCp932WithCrLfAndAnUnmappableCharacter
   wxTEST_DIALOG(Command(kCmdSaveAs), ExpectChooser(folder / "list"));
   EXPECT_EQ(ReadBytes(folder / "list.txt"), expected);
   EXPECT_FALSE(View().GetDocument()->IsModified());
+  // The name as it is written is asked about, and Return keeps the file.
+  TypeAtEnd("x");
+  wxTEST_DIALOG(Command(kCmdSaveAs), ExpectChooser(folder / "list"),
+                ExpectDialog<MessageBoxDialog>([](MessageBoxDialog& question) { return question.DefaultAnswer(); }));
+  EXPECT_EQ(ReadBytes(folder / "list.txt"), expected);
 
   TypeAtEnd("𠮷");
   wxTEST_DIALOG(Command(kCmdSave),

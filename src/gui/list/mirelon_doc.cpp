@@ -1,5 +1,6 @@
 #include "gui/list/mirelon_doc.h"
 
+#include <wx/filefn.h>
 #include <wx/msgdlg.h>
 
 #include "book/safe_file.h"
@@ -30,10 +31,16 @@ bool CMirelonDoc::OnNewDocument() {
 
 bool CMirelonDoc::SaveAs() {
   FileChooserDialog dialog(GetDocumentWindow(), U8("名前を付けて保存"), wxString(), wxString(), U8(res::kListTextFilter),
-                           wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+                           wxFD_SAVE);
   if (dialog.ShowModal() != wxID_OK) return false;
   wxString path = dialog.GetPath();
   if (ToPath(path).extension().empty()) path += ".txt";
+  // Asked here, of the name with its extension, with いいえ for Return: the chooser's own question
+  // is about the name as typed, so "list" went over an existing "list.txt" unasked.
+  if (wxFileExists(path) &&
+      !ShowMessageBoxText(path + U8("\nは既に存在します。\n上書きしますか？"), PromptButtons::YesNoDefaultNo)) {
+    return false;
+  }
   return OnSaveDocument(path);
 }
 
