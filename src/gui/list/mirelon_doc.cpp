@@ -35,8 +35,7 @@ bool CMirelonDoc::SaveAs() {
   if (dialog.ShowModal() != wxID_OK) return false;
   wxString path = dialog.GetPath();
   if (ToPath(path).extension().empty()) path += ".txt";
-  // Asked here, of the name with its extension, with いいえ for Return: the chooser's own question
-  // is about the name as typed, so "list" went over an existing "list.txt" unasked.
+  // Asked here about the name that is written, its extension added, with いいえ for Return.
   if (wxFileExists(path) &&
       !ShowMessageBoxText(path + U8("\nは既に存在します。\n上書きしますか？"), PromptButtons::YesNoDefaultNo)) {
     return false;
