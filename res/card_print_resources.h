@@ -65,8 +65,8 @@ struct CardDialogTexts {
   std::string_view print = "印刷(&P)...";
   std::string_view calibration = "位置確認用紙の印刷...";
   std::string_view savePdf = "PDFに保存...";
-  std::string_view ok = "OK";
-  std::string_view cancel = "キャンセル";
+  std::string_view close = "閉じる";  // keeps what was chosen
+  std::string_view cancel = "キャンセル";  // throws it away
   std::string_view pdfChooser = "PDFファイルに保存";
   std::string_view pdfFilter = "PDFファイル (*.pdf)|*.pdf";
   std::string_view pdfDefaultName = "宛名面.pdf";

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <optional>
 #include <system_error>
+#include <tuple>
 
 #include "book/history_rules.h"
 #include "platform/file_system.h"
@@ -31,6 +32,7 @@ SilentPrompt& DefaultPrompt() {
 constexpr size_t kSuffixLength = 4;
 constexpr size_t kPostalKeyBuffer = 20;
 constexpr int kPostalCodeDigits = 7;
+constexpr size_t kListedDroppedNames = 20;
 
 std::string_view SuffixOf(BookFileKind kind);
 
@@ -130,10 +132,20 @@ std::string AddressBook::UniqueName(const std::string& original, std::string& ke
 
 bool AddressBook::RefuseInsertion(size_t count) const {
   if (count < static_cast<size_t>(kBookCapacity)) return false;
-  if (limitWarningEnabled) {
-    Prompt().Message("データ数が"_sjis + std::to_string(kBookCapacity) + "を超えています"_sjis);
-  }
+  if (limitWarningEnabled) ReportLimit({});
   return true;
+}
+
+void AddressBook::ReportLimit(const std::vector<std::string>& dropped) const {
+  std::string text = "データ数が"_sjis + std::to_string(kBookCapacity) + "を超えています"_sjis;
+  if (!dropped.empty()) {
+    text += "\r\n次の"_sjis + std::to_string(dropped.size()) + "件は読み込めませんでした："_sjis;
+    // A screen holds a few dozen lines: the rest are counted.
+    const size_t listed = std::min(dropped.size(), kListedDroppedNames);
+    for (size_t i = 0; i < listed; ++i) text += "\r\n\"" + dropped[i] + "\"";
+    if (listed < dropped.size()) text += "\r\nほか"_sjis + std::to_string(dropped.size() - listed) + "件"_sjis;
+  }
+  Prompt().Message(text);
 }
 
 int AddressBook::AddRecord(const AddressRecord& record) {
@@ -166,6 +178,14 @@ void AddressBook::DeleteRecord(int index) {
   postalCheckDone = false;
 }
 
+void AddressBook::RecordEdited(int index, const AddressRecord& before) {
+  const AddressRecord& after = record(index);
+  const auto checkedFields = [](const AddressRecord& r) {
+    return std::tie(r.postalCode, r.address1, r.address2, r.company1, r.company2);
+  };
+  if (checkedFields(after) != checkedFields(before)) postalCheckValue[static_cast<size_t>(index)] = 0;
+}
+
 void AddressBook::ComputePostalKeys() {
   for (size_t i = 0; i < records_.size(); ++i) postalCheckValue[i] = PostalKey(records_[i].postalCode);
 }
@@ -182,6 +202,7 @@ void AddressBook::ResetForRead() {
   memoTitle1 = DefaultMemoTitle1();
   memoTitle2 = DefaultMemoTitle2();
   notes.clear();
+  unreadNames.clear();
 }
 
 bool AddressBook::SetFileName(const std::filesystem::path& path) {

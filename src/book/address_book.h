@@ -61,6 +61,9 @@ class AddressBook {
   bool mismatchOnly = false;
   bool limitWarningEnabled = true;
   Utf8Files utf8Files = Utf8Files::Ask;
+  // Registration names of the lines of the family's files that the full book could not take:
+  // they are on disk only, and a write over those files would lose them.
+  std::vector<std::string> unreadNames;
 
   // Where the book's messages and questions go (renaming, the record limit, file errors).
   // nullptr restores the default, which shows nothing and answers every question with Cancel/No.
@@ -83,11 +86,16 @@ class AddressBook {
   // book is full.
   bool InsertRecordAt(int index, const AddressRecord& record);
   void DeleteRecord(int index);
+  // After record `index` was changed in place from `before`: a check result of its postal code
+  // no longer stands once the code, an address line or a company line (what the check reads) is
+  // different, and the record is no longer marked.
+  void RecordEdited(int index, const AddressRecord& before);
   void ComputePostalKeys();
   // First index whose name collates higher than or equal to `name` (recordCount() if none).
   int LowerBound(std::string_view name) const;
 
-  // Reset before reading a family: no records, this year, default memo titles, empty notes.
+  // Reset before reading a family: no records, this year, default memo titles, empty notes,
+  // no unread names.
   void ResetForRead();
 
   // File family.
@@ -109,6 +117,8 @@ class AddressBook {
   std::string UniqueName(const std::string& original, std::string& key, const NameTaken& taken) const;
   // True (with the limit message while enabled) when a book of `count` records takes no more.
   bool RefuseInsertion(size_t count) const;
+  // "データ数が1000を超えています", with the names dropped by a file read when there are any.
+  void ReportLimit(const std::vector<std::string>& dropped) const;
   void ReadHistoryHeader(std::string_view line);
 
   std::vector<AddressRecord> records_;

@@ -99,14 +99,14 @@ std::array<std::filesystem::path, 3> FamilyPaths(const AddressBook& book) {
   return paths;
 }
 
-bool ReadsAsUtf8(const AddressBook& book, const std::filesystem::path& path) {
-  switch (book.utf8Files) {
-    case Utf8Files::Read: return true;
-    case Utf8Files::Refuse: return false;
-    case Utf8Files::Ask: break;
+// Asked once for a family: `answer` carries the first answer on to its other files.
+bool ReadsAsUtf8(const AddressBook& book, const std::filesystem::path& path, Utf8Files& answer) {
+  if (answer == Utf8Files::Ask) {
+    const bool read = book.Prompt().Show(
+        PathText(path) + "\r\nUTF-8で書かれたファイルです\r\nUTF-8として読み込みますか？"_sjis, PromptButtons::YesNo);
+    answer = read ? Utf8Files::Read : Utf8Files::Refuse;
   }
-  return book.Prompt().Show(PathText(path) + "\r\nUTF-8で書かれたファイルです\r\nUTF-8として読み込みますか？"_sjis,
-                            PromptButtons::YesNo);
+  return answer == Utf8Files::Read;
 }
 
 void ReportBadName(const AddressBook& book) { book.Prompt().Message("ファイル名が不正です"_sjis); }
@@ -119,18 +119,22 @@ std::string_view CompleteLines(std::string_view content) {
 
 // The files of the family read in order, the family's lock held; messages that repeat come as
 // one list.
+bool LoadFile(AddressBook& book, BookFileKind kind, Utf8Files& utf8Answer);
+
 bool LoadFamilyFilesHeld(AddressBook& book) {
   UserPrompt& prompt = book.Prompt();
   bool complete = true;
   {
     GroupingPrompt grouped(prompt);
     book.SetPrompt(&grouped);
+    // One UTF-8 question for the whole family.
+    Utf8Files answer = book.utf8Files;
     if (book.file.importExists) {
-      complete = LoadBookFile(book, BookFileKind::ImportFile);
+      complete = LoadFile(book, BookFileKind::ImportFile, answer);
     } else {
-      if (book.file.sendExists) complete = LoadBookFile(book, BookFileKind::SendFile) && complete;
-      if (book.file.noSendExists) complete = LoadBookFile(book, BookFileKind::NoSendFile) && complete;
-      if (book.file.historyExists) complete = LoadBookFile(book, BookFileKind::HistoryFile) && complete;
+      if (book.file.sendExists) complete = LoadFile(book, BookFileKind::SendFile, answer) && complete;
+      if (book.file.noSendExists) complete = LoadFile(book, BookFileKind::NoSendFile, answer) && complete;
+      if (book.file.historyExists) complete = LoadFile(book, BookFileKind::HistoryFile, answer) && complete;
     }
     book.SetPrompt(&prompt);
   }
@@ -176,7 +180,16 @@ std::string PathText(const std::filesystem::path& path) {
   }
 }
 
-bool LoadBookFile(AddressBook& book, BookFileKind kind) {
+namespace {
+
+// One folder may be named two ways (through a link, with "./"); the file names are compared as they are.
+bool SameFamily(const BookFileIdentity& a, const BookFileIdentity& b) {
+  if (a.baseName != b.baseName || a.extension != b.extension) return false;
+  std::error_code error;
+  return a.directory == b.directory || std::filesystem::equivalent(a.directory, b.directory, error);
+}
+
+bool LoadFile(AddressBook& book, BookFileKind kind, Utf8Files& utf8Answer) {
   book.fileKind = kind;
   const std::filesystem::path path = book.FilePathForKind();
   std::string content;
@@ -188,7 +201,7 @@ bool LoadBookFile(AddressBook& book, BookFileKind kind) {
   }
   const BookBytes bytes = ExamineBookBytes(content);
   bool converted = false;
-  if (bytes.utf8 && ReadsAsUtf8(book, path)) {
+  if (bytes.utf8 && ReadsAsUtf8(book, path, utf8Answer)) {
     Utf8BookText text = ConvertUtf8Book(content);
     if (!text.ok) {
       book.Prompt().Message(PathText(path) + "\r\n" + std::to_string(text.line) + "行目の"_sjis +
@@ -214,6 +227,13 @@ bool LoadBookFile(AddressBook& book, BookFileKind kind) {
     return false;
   }
   return dropped == 0;
+}
+
+}  // namespace
+
+bool LoadBookFile(AddressBook& book, BookFileKind kind) {
+  Utf8Files answer = book.utf8Files;
+  return LoadFile(book, kind, answer);
 }
 
 bool SaveBookFile(AddressBook& book, BookFileKind kind) {
@@ -269,6 +289,12 @@ bool LoadBookFamilyFiles(AddressBook& book) {
 }
 
 SaveResult WriteBookFamily(AddressBook& book) {
+  if (!book.unreadNames.empty() &&
+      !book.Prompt().Show(std::to_string(book.unreadNames.size()) +
+                              "件のデータが読み込めていません。上書きすると失われます"_sjis,
+                          PromptButtons::OkCancelDefaultCancel)) {
+    return {FamilySave::Declined};
+  }
   const std::array<std::filesystem::path, 3> paths = FamilyPaths(book);
   std::array<std::string, 3> texts;
   std::array<FileContent, 3> files;
@@ -282,7 +308,10 @@ SaveResult WriteBookFamily(AddressBook& book) {
   if (outcome.result != FileIoResult::Done) ReportFileFailure(book, paths[outcome.failed], outcome.result, outcome.reason);
   const SaveResult result{SaveOutcomeOf(outcome.result)};
   // A deferred save is the book's content, committed: it is completed before anything reads it.
-  if (result) book.modified = false;
+  if (result) {
+    book.modified = false;
+    book.unreadNames.clear();  // the files no longer hold them
+  }
   return result;
 }
 
@@ -291,12 +320,19 @@ SaveResult SaveBookFamilyAs(AddressBook& book, const std::filesystem::path& chos
     ReportBadName(book);
     return {FamilySave::Declined};
   }
+  const BookFileIdentity previous = book.file;
+  const std::vector<std::string> unread = book.unreadNames;
   book.SetFileName(chosen);
-  if (!ConfirmReplacingOthers(book)) {
-    book.SetFileName(chosen);
-    return {FamilySave::Declined};
+  // Records left unread stay in the files of the family they were not read from.
+  if (!SameFamily(previous, book.file)) book.unreadNames.clear();
+  SaveResult written{FamilySave::Declined};
+  if (ConfirmReplacingOthers(book)) written = WriteBookFamily(book);
+  if (!written) {
+    // The book stays bound to the files it was bound to.
+    book.file = previous;
+    book.unreadNames = unread;
+    return written;
   }
-  const SaveResult written = WriteBookFamily(book);
   book.SetFileName(chosen);
   return written;
 }

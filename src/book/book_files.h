@@ -46,8 +46,8 @@ enum class FamilyRead {
 FamilyRead ReadBookFamily(AddressBook& book, const std::filesystem::path& chosen);
 
 // The import file alone when it was chosen, else the send, no-send and history files that exist,
-// in that order, under the family's lock. The caller has set the file name and reset the book.
-// False if any file failed or the family was busy.
+// in that order, under the family's lock, with one UTF-8 question for them all. The caller has set
+// the file name and reset the book. False if any file failed or the family was busy.
 bool LoadBookFamilyFiles(AddressBook& book);
 
 enum class FamilySave {
@@ -68,14 +68,17 @@ struct SaveResult {
 
 // Writes the send, no-send and history files, always all three, as one: if any fails, none is
 // replaced, the message names the file that failed (with the system's reason on a second line),
-// and `modified` keeps the value it had. Readers and other saves of the family wait for it.
+// and `modified` keeps the value it had. Readers and other saves of the family wait for it. Over
+// files that hold records the book could not read ("N件のデータが読み込めていません。上書きすると
+// 失われます", キャンセル by default) only after an OK (else Declined).
 SaveResult WriteBookFamily(AddressBook& book);
 
 // The first write of a book under a chosen name: takes the name, writes the family and takes the
 // name again so that the existence flags describe the written files. A name that cannot name a
 // book is refused with "ファイル名が不正です" before anything is written; so is a file of the
 // family at the destination that is not a Shift-JIS book, unless the user agrees to replace it
-// (UserPrompt::ConfirmLoss, naming it).
+// (UserPrompt::ConfirmLoss, naming it). After any failure the book keeps the name (and the unread
+// records) it had.
 SaveResult SaveBookFamilyAs(AddressBook& book, const std::filesystem::path& chosen);
 
 }  // namespace mirelon

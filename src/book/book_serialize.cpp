@@ -57,9 +57,11 @@ class BookReader {
   }
 
   void Add(AddressRecord&& record) {
-    // A line the full book drops is neither renamed nor looked up: reading stays linear in the
-    // file however many lines repeat one name.
-    if (Refused()) return;
+    // Named as the file has it: a dropped line is not renamed.
+    if (Full()) {
+      Drop(std::move(record));
+      return;
+    }
     const auto taken = [this](const std::string& candidate, std::string& candidateKey) {
       return Find(candidate, candidateKey) != nullptr;
     };
@@ -103,7 +105,7 @@ class BookReader {
     book_.postalCheckDone = false;
   }
 
-  int dropped() const { return dropped_; }
+  const std::vector<std::string>& dropped() const { return dropped_; }
 
  private:
   // The record whose name collates equal to `name`, or null. The same bytes are always the same
@@ -117,17 +119,15 @@ class BookReader {
     return found == pending_.end() ? nullptr : &found->second;
   }
 
-  // True, counting the line as dropped, when the book is full.
-  bool Refused() {
-    if (!book_.RefuseInsertion(book_.records_.size() + pending_.size())) return false;
-    // One message per file is enough.
-    book_.limitWarningEnabled = false;
-    ++dropped_;
-    return true;
-  }
+  bool Full() const { return book_.records_.size() + pending_.size() >= static_cast<size_t>(kBookCapacity); }
+  // Named in one message when the file has been read.
+  void Drop(AddressRecord&& record) { dropped_.push_back(std::move(record.registrationName)); }
 
   void Insert(std::string&& key, AddressRecord&& record) {
-    if (Refused()) return;
+    if (Full()) {
+      Drop(std::move(record));
+      return;
+    }
     AddressRecord& placed = pending_.emplace(std::move(key), std::move(record)).first->second;
     byName_.emplace(placed.registrationName, &placed);
   }
@@ -137,7 +137,7 @@ class BookReader {
   // Every record of the book and of the file by its name's bytes; the records do not move until
   // the commit.
   std::unordered_map<std::string_view, AddressRecord*> byName_;
-  int dropped_ = 0;
+  std::vector<std::string> dropped_;
 };
 
 void AddressBook::ReadHistoryHeader(std::string_view line) {
@@ -171,9 +171,11 @@ int AddressBook::Read(std::string_view content) {
     }
   });
   reader.Commit();
-  limitWarningEnabled = true;
+  const std::vector<std::string>& dropped = reader.dropped();
+  if (!dropped.empty()) ReportLimit(dropped);
+  unreadNames.insert(unreadNames.end(), dropped.begin(), dropped.end());
   modified = fileKind == BookFileKind::ImportFile;
-  return reader.dropped();
+  return static_cast<int>(dropped.size());
 }
 
 std::string AddressBook::Write() const {

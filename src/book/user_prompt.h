@@ -9,7 +9,15 @@
 
 namespace mirelon {
 
-enum class PromptButtons { Ok, OkCancel, YesNo };
+enum class PromptButtons {
+  Ok,
+  OkCancel,  // OK is the default answer
+  YesNo,     // はい is the default answer
+  // Questions whose OK or はい throws something away: the default answer keeps it, so that a
+  // Return typed without reading (or an input method's second Return) loses nothing.
+  OkCancelDefaultCancel,
+  YesNoDefaultNo,
+};
 
 class UserPrompt {
  public:

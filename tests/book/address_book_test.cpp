@@ -93,6 +93,21 @@ TEST(AddressBook, FullBookRefusesWithTheLimitMessageWhileEnabled) {
   EXPECT_EQ(prompt.shown.size(), 2u);
 }
 
+TEST(AddressBook, AnEditOfWhatTheCheckReadsUnmarksTheRecord) {
+  const std::pair<std::string AddressRecord::*, int32_t> cases[] = {
+      {&AddressRecord::postalCode, 0}, {&AddressRecord::address2, 0}, {&AddressRecord::company1, 0},
+      {&AddressRecord::name, 1000001}, {&AddressRecord::phone, 1000001}};
+  for (const auto& [field, valueAfter] : cases) {
+    AddressBook book;
+    book.AddRecord(Named("a"));
+    book.postalCheckValue[0] = 1000001;
+    const AddressRecord before = book.record(0);
+    book.record(0).*field = "x";
+    book.RecordEdited(0, before);
+    EXPECT_EQ(book.postalCheckValue[0], valueAfter);
+  }
+}
+
 TEST(AddressBook, PostalKeysOfFullAndHalfWidthCodesAgree) {
   const std::vector<std::pair<std::string, int32_t>> cases = {
       {"100-0001", 1000001}, {"１００－０００１"_sjis, 1000001}, {"000-0123", 123}, {"12345", -1}, {"", -1},

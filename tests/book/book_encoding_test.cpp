@@ -70,6 +70,16 @@ TEST_F(Utf8Books, AreReadAfterTheQuestionAndConverted) {
   EXPECT_EQ(book_.recordCount(), 0);
 }
 
+TEST_F(Utf8Books, AFamilyAsksOnceForAllItsFiles) {
+  for (const char* name : {"sample.csv", "sample_nos.csv", "sample_nen.csv"}) {
+    WriteBytes(folder_ / name, Cp932ToUtf8(ReadBytes(BookFixture(name))));
+  }
+  ASSERT_EQ(ReadBookFamily(book_, folder_ / "sample.csv"), FamilyRead::Read);
+  EXPECT_EQ(prompt_.shown, std::vector<std::string>{Question("sample.csv")});
+  EXPECT_EQ(book_.recordCount(), 3);
+  EXPECT_EQ(book_.utf8Files, Utf8Files::Ask);  // the next family is asked again
+}
+
 TEST_F(Utf8Books, DeclinedOrNotTextIsReportedAsBroken) {
   const std::string broken = PathText(folder_ / "book.csv") + "\r\nファイルが壊れています"_sjis;
   WriteBytes(folder_ / "book.csv", Cp932ToUtf8(ReadBytes(BookFixture("sample.csv"))));

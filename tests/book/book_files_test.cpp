@@ -122,8 +122,27 @@ TEST_F(BookFiles, AFailedWriteIsReportedAndKeepsTheBookModified) {
   prompt_.shown.clear();
   EXPECT_FALSE(SaveBookFamilyAs(book_, "/proc/mirelon-book.csv"));
   EXPECT_TRUE(book_.modified);
-  EXPECT_FALSE(book_.HasFile());
+  EXPECT_EQ(book_.file.baseName, "sample");  // still bound to its own files
+  EXPECT_TRUE(book_.file.sendExists);
   EXPECT_EQ(prompt_.shown, (std::vector<std::string>{FileMessage("/proc/mirelon-book.csv", kOpenFailed)}));
+}
+
+TEST_F(BookFiles, AWriteOverRecordsTheFullBookCouldNotReadIsAskedFirst) {
+  std::string text;
+  for (int i = 0; i <= kBookCapacity; ++i) text += "n" + std::to_string(1000 + i) + "\r\n";
+  test::WriteBytes(folder_ / "big.csv", text);
+  ASSERT_EQ(ReadBookFamily(book_, folder_ / "big.csv"), FamilyRead::Incomplete);
+  EXPECT_EQ(book_.unreadNames, std::vector<std::string>{"n2000"});
+  prompt_.shown.clear();
+  prompt_.answers = {false, false};
+  EXPECT_FALSE(WriteBookFamily(book_));
+  EXPECT_FALSE(SaveBookFamilyAs(book_, folder_ / "big.csv"));  // the same family by name
+  EXPECT_EQ(prompt_.shown, std::vector<std::string>(2, "1件のデータが読み込めていません。上書きすると失われます"_sjis));
+  EXPECT_EQ(ReadBytes(folder_ / "big.csv"), text);
+  // Written elsewhere nothing is lost: the record stays in the files it was not read from.
+  EXPECT_TRUE(SaveBookFamilyAs(book_, folder_ / "copy.csv"));
+  EXPECT_EQ(prompt_.shown.size(), 2u);
+  EXPECT_TRUE(book_.unreadNames.empty());
 }
 
 TEST_F(BookFiles, SaveAsWritesAllThreeFilesAndRefusesANonBookName) {
@@ -236,7 +255,7 @@ TEST_F(BookFiles, RepeatedMessagesOfOneReadComeAsOneList) {
   ASSERT_EQ(prompt_.shown.size(), 2u);
   EXPECT_TRUE(prompt_.shown[0].starts_with("登録名が重複するので変更しました（999件）\r\n\"name\" → \"name-2\"\r\n"_sjis));
   EXPECT_TRUE(prompt_.shown[0].ends_with("\"name\" → \"name-1000\""_sjis));
-  EXPECT_EQ(prompt_.shown[1], "データ数が1000を超えています"_sjis);
+  EXPECT_TRUE(prompt_.shown[1].starts_with("データ数が1000を超えています\r\n次の4000件は読み込めませんでした："_sjis));
 }
 
 // A save that fails keeps the message it always had and adds what the system said.

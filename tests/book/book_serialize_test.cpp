@@ -85,16 +85,33 @@ TEST_F(BookText, ReadingInsertsAsAddRecordDoesLineByLine) {
   EXPECT_EQ(book_.LowerBound("う"_sjis), 5);
 }
 
-TEST_F(BookText, FullBookDropsLinesWithOneMessagePerFile) {
-  std::string text;
-  for (int i = 0; i < kBookCapacity + 2; ++i) text += "n" + std::to_string(i) + "\r\n";
-  EXPECT_EQ(Read(BookFileKind::SendFile, text), 2);
+TEST_F(BookText, FullBookDropsLinesWithOneMessagePerFileNamingThem) {
+  const auto lines = [](const char* prefix, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += prefix + std::to_string(i) + "\r\n";
+    return text;
+  };
+  const auto quoted = [](std::initializer_list<std::string> names) {
+    std::string text;
+    for (const std::string& name : names) text += "\r\n\"" + name + "\"";
+    return text;
+  };
+  const std::string limit = "データ数が1000を超えています"_sjis;
+  EXPECT_EQ(Read(BookFileKind::SendFile, lines("n", kBookCapacity + 2)), 2);
   EXPECT_EQ(book_.recordCount(), kBookCapacity);
-  EXPECT_EQ(prompt_.shown, std::vector<std::string>{"データ数が1000を超えています"_sjis});
-  // The next file warns again, once; a history line that joins needs no room.
+  // The next file is reported again; a history line that joins needs no room.
   EXPECT_EQ(Read(BookFileKind::HistoryFile, "2005,x\r\nn1,tel\r\nnew1\r\nnew2\r\n"), 2);
-  EXPECT_EQ(prompt_.shown.size(), 2u);
   EXPECT_EQ(book_.record(book_.LowerBound("n1")).phone, "tel");
+  // A long list is cut to what a screen holds.
+  EXPECT_EQ(Read(BookFileKind::NoSendFile, lines("m", 21)), 21);
+  std::string many = limit + "\r\n次の21件は読み込めませんでした："_sjis;
+  for (int i = 0; i < 20; ++i) many += quoted({"m" + std::to_string(i)});
+  EXPECT_EQ(prompt_.shown, (std::vector<std::string>{
+                               limit + "\r\n次の2件は読み込めませんでした："_sjis + quoted({"n1000", "n1001"}),
+                               limit + "\r\n次の2件は読み込めませんでした："_sjis + quoted({"new1", "new2"}),
+                               many + "\r\nほか1件"_sjis}));
+  EXPECT_EQ(book_.unreadNames.size(), 25u);
+  EXPECT_EQ(book_.unreadNames.front(), "n1000");
 }
 
 }  // namespace

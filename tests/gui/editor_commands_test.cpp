@@ -94,7 +94,7 @@ TEST_F(EditorTest, DeletingTheOnlyRecordLeavesTheNewPage) {
   AddRecord("あべ");
   Open();
   Type(window_, kIdName, "未保存の変更");
-  wxTEST_DIALOG(Click(window_, kIdDeletePage), ExpectMessage("このページを削除します", wxID_OK));
+  wxTEST_DIALOG(Click(window_, kIdDeletePage), ExpectMessage("このページを削除します\n\"あべ\"", wxID_OK));
   // The confirmed deletion stands: the page's unsaved edits do not bring the record back.
   EXPECT_EQ(book_.recordCount(), 0);
   EXPECT_TRUE(book_.modified);
@@ -108,10 +108,10 @@ TEST_F(EditorTest, DeleteAsksAndCancelKeepsTheRecord) {
   AddRecord("あべ");
   AddRecord("いとう");
   Open();
-  wxTEST_DIALOG(Click(window_, kIdDeletePage), ExpectMessage("このページを削除します", wxID_CANCEL));
+  wxTEST_DIALOG(Click(window_, kIdDeletePage), ExpectMessage("このページを削除します\n\"あべ\"", wxID_CANCEL));
   EXPECT_EQ(book_.recordCount(), 2);
   PressKey(window_, WXK_PAGEDOWN);
-  wxTEST_DIALOG(Click(window_, kIdDeletePage), ExpectMessage("このページを削除します", wxID_OK));
+  wxTEST_DIALOG(Click(window_, kIdDeletePage), ExpectMessage("このページを削除します\n\"いとう\"", wxID_OK));
   EXPECT_EQ(book_.recordCount(), 1);
   EXPECT_EQ(editor_->CurrentPage(), 1);
   EXPECT_EQ(TextOf(window_, kIdRegistrationName), "あべ");
@@ -129,8 +129,9 @@ TEST_F(EditorTest, DeleteOnTheNewPageAbandonsItWithoutAsking) {
   EXPECT_EQ(TextOf(window_, kIdRegistrationName), "いとう");
 
   // In an empty book the abandoned entry does not come back through the new page that follows.
-  for (int i = 0; i < 2; ++i) {
-    wxTEST_DIALOG(Click(window_, kIdDeletePage), ExpectMessage("このページを削除します", wxID_OK));
+  for (const char* name : {"いとう", "あべ"}) {
+    wxTEST_DIALOG(Click(window_, kIdDeletePage),
+                  ExpectMessage(std::string("このページを削除します\n\"") + name + "\"", wxID_OK));
   }
   ASSERT_EQ(book_.recordCount(), 0);
   Type(window_, kIdRegistrationName, "かとう");

@@ -92,6 +92,11 @@ class ScreenshotApp final : public wxApp {
         box.Show();
         Capture(&box, "message_box");
         box.Hide();
+        MessageBoxDialog deletion(editor.Window(), U8("このページを削除します\n\"アオキ　タロウ\""),
+                                  PromptButtons::OkCancelDefaultCancel);
+        deletion.Show();
+        Capture(&deletion, "message_box_delete");
+        deletion.Hide();
         MessageBoxDialog running(editor.Window(),
                                  U8("Quelta 起動中は Mirelon の操作はできません\nQuelta を終了させてから続行してください"),
                                  PromptButtons::Ok);

@@ -55,6 +55,14 @@ ExpectDialog<wxFileDialog> Chooser(std::string_view title, const std::filesystem
   });
 }
 
+// The save chooser offered again after a failure, declined.
+ExpectDialog<wxFileDialog> ChooserDeclined() {
+  return ExpectDialog<wxFileDialog>([](wxFileDialog& dialog) {
+    EXPECT_EQ(std::string(dialog.GetMessage().utf8_str()), "書き込みCSVファイル選択");
+    return wxID_CANCEL;
+  });
+}
+
 // The merge window, closed without a join.
 ExpectDialog<HistoryMergeDialog> MergeClosed() {
   return ExpectDialog<HistoryMergeDialog>([](HistoryMergeDialog& dialog) {
@@ -325,7 +333,8 @@ TEST_F(FileFlowsTest, ASaveNameThatIsNotCsvWritesNothing) {
   AddRecord("アイ");
   book_.modified = true;
   Open();
-  wxTEST_DIALOG(Write(), SaveChooser(folder_ / "a.txt"), ExpectMessage("ファイル名が不正です", wxID_OK));
+  wxTEST_DIALOG(Write(), SaveChooser(folder_ / "a.txt"), ExpectMessage("ファイル名が不正です", wxID_OK),
+                ChooserDeclined());
   EXPECT_TRUE(std::filesystem::is_empty(folder_.path()));
   EXPECT_TRUE(book_.modified);
   EXPECT_EQ(RecentFile(), "");
@@ -378,7 +387,8 @@ TEST_F(FileFlowsTest, AFolderThatTakesNoFilesIsReportedForTheFirstFile) {
   Open();
   const std::filesystem::path folder = "/proc/self";
   wxTEST_DIALOG(Write(), SaveChooser(folder / "m.csv"),
-                ExpectMessage(FileMessage(folder / "m.csv", "ファイルのオープンに失敗しました"), wxID_OK));
+                ExpectMessage(FileMessage(folder / "m.csv", "ファイルのオープンに失敗しました"), wxID_OK),
+                ChooserDeclined());
   EXPECT_TRUE(book_.modified);
   EXPECT_FALSE(Enabled(res::kIdLaunchQuelta));
   EXPECT_EQ(RecentFile(), "");
@@ -400,26 +410,59 @@ class FileSizeLimit {
   rlimit saved_{};
 };
 
-TEST_F(FileFlowsTest, AWriteThatRunsOutOfSpaceKeepsTheFilesOnDiskAndTheBookChanged) {
+// A failed save offers the save chooser: the book goes where it says, as after a first save.
+TEST_F(FileFlowsTest, AWriteThatRunsOutOfSpaceKeepsTheFilesOnDiskAndOffersToWriteElsewhere) {
   const std::filesystem::path send = CopySample();
   Open();
   wxTEST_DIALOG(Read(), OpenChooser(send), MergeClosed());
   const std::string sendBefore = ReadBytes(send);
   const std::string historyBefore = ReadBytes(folder_ / "sample_nen.csv");
   Type(window_, res::kIdAddress2, "新しい住所");
-  {
-    FileSizeLimit full(200);
-    // The family is written as one: the first file that fails is named, and none is replaced.
-    wxTEST_DIALOG(Write(), ExpectMessage("ファイルに保存します", wxID_OK),
-                  ExpectMessage(FileMessage(send, "ファイルが壊れています"), wxID_OK));
-  }
+  test::TempFolder elsewhere;
+  std::optional<FileSizeLimit> full(std::in_place, 200);
+  // The family is written as one: the first file that fails is named, and none is replaced.
+  wxTEST_DIALOG(Write(), ExpectMessage("ファイルに保存します", wxID_OK),
+                ExpectMessage(FileMessage(send, "ファイルが壊れています\nファイルが大きすぎます"), wxID_OK),
+                ExpectDialog<wxFileDialog>([&](wxFileDialog& dialog) {
+                  EXPECT_EQ(std::string(dialog.GetMessage().utf8_str()), "書き込みCSVファイル選択");
+                  full.reset();  // another disk
+                  dialog.SetPath(FromPath(elsewhere / "moved.csv"));
+                  return wxID_OK;
+                }));
   EXPECT_EQ(ReadBytes(send), sendBefore);
   EXPECT_EQ(ReadBytes(folder_ / "sample_nen.csv"), historyBefore);
-  EXPECT_TRUE(book_.modified);
-  EXPECT_FALSE(Enabled(res::kIdLaunchQuelta));
+  // Nothing left behind but the family's lock file.
   for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
-    EXPECT_EQ(entry.path().extension(), ".csv") << "left behind: " << entry.path();
+    const bool lock = entry.path().filename().string().ends_with("lk");
+    EXPECT_TRUE(lock || entry.path().extension() == ".csv") << "left behind: " << entry.path();
   }
+  EXPECT_NE(ReadBytes(elsewhere / "moved.csv").find("新しい住所"_sjis), std::string::npos);
+  EXPECT_TRUE(book_.file.sendExists && book_.file.noSendExists && book_.file.historyExists);
+  EXPECT_EQ(RecentFile(), ToUtf8(elsewhere / "moved.csv"));
+  EXPECT_EQ(LabelOf(window_, res::kIdFileName), "moved");
+  EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
+}
+
+// Return (also an input method user's second Return) answers with what keeps everything.
+TEST_F(FileFlowsTest, DestructiveQuestionsKeepEverythingByDefault) {
+  const auto byReturn = [](std::string question, int keeping) {
+    return ExpectDialog<MessageBoxDialog>([=](MessageBoxDialog& box) {
+      EXPECT_TRUE(std::string(box.Message().utf8_str()).ends_with(question)) << question;
+      EXPECT_EQ(box.DefaultAnswer(), keeping) << question;
+      return box.DefaultAnswer();
+    });
+  };
+  WriteBytes(folder_ / "old.csv", "");
+  AddRecord("アイ");
+  book_.modified = true;
+  Open();
+  wxTEST_DIALOG(test::Click(window_, res::kIdCancel), byReturn("変更点を保存しないで終了します", wxID_CANCEL));
+  wxTEST_DIALOG(Read(), byReturn("変更点を保存しないで別のファイルを読み込みます", wxID_CANCEL));
+  wxTEST_DIALOG(test::Click(window_, res::kIdDeletePage), byReturn("このページを削除します\n\"アイ\"", wxID_CANCEL));
+  wxTEST_DIALOG(Write(), SaveChooser(folder_ / "old.csv"), byReturn("は既に存在します。\n上書きしますか？", wxID_NO));
+  ASSERT_NE(editor_->Window(), nullptr);
+  EXPECT_EQ(book_.recordCount(), 1);
+  EXPECT_EQ(ReadBytes(folder_ / "old.csv"), "");
 }
 
 // The remembered file goes to the user's own settings, even on an account where the program

@@ -6,6 +6,8 @@
 #include <wx/filename.h>
 #include <wx/fileconf.h>
 #include <wx/textctrl.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include "gui/kit/data_exchange.h"
@@ -154,6 +156,27 @@ TEST(MessageBox, AnswersMapToTrueForOkAndYes) {
   EXPECT_FALSE(answer);
 }
 
+// Through the X server: Return gives the answer that keeps things.
+TEST(MessageBox, ReturnGivesTheDefaultAnswer) {
+  test::AllowModalDialogs realRun;
+  for (const auto& [buttons, answer] : {std::pair{PromptButtons::OkCancelDefaultCancel, wxID_CANCEL},
+                                        std::pair{PromptButtons::YesNoDefaultNo, wxID_NO}}) {
+    MessageBoxDialog box(nullptr, "?", buttons);
+    wxTimer timer;
+    int ticks = 0;
+    timer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+      if (++ticks == 5) {
+        wxUIActionSimulator keys;
+        keys.MouseMove(box.GetScreenRect().GetPosition() + wxPoint(10, 10));
+        keys.Char(WXK_RETURN);
+      }
+      if (ticks > 60) box.EndModal(wxID_ABORT);  // never waits for a user
+    });
+    timer.Start(50);
+    EXPECT_EQ(box.ShowModal(), answer);
+  }
+}
+
 TEST(MessageBox, ButtonsAreJapaneseWhateverTheLocale) {
   MessageBoxDialog dialog(nullptr, "?", PromptButtons::YesNo);
   EXPECT_EQ(dialog.FindWindow(wxID_YES)->GetLabel(), U8("はい"));
@@ -174,6 +197,19 @@ TEST(WxSettingsStore, ValuesSurviveInTheFileWithTheirDefaults) {
   WxSettingsStore reread(std::make_unique<wxFileConfig>("", "", path, "", wxCONFIG_USE_LOCAL_FILE));
   EXPECT_EQ(reread.GetInt("Misc", "wndWidth", 0), -1);
   EXPECT_EQ(reread.GetString("Misc", "recentFile", ""), "/home/ユーザー/住所.csv");
+  wxRemoveFile(path);
+}
+
+// The sender of the cards is CP932 (a path is UTF-8): whatever the bytes, they come back.
+TEST(WxSettingsStore, StringsOfAnyEncodingComeBackByteForByte) {
+  const std::string values[] = {Sjis("東京都港区芝公園　四丁目 ｱｲｳ かな 表ソ能"), "bytes:41", std::string("\x82", 1)};
+  const wxString path = wxFileName::CreateTempFileName("mirelon-settings");
+  for (size_t i = 0; i < std::size(values); ++i) {
+    WxSettingsStore(std::make_unique<wxFileConfig>("", "", path, "", wxCONFIG_USE_LOCAL_FILE))
+        .SetString("Cards", "v" + std::to_string(i), values[i]);
+  }
+  WxSettingsStore reread(std::make_unique<wxFileConfig>("", "", path, "", wxCONFIG_USE_LOCAL_FILE));
+  for (size_t i = 0; i < std::size(values); ++i) EXPECT_EQ(reread.GetString("Cards", "v" + std::to_string(i), ""), values[i]);
   wxRemoveFile(path);
 }
 

@@ -14,7 +14,6 @@ namespace {
 
 using namespace literals;
 using namespace res;
-using test::ChooseLine;
 using test::EnabledIn;
 using test::Click;
 using test::ControlOf;
@@ -25,6 +24,26 @@ using test::LinesOf;
 using test::SetCheck;
 using test::TextOf;
 
+
+// A user's click on `line` of the shown window (true when the line was on the screen).
+bool ClickLine(wxDialog& index, int line) {
+  if (!index.IsShown()) {
+    index.Move(0, 0);
+    index.Show();
+  }
+  auto& list = ControlOf<wxListBox>(&index, kIdIndexList);
+  list.EnsureVisible(line);
+  test::Settle();
+  int y = 0;
+  while (y < list.GetClientSize().y && list.HitTest(wxPoint(40, y)) != line) ++y;
+  if (y >= list.GetClientSize().y) return false;
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(list.ClientToScreen(wxPoint(40, y + 4)));
+  test::Settle();
+  mouse.MouseClick();
+  for (int i = 0; i < 5 && index.IsShown(); ++i) test::Settle();
+  return true;
+}
 
 class IndexDialogTest : public test::EditorTest, public ::testing::WithParamInterface<bool> {
  protected:
@@ -77,7 +96,7 @@ TEST_P(IndexDialogTest, TheCheckRestrictsTheListAndItsLinesOpenTheMarkedRecords)
     const std::vector<std::string> lines = LinesOf(&index, kIdIndexList);
     EXPECT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines.at(2).substr(0, 8), "  6  か");
-    ChooseLine(&index, kIdIndexList, 2);  // the third marked record, not record 3
+    EXPECT_TRUE(ClickLine(index, 2));  // the third marked record, not record 3
     return wxID_OK;
   });
   EXPECT_EQ(editor_->CurrentPage(), 6);
@@ -106,7 +125,7 @@ TEST_P(IndexDialogTest, TheCheckRestrictsTheListAndItsLinesOpenTheMarkedRecords)
   RunIndex([](IndexDialog& index) {
     EXPECT_FALSE(IsChecked(&index, kIdMismatchOnly));
     EXPECT_FALSE(EnabledIn(&index, kIdMismatchOnly));
-    ChooseLine(&index, kIdIndexList, 0);
+    EXPECT_TRUE(ClickLine(index, 0));
     return wxID_OK;
   });
   EXPECT_EQ(TextOf(window_, kIdRegistrationName), "あ");
@@ -120,7 +139,8 @@ TEST_P(IndexDialogTest, WhenEveryCodeFitsTheNoDataLineChoosesNothing) {
   Click(&index, kIdCheckAddresses);
   EXPECT_EQ(LinesOf(&index, kIdIndexList), std::vector<std::string>{"　　　　該当するデータはありません"});
   book_.currentPage = 5;
-  ChooseLine(&index, kIdIndexList, 0);
+  EXPECT_TRUE(ClickLine(index, 0));
+  EXPECT_TRUE(index.IsShown());
   EXPECT_EQ(book_.currentPage, 5);
   EXPECT_FALSE(book_.mismatchOnly);  // not stored: the window stays open
 }
@@ -136,29 +156,21 @@ TEST_P(IndexDialogTest, ACheckThatCouldNotReadTheDataLeavesTheBoxOff) {
   EXPECT_EQ(LinesOf(&index, kIdIndexList).size(), 7u);
 }
 
-TEST_P(IndexDialogTest, AClickOnTheLineAlreadySelectedChoosesItToo) {
+TEST_P(IndexDialogTest, AFixedCodeIsNoLongerListedFromTheOldCheck) {
   AddCheckedBook();
-  book_.currentPage = 3;
-  IndexDialog index(nullptr, book_, dataFile_, GetParam());
-  index.Move(0, 0);
-  index.Show();
-  test::Pump();
-  auto& list = ControlOf<wxListBox>(&index, kIdIndexList);
-  ASSERT_EQ(list.GetSelection(), 2);
-  int y = 0;
-  while (y < list.GetClientSize().y && list.HitTest(wxPoint(40, y)) != 2) ++y;
-  const wxPoint onThirdLine = list.ClientToScreen(wxPoint(40, y + 4));
-  wxUIActionSimulator mouse;
-  mouse.MouseMove(onThirdLine);
-  test::Pump();
-  mouse.MouseClick();
-  for (int i = 0; i < 5 && index.IsShown(); ++i) {
-    wxMilliSleep(20);
-    test::Pump();
-  }
-  EXPECT_FALSE(index.IsShown());
-  EXPECT_EQ(index.GetReturnCode(), wxID_OK);
-  EXPECT_EQ(book_.currentPage, 3);
+  Open();
+  RunIndex([](IndexDialog& index) {
+    Click(&index, kIdCheckAddresses);
+    EXPECT_EQ(LinesOf(&index, kIdIndexList).size(), 3u);  // pages 2, 4 and 6
+    Click(&index, kIdIndexClose);
+    return wxID_CANCEL;
+  });
+  Type(window_, kIdPageNumber, "2");
+  Type(window_, kIdPostalCode, "1080071");  // 白金台's own code
+  RunIndex([](IndexDialog& index) {
+    EXPECT_EQ(LinesOf(&index, kIdIndexList).size(), 2u);  // pages 4 and 6
+    return wxID_CANCEL;
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEncodings, IndexDialogTest, ::testing::Bool(), test::EncodingName);
@@ -171,7 +183,7 @@ TEST_F(IndexWindowTest, ListsEveryRecordAndAnEmptyBooksLineGivesPageOne) {
     EXPECT_EQ(LinesOf(&index, kIdIndexList), std::vector<std::string>{"　　　　該当するデータはありません"});
     EXPECT_FALSE(EnabledIn(&index, kIdCheckAddresses));  // no data file
     book_.currentPage = 3;
-    ChooseLine(&index, kIdIndexList, 0);
+    EXPECT_TRUE(ClickLine(index, 0));
     EXPECT_EQ(book_.currentPage, 1);
   }
   AddRecord("ｱｲｳｴｵｶｷｸｹさしすせそた", "名前");  // 21 cells
@@ -184,6 +196,36 @@ TEST_F(IndexWindowTest, ListsEveryRecordAndAnEmptyBooksLineGivesPageOne) {
   // The cut keeps whole characters and pads to the name column.
   EXPECT_EQ(lines.front(), "  1  ｱｲｳｴｵｶｷｸｹさしすせそ   名前");
   EXPECT_EQ(lines.back().substr(0, 5), "1000 ");
+}
+
+// Only a user's click or arrow key chooses: the focus, with which GTK selects the first line of a
+// list without a selection, chooses nothing. A click on the line already selected chooses it.
+TEST_F(IndexWindowTest, OnlyTheUsersClickOrKeyChoosesARecord) {
+  for (const char* name : {"あ", "い", "う", "え"}) AddRecord(name);
+  struct Case {
+    int currentPage;  // 5: the new page, so no line is selected at opening
+    std::function<void(IndexDialog&)> act;
+    int chosenPage;  // 0: none, the window stays open
+  };
+  const Case cases[] = {
+      {5, [](IndexDialog& index) { ControlOf<wxListBox>(&index, kIdIndexList).SetFocus(); }, 0},
+      {5, [](IndexDialog& index) { EXPECT_TRUE(ClickLine(index, 2)); }, 3},
+      {3, [](IndexDialog& index) { EXPECT_TRUE(ClickLine(index, 2)); }, 3},
+      {2, [](IndexDialog& index) { test::PressRealKey(&index, kIdIndexList, WXK_DOWN); }, 3},
+      {2, [](IndexDialog& index) { test::PressRealKey(&index, kIdIndexList, WXK_UP); }, 1},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    SCOPED_TRACE(i);
+    book_.currentPage = cases[i].currentPage;
+    IndexDialog index(nullptr, book_, "", true);
+    index.Move(0, 0);
+    index.Show();
+    test::Settle();
+    cases[i].act(index);
+    for (int wait = 0; wait < 5 && index.IsShown(); ++wait) test::Settle();
+    EXPECT_EQ(index.IsShown(), cases[i].chosenPage == 0);
+    EXPECT_EQ(book_.currentPage, cases[i].chosenPage == 0 ? cases[i].currentPage : cases[i].chosenPage);
+  }
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ namespace mirelon::test {
 namespace {
 
 using namespace res;
+using namespace literals;
 
 class ExpectChooser : public wxExpectModalBase<wxFileDialog, ExpectChooser> {
  public:
@@ -164,12 +165,39 @@ TEST_F(ListWindowTest, TheListTextIsSavedAsCp932WithCrLfAndAnUnmappableCharacter
   wxTEST_DIALOG(Command(kCmdSaveAs), ExpectChooser(folder / "list"));
   EXPECT_EQ(ReadBytes(folder / "list.txt"), expected);
   EXPECT_FALSE(View().GetDocument()->IsModified());
+  // The name as it is written is asked about, and Return keeps the file.
+  TypeAtEnd("x");
+  wxTEST_DIALOG(Command(kCmdSaveAs), ExpectChooser(folder / "list"),
+                ExpectDialog<MessageBoxDialog>([](MessageBoxDialog& question) { return question.DefaultAnswer(); }));
+  EXPECT_EQ(ReadBytes(folder / "list.txt"), expected);
 
   TypeAtEnd("𠮷");
   wxTEST_DIALOG(Command(kCmdSave),
                 ExpectMessage("一覧表に Shift-JIS で表せない文字「𠮷」があるので保存できません。", wxID_OK));
   EXPECT_EQ(ReadBytes(folder / "list.txt"), expected);
   EXPECT_TRUE(View().GetDocument()->IsModified());
+}
+
+// Ctrl+O builds the list afresh and leaves the document untitled, so Ctrl+S asks where to save
+// instead of putting the list in place of the file opened; a file that cannot be read keeps the list.
+TEST_F(ListWindowTest, OpeningAFileNeverBindsTheListToItAndAFailedOpenKeepsTheList) {
+  AddRecords(2);
+  TempFolder folder;
+  WriteBytes(folder / "letter.txt", "手紙"_sjis);
+  Open();
+  const std::string list = ListText();
+  wxTEST_DIALOG(Command(kCmdOpen), ExpectChooser(folder / "letter.txt"));
+  EXPECT_EQ(ListText(), list);
+  EXPECT_EQ(std::string(View().GetDocument()->GetUserReadableName().utf8_str()), "無題");
+  TypeAtEnd("x");
+  wxTEST_DIALOG(Command(kCmdSave), ExpectChooser(folder / "list.txt"));
+  EXPECT_EQ(ReadBytes(folder / "letter.txt"), "手紙"_sjis);
+
+  wxTEST_DIALOG(Command(kCmdOpen), ExpectChooser(folder / "gone.txt"),
+                ExpectMessage((folder / "gone.txt").string() + "\nファイルを読み込めません。", wxID_OK));
+  ASSERT_NE(frame_->View(), nullptr);
+  EXPECT_EQ(ListText(), list + "x");
+  Command(kCmdCopyList);  // the next command has its view
 }
 
 TEST_F(ListWindowTest, FormatFilesAreSavedAndLoadedAndABadOneChangesNothing) {

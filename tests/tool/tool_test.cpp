@@ -115,6 +115,16 @@ TEST_F(Tool, FailuresExitWithOneAndWriteNothing) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 3);  // and the lock files of the two reads
 }
 
+TEST_F(Tool, CopyOfAFamilyBeyondTheFullBookNamesWhatItCouldNotReadAndWritesNothing) {
+  std::string text;
+  for (int i = 0; i <= 1000; ++i) text += "n" + std::to_string(1000 + i) + "\r\n";
+  WriteBytes(folder_ / "big.csv", text);
+  const ToolRun run = Run({"copy", Path("big.csv"), Path("dest.csv")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.errors, "データ数が1000を超えています\n次の1件は読み込めませんでした：\n\"n2000\"\n");
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "dest.csv"));
+}
+
 TEST_F(Tool, AUtf8BookIsReadOnlyWithUtf8AndAFifoDoesNotHang) {
   WriteBytes(folder_ / "utf8.csv", Cp932ToUtf8(ReadBytes(test::BookFixture("sample.csv"))));
   ToolRun run = Run({"copy", Path("utf8.csv"), Path("dest.csv")});

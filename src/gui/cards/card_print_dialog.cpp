@@ -86,7 +86,7 @@ void CardPrintDialog::BuildControls() {
   button(kCardCalibration, T().calibration, [this] { PrintCalibration(); });
   button(kCardSavePdf, T().savePdf, [this] { SavePdf(); });
   buttons->AddStretchSpacer();
-  button(wxID_OK, T().ok, [this] { OnOk(); })->SetDefault();
+  button(wxID_OK, T().close, [this] { OnOk(); })->SetDefault();
   button(wxID_CANCEL, T().cancel, [this] { Finish(wxID_CANCEL); });
 
   auto* top = new wxBoxSizer(wxVERTICAL);

@@ -1,6 +1,7 @@
 // "宛名面の印刷": choosing the records, the stock, the offsets of the printer, 180°, the sender and
 // the number style, with a card-by-card preview; printing, a calibration sheet and PDF files. The
-// choices are stored (section Cards) when the dialog closes with OK.
+// choices are stored (section Cards) when the dialog is closed with "閉じる", and thrown away with
+// キャンセル.
 #pragma once
 
 #include <optional>

@@ -27,14 +27,22 @@ IndexDialog::IndexDialog(wxWindow* parent, AddressBook& book, const std::string&
   tooltips_.Add(this, IndexTooltips());
   tooltips_.Activate(Switches().toolTipCtrl);
 
+  // Only the user's click or key chooses. GTK selects the first line by itself when the list gets
+  // the focus without a selection (also at the start of a click elsewhere in it): a change of the
+  // selection alone chooses nothing.
   auto& list = Control<wxListBox>(kIdIndexList);
-  // Only the user's changes of the selection arrive here; filling selects without an event.
-  Bind(wxEVT_LISTBOX, [this](wxCommandEvent& event) { OnLineSelected(event.GetSelection()); }, kIdIndexList);
-  // A click on the line already selected changes nothing for the list, yet chooses that record.
   list.Bind(wxEVT_LEFT_DOWN, [this, &list](wxMouseEvent& event) {
     event.Skip();
     const int line = list.HitTest(event.GetPosition());
-    if (line != wxNOT_FOUND && line == list.GetSelection()) CallAfter([this, line] { OnLineSelected(line); });
+    if (line != wxNOT_FOUND) CallAfter([this, line] { OnLineSelected(line); });
+  });
+  list.Bind(wxEVT_KEY_DOWN, [this, &list](wxKeyEvent& event) {
+    event.Skip();
+    const int before = list.GetSelection();
+    // The key has moved the selection once GTK has handled it.
+    CallAfter([this, &list, before] {
+      if (list.GetSelection() != before) OnLineSelected(list.GetSelection());
+    });
   });
   Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { FillList(); }, kIdMismatchOnly);
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCheckAddresses(); }, kIdCheckAddresses);

@@ -91,7 +91,9 @@ void AddressEditorDialog::PasteFromClipboard() {
 
 void AddressEditorDialog::OnDelete() {
   if (currentPage_ <= book_.recordCount()) {
-    if (!ShowMessageBox("このページを削除します"_sjis, PromptButtons::OkCancel)) return;
+    const std::string question =
+        "このページを削除します"_sjis + "\r\n\"" + book_.record(currentPage_ - 1).registrationName + "\"";
+    if (!ShowMessageBox(question, PromptButtons::OkCancelDefaultCancel)) return;
     book_.DeleteRecord(currentPage_ - 1);
     book_.modified = true;
     UpdateLaunchButton();

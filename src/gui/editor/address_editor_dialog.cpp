@@ -197,7 +197,10 @@ void AddressEditorDialog::OnCharHook(wxKeyEvent& event) {
 }
 
 void AddressEditorDialog::OnCancel() {
-  if (book_.modified && !ShowMessageBox("変更点を保存しないで終了します"_sjis, PromptButtons::OkCancel)) return;
+  if (book_.modified &&
+      !ShowMessageBox("変更点を保存しないで終了します"_sjis, PromptButtons::OkCancelDefaultCancel)) {
+    return;
+  }
   DestroyEditorWindow();
 }
 

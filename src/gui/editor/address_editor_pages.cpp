@@ -50,7 +50,9 @@ int AddressEditorDialog::CommitPage(int page) {
   if (page <= count) {
     const AddressRecord& stored = book_.record(page - 1);
     if (stored.registrationName == members_.registrationName) {
+      const AddressRecord before = stored;
       CollectPage(book_.record(page - 1));
+      book_.RecordEdited(page - 1, before);
       ForgetHistoryBases();
       return page;
     }

@@ -43,7 +43,7 @@ FileFlows::FileFlows(AddressEditorDialog& editor) : editor_(editor), book_(edito
 
 void FileFlows::ReadFile() {
   if (book_.modified &&
-      !ShowMessageBox("変更点を保存しないで別のファイルを読み込みます"_sjis, PromptButtons::OkCancel)) {
+      !ShowMessageBox("変更点を保存しないで別のファイルを読み込みます"_sjis, PromptButtons::OkCancelDefaultCancel)) {
     return;
   }
   const std::optional<std::filesystem::path> chosen = ChooseFile(Chooser::Open);
@@ -98,16 +98,27 @@ void FileFlows::WriteFile() {
 
   if (book_.HasFile()) {
     if (!ShowMessageBox("ファイルに保存します"_sjis, PromptButtons::OkCancel)) return;
-    WriteBookFamily(book_);
+    const SaveResult written = WriteBookFamily(book_);
     editor_.UpdateLaunchButton();
-    return;
+    // A family another window holds is still there to be written in a moment.
+    if (written || written.outcome == FamilySave::Busy) return;
   }
-  const std::optional<std::filesystem::path> chosen = ChooseFile(Chooser::Save);
-  if (!chosen || !ConfirmReplacingFamily(*chosen)) return;
-  if (SaveBookFamilyAs(book_, *chosen)) WriteMiscString(misc::kRecentFile, ToUtf8(*chosen));
-  editor_.PushMembers();
-  editor_.UpdateLabels();
-  editor_.UpdateLaunchButton();
+  // A book that could not be written where it is can still be written elsewhere.
+  SaveUnderChosenName();
+}
+
+void FileFlows::SaveUnderChosenName() {
+  for (;;) {
+    const std::optional<std::filesystem::path> chosen = ChooseFile(Chooser::Save);
+    if (!chosen || !ConfirmReplacingFamily(*chosen)) return;
+    if (SaveBookFamilyAs(book_, *chosen)) {
+      WriteMiscString(misc::kRecentFile, ToUtf8(*chosen));
+      editor_.PushMembers();
+      editor_.UpdateLabels();
+      editor_.UpdateLaunchButton();
+      return;
+    }
+  }
 }
 
 std::optional<std::filesystem::path> FileFlows::ChooseFile(Chooser chooser) {
@@ -132,7 +143,7 @@ bool FileFlows::ConfirmReplacingFamily(const std::filesystem::path& chosen) {
     if (std::filesystem::exists(path, error)) existing += PathText(path) + "\r\n";
   }
   return existing.empty() ||
-         ShowMessageBox(existing + "は既に存在します。\r\n上書きしますか？"_sjis, PromptButtons::YesNo);
+         ShowMessageBox(existing + "は既に存在します。\r\n上書きしますか？"_sjis, PromptButtons::YesNoDefaultNo);
 }
 
 }  // namespace mirelon

@@ -16,7 +16,7 @@ class FileFlows {
   explicit FileFlows(AddressEditorDialog& editor);
 
   void ReadFile();   // button 1001
-  void WriteFile();  // button 1002
+  void WriteFile();  // button 1002; after a failure, the save chooser is offered
   // After the sibling program, which works on the same files, has ended: the book read again from
   // its family, the editor kept on its page while the book still has it. A book read from an
   // import file only is left alone. "ファイルが見つかりません" when the family has gone.
@@ -25,6 +25,9 @@ class FileFlows {
  private:
   enum class Chooser { Open, Save };
   std::optional<std::filesystem::path> ChooseFile(Chooser chooser);
+  // The save chooser until the book is written under the name chosen there or the user gives up;
+  // the book then belongs to the files written, as after a first save.
+  void SaveUnderChosenName();
   // A first write under a chosen name replaces the family's files: each one that exists is named.
   bool ConfirmReplacingFamily(const std::filesystem::path& chosen);
   // The book just read on `page`, or on an empty new page when it has no records.

@@ -22,7 +22,8 @@ MessageBoxDialog::MessageBoxDialog(wxWindow* parent, const wxString& text, Promp
   PaintWithDialogColour(this);
 
   auto* body = new wxBoxSizer(wxHORIZONTAL);
-  const wxArtID icon = buttons == PromptButtons::YesNo ? wxART_QUESTION : wxART_WARNING;
+  const bool yesNo = buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoDefaultNo;
+  const wxArtID icon = yesNo ? wxART_QUESTION : wxART_WARNING;
   body->Add(new wxStaticBitmap(this, wxID_ANY, wxArtProvider::GetBitmap(icon, wxART_MESSAGE_BOX)), 0,
             wxALL | wxALIGN_TOP, 12);
   body->Add(new wxStaticText(this, wxID_ANY, message_), 1, wxTOP | wxRIGHT | wxBOTTOM | wxALIGN_CENTRE_VERTICAL, 12);
@@ -34,22 +35,33 @@ MessageBoxDialog::MessageBoxDialog(wxWindow* parent, const wxString& text, Promp
     row->Add(button, 0, wxLEFT | wxRIGHT, 4);
     return button;
   };
+  wxButton* byDefault = nullptr;
   switch (buttons) {
     case PromptButtons::Ok:
-      addButton(wxID_OK, "OK")->SetDefault();
+      byDefault = addButton(wxID_OK, "OK");
       SetEscapeId(wxID_OK);
       break;
     case PromptButtons::OkCancel:
-      addButton(wxID_OK, "OK")->SetDefault();
-      addButton(wxID_CANCEL, "キャンセル");
+    case PromptButtons::OkCancelDefaultCancel: {
+      wxButton* ok = addButton(wxID_OK, "OK");
+      wxButton* cancel = addButton(wxID_CANCEL, "キャンセル");
+      byDefault = buttons == PromptButtons::OkCancel ? ok : cancel;
       SetEscapeId(wxID_CANCEL);
       break;
+    }
     case PromptButtons::YesNo:
-      addButton(wxID_YES, "はい")->SetDefault();
-      addButton(wxID_NO, "いいえ");
+    case PromptButtons::YesNoDefaultNo: {
+      wxButton* yes = addButton(wxID_YES, "はい");
+      wxButton* no = addButton(wxID_NO, "いいえ");
+      byDefault = buttons == PromptButtons::YesNo ? yes : no;
       SetEscapeId(wxID_NONE);  // a question must be answered
       break;
+    }
   }
+  // Return presses the default button, and so does the focused one: both are the same.
+  byDefault->SetDefault();
+  byDefault->SetFocus();
+  defaultId_ = byDefault->GetId();
 
   auto* column = new wxBoxSizer(wxVERTICAL);
   column->Add(body, 1, wxEXPAND);

@@ -19,10 +19,13 @@ class MessageBoxDialog : public wxDialog {
   // The text as shown (line breaks as LF).
   const wxString& Message() const { return message_; }
   PromptButtons Buttons() const { return buttons_; }
+  // The answer Return gives.
+  int DefaultAnswer() const { return defaultId_; }
 
  private:
   wxString message_;
   PromptButtons buttons_;
+  int defaultId_ = wxID_OK;
 };
 
 // True for OK or Yes. `sjis` is CP932 as the core keeps it; `text` is control text.

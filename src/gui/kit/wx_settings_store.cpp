@@ -1,5 +1,7 @@
 #include "gui/kit/wx_settings_store.h"
 
+#include <cstring>
+#include <string_view>
 #include <type_traits>
 
 #include <wx/config.h>
@@ -7,6 +9,7 @@
 #include <wx/filename.h>
 
 #include "platform/user_folders.h"
+#include "text/cp932.h"
 
 namespace mirelon {
 namespace {
@@ -29,6 +32,44 @@ std::unique_ptr<wxConfig> UserConfig() {
 
 wxString Key(const std::string& section, const std::string& name) {
   return "/" + wxString::FromUTF8(section) + "/" + wxString::FromUTF8(name);
+}
+
+// wxConfig keeps text, and a value is bytes: UTF-8 (a path) or CP932 (a text of the book's kind,
+// such as the sender of the cards). UTF-8 is stored as it is; other bytes, and a value that
+// starts with the mark, as the mark and two hexadecimal digits a byte.
+constexpr std::string_view kBytesMark = "bytes:";
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+wxString StoredText(const std::string& value) {
+  if (IsValidUtf8(value) && !value.starts_with(kBytesMark)) return wxString::FromUTF8(value);
+  std::string text(kBytesMark);
+  for (const char c : value) {
+    const auto byte = static_cast<unsigned char>(c);
+    text += kHexDigits[byte >> 4];
+    text += kHexDigits[byte & 0xF];
+  }
+  return wxString::FromAscii(text.c_str());
+}
+
+// A stored text back as its bytes; a mark not followed by whole pairs of digits (a file edited
+// by hand) is taken as text.
+std::string StoredValue(const wxString& stored) {
+  std::string text(stored.utf8_str());
+  if (!text.starts_with(kBytesMark)) return text;
+  const std::string_view digits = std::string_view(text).substr(kBytesMark.size());
+  std::string value;
+  const auto digit = [](char c) -> int {
+    const char* found = c == '\0' ? nullptr : std::strchr(kHexDigits, c);
+    return found == nullptr ? -1 : static_cast<int>(found - kHexDigits);
+  };
+  if (digits.size() % 2 != 0) return text;
+  for (size_t i = 0; i < digits.size(); i += 2) {
+    const int high = digit(digits[i]);
+    const int low = digit(digits[i + 1]);
+    if (high < 0 || low < 0) return text;
+    value += static_cast<char>(high << 4 | low);
+  }
+  return value;
 }
 
 }  // namespace
@@ -55,12 +96,12 @@ std::string WxSettingsStore::GetString(const std::string& section, const std::st
                                        const std::string& fallback) const {
   wxString value;
   if (!config_->Read(Key(section, name), &value)) return fallback;
-  return std::string(value.utf8_str());
+  return StoredValue(value);
 }
 
 void WxSettingsStore::SetString(const std::string& section, const std::string& name,
                                 const std::string& value) {
-  config_->Write(Key(section, name), wxString::FromUTF8(value));
+  config_->Write(Key(section, name), StoredText(value));
   config_->Flush();
 }
 

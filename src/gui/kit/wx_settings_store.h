@@ -1,7 +1,8 @@
 // The user's settings in wxConfig (the per-user registry on Windows, elsewhere the file
 // Mirelon/Mirelon.conf in the user's configuration folder), under vendor "Ovrin Applications" and
-// application "Mirelon", one group per section. Strings are UTF-8 (paths in the native encoding)
-// and stored verbatim: no environment variable in them is expanded.
+// application "Mirelon", one group per section. Strings come back byte for byte, whatever their
+// encoding (paths in the native one, the book's texts in CP932), and no environment variable in
+// them is expanded.
 #pragma once
 
 #include <memory>

@@ -164,7 +164,11 @@ void CMainFrame::OnOpen() {
   FileChooserDialog dialog(this, U8("開く"), wxString(), wxString(), U8(kListTextFilter),
                            wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   if (dialog.ShowModal() != wxID_OK) return;
-  docManager_->CreateDocument(dialog.GetPath(), wxDOC_SILENT);
+  // The list is built afresh over whatever the file holds, so the document stays untitled: a save
+  // must never put the list in place of the user's file. A file that cannot be read keeps the
+  // list on display.
+  if (!CanReadListText(dialog.GetPath())) return;
+  docManager_->CreateNewDocument();
 }
 
 void CMainFrame::OnClose(wxCloseEvent& event) {

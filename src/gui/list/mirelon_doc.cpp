@@ -1,5 +1,6 @@
 #include "gui/list/mirelon_doc.h"
 
+#include <wx/filefn.h>
 #include <wx/msgdlg.h>
 
 #include "book/safe_file.h"
@@ -28,18 +29,17 @@ bool CMirelonDoc::OnNewDocument() {
   return true;
 }
 
-bool CMirelonDoc::OnOpenDocument(const wxString& file) {
-  if (!wxDocument::OnOpenDocument(file)) return false;
-  View()->Rebuild();
-  return true;
-}
-
 bool CMirelonDoc::SaveAs() {
   FileChooserDialog dialog(GetDocumentWindow(), U8("名前を付けて保存"), wxString(), wxString(), U8(res::kListTextFilter),
-                           wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+                           wxFD_SAVE);
   if (dialog.ShowModal() != wxID_OK) return false;
   wxString path = dialog.GetPath();
   if (ToPath(path).extension().empty()) path += ".txt";
+  // Asked here about the name that is written, its extension added, with いいえ for Return.
+  if (wxFileExists(path) &&
+      !ShowMessageBoxText(path + U8("\nは既に存在します。\n上書きしますか？"), PromptButtons::YesNoDefaultNo)) {
+    return false;
+  }
   return OnSaveDocument(path);
 }
 
@@ -73,13 +73,12 @@ bool CMirelonDoc::DoSaveDocument(const wxString& file) {
   return true;
 }
 
-bool CMirelonDoc::DoOpenDocument(const wxString& file) {
+bool CanReadListText(const wxString& file) {
   std::string bytes;
   if (ReadWholeFile(ToPath(file), kMaxListTextSize, bytes) != FileIoResult::Done) {
     ShowMessageBoxText(file + U8("\nファイルを読み込めません。"));
     return false;
   }
-  View()->SetText(ToControlLineBreaks(FromCp932(bytes)));
   return true;
 }
 
