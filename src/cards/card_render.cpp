@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <unordered_map>
 
 #include "text/cp932.h"
 
@@ -15,6 +16,7 @@ namespace {
 
 constexpr double kBoxLineMm = 0.3;
 constexpr double kEdgeLineMm = 0.2;
+constexpr double kScaleLineMm = 0.12;
 
 template <typename T, void (*Free)(T*)>
 struct Deleter {
@@ -132,6 +134,16 @@ void DrawCard(cairo_t* cr, bool fill) {
   cairo_stroke(cr);
 }
 
+void DrawLines(cairo_t* cr, const std::vector<CardLine>& lines) {
+  cairo_set_source_rgb(cr, 0, 0, 0);
+  cairo_set_line_width(cr, kScaleLineMm);
+  for (const CardLine& line : lines) {
+    cairo_move_to(cr, line.x1, line.y1);
+    cairo_line_to(cr, line.x2, line.y2);
+  }
+  cairo_stroke(cr);
+}
+
 cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned int length) {
   static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
   return CAIRO_STATUS_SUCCESS;
@@ -147,6 +159,29 @@ void CardRenderReport::Add(const std::string& character) {
 
 void CardRenderReport::Merge(const CardRenderReport& other) {
   for (const std::string& character : other.missingCharacters) Add(character);
+}
+
+struct FontCoverage::Fonts {
+  ContextPtr context{pango_font_map_create_context(pango_cairo_font_map_get_default())};
+  LayoutPtr layout{pango_layout_new(context.get())};
+  std::unordered_map<char16_t, bool> known;
+};
+
+FontCoverage::FontCoverage() : fonts_(std::make_unique<Fonts>()) {
+  FontPtr font(pango_font_description_from_string(kMinchoFamily));
+  pango_layout_set_font_description(fonts_->layout.get(), font.get());
+}
+
+FontCoverage::~FontCoverage() = default;
+
+bool FontCoverage::Covers(char16_t c) const {
+  const auto found = fonts_->known.find(c);
+  if (found != fonts_->known.end()) return found->second;
+  const std::string utf8 = Cp932ToUtf8(Utf16ToCp932(std::u16string(1, c)).bytes);
+  pango_layout_set_text(fonts_->layout.get(), utf8.data(), static_cast<int>(utf8.size()));
+  const bool covered = pango_layout_get_unknown_glyphs_count(fonts_->layout.get()) == 0;
+  fonts_->known.emplace(c, covered);
+  return covered;
 }
 
 CardRenderReport RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& options) {
@@ -169,6 +204,7 @@ CardRenderReport RenderCard(cairo_t* cr, const CardLayout& layout, const CardRen
   }
   if (layout.outline) DrawCard(cr, false);
   if (!layout.boxesPreprinted) DrawBoxes(cr, layout.boxes);
+  DrawLines(cr, layout.lines);
   cairo_set_source_rgb(cr, 0, 0, 0);
   CellPainter painter(cr);
   for (const CardCell& cell : layout.cells) painter.Paint(cell, report);

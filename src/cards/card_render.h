@@ -6,10 +6,12 @@
 #include <cairo.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "book/safe_file.h"
+#include "cards/card_check.h"
 #include "cards/card_layout.h"
 
 namespace mirelon {
@@ -35,6 +37,19 @@ struct CardRenderReport {
 // Draws onto `cr`, whose user space the caller has set to millimetres on the paper with the origin
 // at its top-left corner. The state of `cr` is restored afterwards.
 CardRenderReport RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& options);
+
+// The check's answer to which characters print: the Mincho family of the cards with the system's
+// fallback fonts, as the renderer itself draws them.
+class FontCoverage final : public GlyphCoverage {
+ public:
+  FontCoverage();
+  ~FontCoverage() override;
+  bool Covers(char16_t c) const override;
+
+ private:
+  struct Fonts;
+  std::unique_ptr<Fonts> fonts_;
+};
 
 // One page of card size per layout into a PDF file, replaced only when complete. FileIoResult::Done,
 // or why the file could not be written.

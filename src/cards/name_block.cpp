@@ -76,9 +76,9 @@ double BlockWidth(size_t count, double em) {
 
 }  // namespace
 
-void AddNameBlock(const std::vector<NameEntry>& entries, const std::vector<TextUnit>& title,
-                  const NameBlockRoom& room, std::vector<CardCell>& cells) {
-  if (entries.empty()) return;
+double AddNameBlock(const std::vector<NameEntry>& entries, const std::vector<TextUnit>& title,
+                    const NameBlockRoom& room, std::vector<CardCell>& cells) {
+  if (entries.empty()) return 0;
   std::vector<NameColumn> columns;
   for (const NameEntry& entry : entries) columns.push_back(MakeColumn(entry));
 
@@ -130,6 +130,7 @@ void AddNameBlock(const std::vector<NameEntry>& entries, const std::vector<TextU
                 cells);
     x -= em * (1 + kColumnGapEm);
   }
+  return size;
 }
 
 }  // namespace mirelon
