@@ -152,7 +152,10 @@ bool Overlap(const CellRect& a, const CellRect& b) {
 
 TEST(CardLayout, CellsKeepOffTheStampTheEdgesTheBoxesAndEachOther) {
   const CellRect stamp{0, 0, kStampWidthMm, kStampHeightMm};
-  for (const AddressRecord& record : SampleRecords()) {
+  std::vector<AddressRecord> records = SampleRecords();
+  records.push_back(Record("100-0001", "東京都"));  // a name far too long for the card stays on it
+  records.back().name = Sjis("長谷川原田左右衛門之助太郎兵衛次郎三郎四郎五郎六郎七郎八郎九郎十郎百郎千郎");
+  for (const AddressRecord& record : records) {
     for (const CardStock stock : kStocks) {
       for (const NumberStyle style : {NumberStyle::KanjiDigits, NumberStyle::KanjiTens, NumberStyle::FullWidthDigits}) {
         const CardLayout layout = LayoutCard(record, SettingsFor(stock, style));
