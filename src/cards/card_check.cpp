@@ -64,7 +64,7 @@ class RecordCheck {
     if (anyName) return;
     if (!TrimmedBlanks(record_.company1).empty() || !TrimmedBlanks(record_.company2).empty()) {
       Add(CardProblemKind::CompanyWithoutName,
-          "会社名・部署名だけで氏名がありません(部署あてなら氏名に部署名、敬称に「御中」を入れてください)");
+          "氏名がなく会社名・部署名だけです(部署あてなら氏名に部署名、敬称に「御中」を)");
     } else {
       Add(CardProblemKind::NoName, "氏名がありません");
     }

@@ -19,7 +19,7 @@ CardCheckDialog::CardCheckDialog(wxWindow* parent, const std::vector<CardProblem
   top->Add(new wxStaticText(this, wxID_ANY, U8(texts.checkIntro)), 0, wxALL, 8);
   wxArrayString lines;
   for (const CardProblem& problem : problems) lines.Add(wxString::FromUTF8(CardProblemLine(problem)));
-  auto* list = new wxListBox(this, res::kCardCheckList, wxDefaultPosition, wxSize(560, 220), lines, wxLB_HSCROLL);
+  auto* list = new wxListBox(this, res::kCardCheckList, wxDefaultPosition, wxSize(600, 220), lines, wxLB_HSCROLL);
   top->Add(list, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
   buttons->AddStretchSpacer();
