@@ -1,6 +1,7 @@
 #include "cards/card_check.h"
 
 #include <cstdio>
+#include <span>
 #include <utility>
 
 #include "book/address_book.h"
@@ -24,6 +25,29 @@ std::string CodePoint(char16_t c) {
 }
 
 std::string Quoted(const std::string& sjis) { return "「" + Cp932ToUtf8(sjis) + "」"; }
+
+using Field = std::pair<const char*, const std::string*>;
+
+// Every character of `fields` that would not print as typed, told to `add` with where it is.
+template <typename Add>
+void CheckCharacters(std::span<const Field> fields, const GlyphCoverage& coverage, Add add) {
+  for (const auto& [label, field] : fields) {
+    const std::u16string text = Cp932ToUtf16(*field);
+    for (size_t i = 0; i < text.size(); ++i) {
+      const char16_t c = text[i];
+      const std::string where = std::string(label) + "の" + std::to_string(i + 1) + "文字目";
+      if (c == kUndecodable) {
+        add(where + "は文字として読めません(〓で印刷します)");
+      } else if (IsPrivateUse(c)) {
+        // A 外字 shows as nothing without the user's own font: only its code tells it.
+        add(where + " " + CodePoint(c) + " は外字です(正しく印刷できません)");
+      } else if (!IsBlank(c) && !coverage.Covers(c)) {
+        const std::string character = Cp932ToUtf8(Utf16ToCp932(std::u16string(1, c)).bytes);
+        add(where + "「" + character + "」(" + CodePoint(c) + ")を印字できるフォントがありません");
+      }
+    }
+  }
+}
 
 class RecordCheck {
  public:
@@ -71,30 +95,14 @@ class RecordCheck {
   }
 
   void Characters(const GlyphCoverage& coverage) {
-    const std::pair<const char*, const std::string*> fields[] = {
+    const Field fields[] = {
         {"住所1", &record_.address1},       {"住所2", &record_.address2},       {"会社名1", &record_.company1},
         {"会社名2", &record_.company2},     {"役職", &record_.position},        {"氏名", &record_.name},
         {"敬称", &record_.honorific},       {"連名1", &record_.jointName1},     {"連名1の敬称", &record_.jointHonorific1},
         {"連名2", &record_.jointName2},     {"連名2の敬称", &record_.jointHonorific2}, {"連名3", &record_.jointName3},
         {"連名3の敬称", &record_.jointHonorific3},
     };
-    for (const auto& [label, field] : fields) {
-      const std::u16string text = Cp932ToUtf16(*field);
-      for (size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        const std::string where = std::string(label) + "の" + std::to_string(i + 1) + "文字目";
-        if (c == kUndecodable) {
-          Add(CardProblemKind::MissingCharacter, where + "は文字として読めません(〓で印刷します)");
-        } else if (IsPrivateUse(c)) {
-          // A 外字 shows as nothing without the user's own font: only its code tells it.
-          Add(CardProblemKind::MissingCharacter, where + " " + CodePoint(c) + " は外字です(正しく印刷できません)");
-        } else if (!IsBlank(c) && !coverage.Covers(c)) {
-          const std::string character = Cp932ToUtf8(Utf16ToCp932(std::u16string(1, c)).bytes);
-          Add(CardProblemKind::MissingCharacter,
-              where + "「" + character + "」(" + CodePoint(c) + ")を印字できるフォントがありません");
-        }
-      }
-    }
+    CheckCharacters(fields, coverage, [this](std::string detail) { Add(CardProblemKind::MissingCharacter, std::move(detail)); });
   }
 
   void NameSize(const CardLayout& card) {
@@ -117,6 +125,15 @@ std::vector<CardProblem> CheckCards(const AddressBook& book, const std::vector<i
                                     const std::vector<CardLayout>& cards, const CardSettings& settings,
                                     const GlyphCoverage& coverage) {
   std::vector<CardProblem> problems;
+  const SenderAddress& sender = settings.sender;
+  if (settings.printSender) {
+    // The sender prints on every card: told once, before the cards.
+    const Field fields[] = {{"差出人の住所1", &sender.address1}, {"差出人の住所2", &sender.address2},
+                            {"差出人の氏名", &sender.name}, {"差出人の連名", &sender.jointName}};
+    CheckCharacters(fields, coverage, [&](std::string detail) {
+      problems.push_back({0, "", CardProblemKind::MissingCharacter, std::move(detail)});
+    });
+  }
   for (size_t i = 0; i < records.size() && i < cards.size(); ++i) {
     RecordCheck check(static_cast<int>(i) + 1, book.record(records[i]), problems);
     check.PostalCode();
@@ -128,6 +145,7 @@ std::vector<CardProblem> CheckCards(const AddressBook& book, const std::vector<i
 }
 
 std::string CardProblemLine(const CardProblem& problem) {
+  if (problem.page == 0) return "全部のはがき: " + problem.detail;
   return std::to_string(problem.page) + " 枚目 " + Cp932ToUtf8(problem.registrationName) + ": " + problem.detail;
 }
 

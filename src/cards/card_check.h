@@ -30,7 +30,7 @@ enum class CardProblemKind {
 };
 
 struct CardProblem {
-  int page;                      // counted from 1 in the order the cards print
+  int page;                      // counted from 1 in the order the cards print; 0: every card (the sender)
   std::string registrationName;  // CP932
   CardProblemKind kind;
   std::string detail;  // UTF-8, the sentence after the name
@@ -41,7 +41,8 @@ std::vector<CardProblem> CheckCards(const AddressBook& book, const std::vector<i
                                     const std::vector<CardLayout>& cards, const CardSettings& settings,
                                     const GlyphCoverage& coverage);
 
-// "3 枚目 あおき: 郵便番号がありません(枠は空欄のまま印刷します)" (UTF-8).
+// "3 枚目 あおき: 郵便番号がありません(枠は空欄のまま印刷します)", or "全部のはがき: " and the detail for
+// what every card shares (UTF-8).
 std::string CardProblemLine(const CardProblem& problem);
 
 }  // namespace mirelon

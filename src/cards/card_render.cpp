@@ -38,14 +38,14 @@ class CellPainter {
         horizontalLayout_(pango_layout_new(horizontal_.get())),
         font_(pango_font_description_new()) {}
 
-  void Paint(const CardCell& cell, CardRenderReport& report) {
+  void Paint(const CardCell& cell) {
     const bool vertical = cell.orientation == CellOrientation::Upright;
     PangoContext* context = vertical ? vertical_.get() : horizontal_.get();
     PangoLayout* layout = vertical ? verticalLayout_.get() : horizontalLayout_.get();
     cairo_save(cr_);
     const double em = PointsToMm(cell.sizePt);
     if (cell.orientation == CellOrientation::SideBySide) {
-      Prepare(layout, cell, report);
+      Prepare(layout, cell);
       PangoRectangle ink;
       pango_layout_get_extents(layout, &ink, nullptr);
       // Centred by its ink: a digit sits in the middle of its box.
@@ -57,7 +57,7 @@ class CellPainter {
       // The layout's lines run down the page; its height is the column's width.
       cairo_translate(cr_, cell.x, cell.y);
       cairo_rotate(cr_, M_PI / 2);
-      Prepare(layout, cell, report);
+      Prepare(layout, cell);
       PangoRectangle logical;
       pango_layout_get_extents(layout, nullptr, &logical);
       cairo_translate(cr_, 0, -pango_units_to_double(logical.y + logical.height / 2));
@@ -84,28 +84,12 @@ class CellPainter {
     return context;
   }
 
-  void Prepare(PangoLayout* layout, const CardCell& cell, CardRenderReport& report) {
+  void Prepare(PangoLayout* layout, const CardCell& cell) {
     pango_font_description_set_family(font_.get(), cell.font == CellFont::Gothic ? kGothicFamily : kMinchoFamily);
     pango_font_description_set_absolute_size(font_.get(), PointsToMm(cell.sizePt) * PANGO_SCALE);
     pango_layout_set_font_description(layout, font_.get());
     const std::string utf8 = Cp932ToUtf8(cell.text);
     pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
-    if (pango_layout_get_unknown_glyphs_count(layout) > 0) ReportUnknown(layout, utf8, report);
-  }
-
-  static void ReportUnknown(PangoLayout* layout, const std::string& utf8, CardRenderReport& report) {
-    PangoLayoutIter* iter = pango_layout_get_iter(layout);
-    do {
-      const PangoGlyphItem* run = pango_layout_iter_get_run_readonly(iter);
-      if (run == nullptr) continue;
-      for (int i = 0; i < run->glyphs->num_glyphs; ++i) {
-        if ((run->glyphs->glyphs[i].glyph & PANGO_GLYPH_UNKNOWN_FLAG) == 0) continue;
-        const char* start = utf8.data() + run->item->offset + run->glyphs->log_clusters[i];
-        const char* end = g_utf8_next_char(start);
-        report.Add(Utf8ToCp932(std::string_view(start, static_cast<size_t>(end - start))).bytes);
-      }
-    } while (pango_layout_iter_next_run(iter));
-    pango_layout_iter_free(iter);
   }
 
   cairo_t* cr_;
@@ -151,16 +135,6 @@ cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned
 
 }  // namespace
 
-void CardRenderReport::Add(const std::string& character) {
-  if (std::find(missingCharacters.begin(), missingCharacters.end(), character) == missingCharacters.end()) {
-    missingCharacters.push_back(character);
-  }
-}
-
-void CardRenderReport::Merge(const CardRenderReport& other) {
-  for (const std::string& character : other.missingCharacters) Add(character);
-}
-
 struct FontCoverage::Fonts {
   ContextPtr context{pango_font_map_create_context(pango_cairo_font_map_get_default())};
   LayoutPtr layout{pango_layout_new(context.get())};
@@ -184,8 +158,7 @@ bool FontCoverage::Covers(char16_t c) const {
   return covered;
 }
 
-CardRenderReport RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& options) {
-  CardRenderReport report;
+void RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& options) {
   cairo_save(cr);
   if (options.preview) {
     // The card as its reader holds it: the paper and the boxes printed on it stay put, and what the
@@ -207,13 +180,11 @@ CardRenderReport RenderCard(cairo_t* cr, const CardLayout& layout, const CardRen
   DrawLines(cr, layout.lines);
   cairo_set_source_rgb(cr, 0, 0, 0);
   CellPainter painter(cr);
-  for (const CardCell& cell : layout.cells) painter.Paint(cell, report);
+  for (const CardCell& cell : layout.cells) painter.Paint(cell);
   cairo_restore(cr);
-  return report;
 }
 
-FileIoResult WriteCardsPdf(const std::filesystem::path& path, const std::vector<CardLayout>& cards,
-                           CardRenderReport& report) {
+FileIoResult WriteCardsPdf(const std::filesystem::path& path, const std::vector<CardLayout>& cards) {
   constexpr double kPointsPerMm = 72.0 / 25.4;
   std::string pdf;
   cairo_surface_t* surface =
@@ -221,7 +192,7 @@ FileIoResult WriteCardsPdf(const std::filesystem::path& path, const std::vector<
   cairo_t* cr = cairo_create(surface);
   cairo_scale(cr, kPointsPerMm, kPointsPerMm);
   for (const CardLayout& card : cards) {
-    report.Merge(RenderCard(cr, card, CardRenderOptions{}));
+    RenderCard(cr, card, CardRenderOptions{});
     cairo_show_page(cr);
   }
   cairo_destroy(cr);

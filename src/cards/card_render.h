@@ -26,17 +26,11 @@ struct CardRenderOptions {
   bool preview = false;
 };
 
-struct CardRenderReport {
-  // Characters (CP932, each once) that no installed font could show: drawn as the font's box for an
-  // unknown character, never left out.
-  std::vector<std::string> missingCharacters;
-  void Add(const std::string& character);
-  void Merge(const CardRenderReport& other);
-};
-
 // Draws onto `cr`, whose user space the caller has set to millimetres on the paper with the origin
-// at its top-left corner. The state of `cr` is restored afterwards.
-CardRenderReport RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& options);
+// at its top-left corner. The state of `cr` is restored afterwards. A character no font has is
+// drawn as the font's box for an unknown character, never left out (the check before printing
+// names it: FontCoverage).
+void RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& options);
 
 // The check's answer to which characters print: the Mincho family of the cards with the system's
 // fallback fonts, as the renderer itself draws them.
@@ -53,7 +47,6 @@ class FontCoverage final : public GlyphCoverage {
 
 // One page of card size per layout into a PDF file, replaced only when complete. FileIoResult::Done,
 // or why the file could not be written.
-FileIoResult WriteCardsPdf(const std::filesystem::path& path, const std::vector<CardLayout>& cards,
-                           CardRenderReport& report);
+FileIoResult WriteCardsPdf(const std::filesystem::path& path, const std::vector<CardLayout>& cards);
 
 }  // namespace mirelon

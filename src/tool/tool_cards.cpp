@@ -161,8 +161,7 @@ bool ParseCardsOptions(const std::vector<std::string>& args, CardsOptions& optio
 }
 
 FileIoResult WritePdf(const std::string& pdf, const std::vector<CardLayout>& cards, ToolOutput& out) {
-  CardRenderReport report;
-  const FileIoResult written = WriteCardsPdf(std::filesystem::path(pdf), cards, report);
+  const FileIoResult written = WriteCardsPdf(std::filesystem::path(pdf), cards);
   if (written != FileIoResult::Done) out.Report(pdf + " に書き込めませんでした");
   return written;
 }

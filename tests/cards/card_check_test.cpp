@@ -79,6 +79,9 @@ TEST(CardCheck, NamesEveryCardThatWouldComeOutWrong) {
   EXPECT_EQ(Lines(book, {1}, settings, CoverageWithout(u'髙'))[1],
             "1 枚目 いとう: 氏名の敬称が空欄です(敬称なしで印刷します)");
   EXPECT_TRUE(Lines(book, {0}, settings, CoverageWithout(u'髙')).empty());
+  settings.sender.name = Sjis("髙橋 誠");
+  EXPECT_EQ(Lines(book, {0}, settings, CoverageWithout(u'髙')),
+            std::vector<std::string>{"全部のはがき: 差出人の氏名の1文字目「髙」(U+9AD9)を印字できるフォントがありません"});
 }
 
 }  // namespace

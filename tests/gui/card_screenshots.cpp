@@ -126,8 +126,7 @@ class CardScreenshotApp final : public wxApp {
 
   // The card as a 254 dpi printer gets it (10 px a millimetre): no pale boxes, no edge.
   static void RenderPrinted(const CardLayout& card) {
-    CardRenderReport report;
-    CardPrintout printout({card}, "card", report);
+    CardPrintout printout({card}, "card");
     RenderPrintedPage(printout, 254, wxSize(100, 148), "card_printed");
   }
 

@@ -4,16 +4,15 @@
 
 namespace mirelon {
 
-CardRenderReport DrawCardOnDc(wxDC& dc, const CardLayout& layout, const CardRenderOptions& options,
+void DrawCardOnDc(wxDC& dc, const CardLayout& layout, const CardRenderOptions& options,
                               wxPoint2DDouble origin, double unitsPerMm) {
   auto* cr = static_cast<cairo_t*>(dc.GetHandle());
-  if (cr == nullptr) return {};
+  if (cr == nullptr) return;
   cairo_save(cr);
   cairo_translate(cr, origin.m_x, origin.m_y);
   cairo_scale(cr, unitsPerMm, unitsPerMm);
-  CardRenderReport report = RenderCard(cr, layout, options);
+  RenderCard(cr, layout, options);
   cairo_restore(cr);
-  return report;
 }
 
 }  // namespace mirelon

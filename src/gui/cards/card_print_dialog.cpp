@@ -339,15 +339,13 @@ void CardPrintDialog::PrintChosen() {
   if (!settings) return;
   std::vector<CardLayout> cards = Layouts(*settings);
   if (!ReadyToPrint(cards, *settings, T().checkPrint)) return;
-  CardRenderReport report;
-  PrintCards(this, printSetup_, std::move(cards), U8(T().printoutTitle), report);
+  PrintCards(this, printSetup_, std::move(cards), U8(T().printoutTitle));
 }
 
 void CardPrintDialog::PrintCalibration() {
   const std::optional<CardSettings> settings = ReadControls(true);
   if (!settings) return;
-  CardRenderReport report;
-  PrintCards(this, printSetup_, {LayoutCalibrationSheet(*settings)}, U8(T().calibration), report);
+  PrintCards(this, printSetup_, {LayoutCalibrationSheet(*settings)}, U8(T().calibration));
 }
 
 void CardPrintDialog::SavePdf() {
@@ -360,8 +358,7 @@ void CardPrintDialog::SavePdf() {
   if (chooser.ShowModal() != wxID_OK) return;
   std::filesystem::path path = ToPath(chooser.GetPath());
   if (!path.has_extension()) path += ".pdf";
-  CardRenderReport report;
-  if (WriteCardsPdf(path, cards, report) != FileIoResult::Done) {
+  if (WriteCardsPdf(path, cards) != FileIoResult::Done) {
     ShowMessageBoxText(Format(kCardPdfFailed, FromPath(path)));
   }
 }
