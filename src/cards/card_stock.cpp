@@ -6,9 +6,10 @@ namespace mirelon {
 
 namespace {
 
-// The recipient boxes as the postal service's code-box standard lays them out (the same on every
-// card): 5.7 x 8.0 mm from 12.0 mm down, the rightmost 8.0 mm from the right edge; gaps 1.3 mm
-// (boxes 1-3), 1.9 mm (3-4) and 1.1 mm (4-7).
+// The recipient boxes, the same on every card, as the postal service's code-box standard lays them
+// out (日本郵便「郵便番号・バーコードマニュアル」郵便番号枠, after the JIS standard): 5.7 x 8.0 mm
+// from 12.0 mm down, the rightmost 8.0 mm from the right edge (each ±1.5 mm), gaps 1.3 mm
+// (boxes 1-3), 1.9 mm (3-4) and 1.1 mm (4-7), measured from the inside of the box lines.
 constexpr double kRecipientTop = 12.0;
 constexpr double kRecipientWidth = 5.7;
 constexpr double kRecipientHeight = 8.0;
