@@ -8,14 +8,10 @@
 namespace mirelon {
 namespace {
 
-// Fonts that lack one character.
+// Fonts that lack 髙.
 class CoverageWithout final : public GlyphCoverage {
  public:
-  explicit CoverageWithout(char16_t missing) : missing_(missing) {}
-  bool Covers(char16_t c) const override { return c != missing_; }
-
- private:
-  char16_t missing_;
+  bool Covers(char16_t c) const override { return c != u'髙'; }
 };
 
 AddressRecord Record(const char* registration, const char* code, const char* name, const char* honorific) {
@@ -28,12 +24,11 @@ AddressRecord Record(const char* registration, const char* code, const char* nam
   return record;
 }
 
-std::vector<std::string> Lines(const AddressBook& book, const std::vector<int>& records, const CardSettings& settings,
-                               const GlyphCoverage& coverage) {
+std::vector<std::string> Lines(const AddressBook& book, const std::vector<int>& records, const CardSettings& settings) {
   std::vector<CardLayout> cards;
   for (const int record : records) cards.push_back(LayoutCard(book.record(record), settings));
   std::vector<std::string> lines;
-  for (const CardProblem& problem : CheckCards(book, records, cards, settings, coverage)) {
+  for (const CardProblem& problem : CheckCards(book, records, cards, settings, CoverageWithout())) {
     lines.push_back(CardProblemLine(problem));
   }
   return lines;
@@ -73,14 +68,14 @@ TEST(CardCheck, NamesEveryCardThatWouldComeOutWrong) {
       "5 枚目 かとう: 連名1の1文字目「髙」(U+9AD9)を印字できるフォントがありません",
       "5 枚目 かとう: 氏名(6.5pt)が住所・会社名(7.3pt)より十分大きく印刷できません",
   };
-  EXPECT_EQ(Lines(book, {1, 2, 3, 4, 5, 0}, settings, CoverageWithout(u'髙')), expected);
+  EXPECT_EQ(Lines(book, {1, 2, 3, 4, 5, 0}, settings), expected);
 
   settings.defaultHonorific = false;
-  EXPECT_EQ(Lines(book, {1}, settings, CoverageWithout(u'髙'))[1],
+  EXPECT_EQ(Lines(book, {1}, settings)[1],
             "1 枚目 いとう: 氏名の敬称が空欄です(敬称なしで印刷します)");
-  EXPECT_TRUE(Lines(book, {0}, settings, CoverageWithout(u'髙')).empty());
+  EXPECT_TRUE(Lines(book, {0}, settings).empty());
   settings.sender.name = Sjis("髙橋 誠");
-  EXPECT_EQ(Lines(book, {0}, settings, CoverageWithout(u'髙')),
+  EXPECT_EQ(Lines(book, {0}, settings),
             std::vector<std::string>{"全部のはがき: 差出人の氏名の1文字目「髙」(U+9AD9)を印字できるフォントがありません"});
 }
 
