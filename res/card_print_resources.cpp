@@ -27,6 +27,10 @@ const std::vector<TooltipEntry>& CardDialogTooltips() {
       {{kCardPrint}, "チェックした宛先の宛名面をプリンタで印刷します"},
       {{kCardCalibration}, "普通紙に枠を印刷し、はがきに重ねて位置のずれを確かめます"},
       {{kCardSavePdf}, "チェックした宛先の宛名面をPDFファイルに保存します"},
+      {{kCardSenderOffsetX, kCardSenderOffsetY},
+       "差出人だけを、はがき全体の位置調整に加えて動かします(±5mm)\r\n差出人の郵便番号が枠からずれるはがきに使います"},
+      {{kCardDefaultHonorific}, "敬称の欄が空いている宛名に「様」を付けて印刷します"},
+      {{kCardOmitJointFamily}, "連名がみな主の氏名と同じ姓のとき、連名の姓を省いて名だけを印刷します"},
   };
   return tips;
 }

@@ -33,6 +33,11 @@ enum CardDialogId : int {
   kCardPrint,
   kCardCalibration,
   kCardSavePdf,
+  kCardSenderOffsetX,
+  kCardSenderOffsetY,
+  kCardDefaultHonorific,
+  kCardOmitJointFamily,
+  kCardCheckList,
 };
 
 struct CardDialogTexts {
@@ -71,6 +76,15 @@ struct CardDialogTexts {
   std::string_view pdfFilter = "PDFファイル (*.pdf)|*.pdf";
   std::string_view pdfDefaultName = "宛名面.pdf";
   std::string_view printoutTitle = "宛名面";
+  std::string_view senderOffsetX = "差出人の横(mm):";
+  std::string_view senderOffsetY = "差出人の縦(mm):";
+  std::string_view defaultHonorific = "敬称が空欄なら「様」を付ける";
+  std::string_view omitJointFamily = "連名の同じ姓を省く";
+  std::string_view checkTitle = "印刷前の確認";
+  std::string_view checkIntro = "次のはがきは正しく印刷されないおそれがあります。";
+  std::string_view checkPrint = "このまま印刷";
+  std::string_view checkSave = "このまま保存";
+  std::string_view checkBack = "戻る";
 };
 
 const CardDialogTexts& CardDialogText();
@@ -80,10 +94,6 @@ const std::vector<TooltipEntry>& CardDialogTooltips();
 inline constexpr std::string_view kCardBadSenderCode =
     "差出人の郵便番号「%s」が読み取れません。\r\n7桁の数字(例: 123-4567)で入力してください。";
 inline constexpr std::string_view kCardUnmappable = "「%s」は Shift-JIS で表せない文字を含むので使えません。";
-inline constexpr std::string_view kCardUnreadableCodes =
-    "次の宛先は郵便番号が読み取れないため、郵便番号の枠を空けて印刷します:\r\n%s";
-inline constexpr std::string_view kCardMissingCharacters =
-    "次の文字は印字できるフォントがないため、〓の形で印刷されます:\r\n%s";
 inline constexpr std::string_view kCardPdfFailed = "%s\r\nPDFファイルを保存できませんでした。";
 
 }  // namespace mirelon::res

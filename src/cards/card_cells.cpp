@@ -74,10 +74,14 @@ double ColumnRow::Add(const std::vector<TextUnit>& units, const std::vector<Fitt
 
 void ColumnRow::AddAddress(const std::vector<TextUnit>& line1, const std::vector<TextUnit>& line2,
                            const AddressLineRules& rules, std::vector<CardCell>& cells) {
-  Add(line1, FitColumns(line1, rules.first, rules.next, rules.maxColumns), rules.top, rules.nextTop, rules.gapMm,
+  const std::vector<FittedColumn> first = FitColumns(line1, rules.first, rules.next, rules.maxColumns);
+  Add(line1, first, rules.top, rules.nextTop, rules.gapMm, cells);
+  // The second line (a building, a room) is never set larger than the first.
+  ColumnRule second = rules.next;
+  for (const FittedColumn& column : first) second.nominalPt = std::min(second.nominalPt, column.fit.sizePt);
+  second.minimumPt = std::min(second.minimumPt, second.nominalPt);
+  Add(line2, FitColumns(line2, second, second, rules.maxColumns - 1), rules.nextTop, rules.nextTop, rules.gapMm,
       cells);
-  Add(line2, FitColumns(line2, rules.next, rules.next, rules.maxColumns - 1), rules.nextTop, rules.nextTop,
-      rules.gapMm, cells);
 }
 
 }  // namespace mirelon

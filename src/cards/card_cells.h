@@ -50,7 +50,8 @@ double PlaceColumn(const std::vector<TextUnit>& units, const FittedColumn& colum
                    double extraMm, std::vector<CardCell>& cells);
 
 // How an address's two lines go into columns: the first line's first column by `first` at `top`,
-// every other column by `next` at `nextTop`; the second line gets one column fewer than the first.
+// every other column by `next` at `nextTop`; the second line gets one column fewer than the first
+// and is never larger than the first.
 struct AddressLineRules {
   ColumnRule first;
   ColumnRule next;

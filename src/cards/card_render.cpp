@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string_view>
 
 #include "cards/card_fonts.h"
 #include "text/cp932.h"
@@ -16,6 +15,7 @@ namespace {
 
 constexpr double kBoxLineMm = 0.3;
 constexpr double kEdgeLineMm = 0.2;
+constexpr double kScaleLineMm = 0.12;
 
 // A cell's text shaped into glyphs placed in millimetres from the cell's origin, with the
 // clusters that tie them to the text (a PDF's text reads back from them).
@@ -27,16 +27,9 @@ struct ShapedText {
   bool inked = false;
 };
 
-// The UTF-8 character that starts at `offset`.
-std::string_view CharacterAt(const std::string& utf8, size_t offset) {
-  size_t end = offset + 1;
-  while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
-  return std::string_view(utf8).substr(offset, end - offset);
-}
-
 // Shapes `utf8` with `face`: downwards with the fonts' vertical forms for upright cells (the
 // origin at the middle of the column's top), left to right otherwise (the origin on the baseline).
-ShapedText Shape(const CardFace& face, const std::string& utf8, bool vertical, double emMm, CardRenderReport& report) {
+ShapedText Shape(const CardFace& face, const std::string& utf8, bool vertical, double emMm) {
   hb_buffer_t* buffer = hb_buffer_create();
   hb_buffer_add_utf8(buffer, utf8.data(), static_cast<int>(utf8.size()), 0, static_cast<int>(utf8.size()));
   hb_buffer_set_direction(buffer, vertical ? HB_DIRECTION_TTB : HB_DIRECTION_LTR);
@@ -51,7 +44,6 @@ ShapedText Shape(const CardFace& face, const std::string& utf8, bool vertical, d
   double penX = 0;
   double penY = 0;  // font units, upwards
   for (unsigned i = 0; i < count; ++i) {
-    if (info[i].codepoint == 0) report.Add(Utf8ToCp932(CharacterAt(utf8, info[i].cluster)).bytes);
     const double x = (penX + position[i].x_offset) * mmPerUnit;
     const double y = -(penY + position[i].y_offset) * mmPerUnit;
     shaped.glyphs.push_back({info[i].codepoint, x, y});
@@ -84,25 +76,13 @@ ShapedText Shape(const CardFace& face, const std::string& utf8, bool vertical, d
   return shaped;
 }
 
-void ReportAll(const std::string& utf8, CardRenderReport& report) {
-  for (size_t offset = 0; offset < utf8.size();) {
-    const std::string_view character = CharacterAt(utf8, offset);
-    report.Add(Utf8ToCp932(character).bytes);
-    offset += character.size();
-  }
-}
-
-void PaintCell(cairo_t* cr, const CardCell& cell, CardRenderReport& report) {
+void PaintCell(cairo_t* cr, const CardCell& cell) {
   const std::string utf8 = Cp932ToUtf8(cell.text);
   const CardFace* face = CardFontFace(cell.font);
-  if (face == nullptr) {
-    // Without the font nothing can be shown: every character is reported.
-    ReportAll(utf8, report);
-    return;
-  }
+  if (face == nullptr) return;  // no font to draw with: the check before printing says so
   const double em = PointsToMm(cell.sizePt);
   const bool upright = cell.orientation == CellOrientation::Upright;
-  const ShapedText shaped = Shape(*face, utf8, upright, em, report);
+  const ShapedText shaped = Shape(*face, utf8, upright, em);
   cairo_save(cr);
   switch (cell.orientation) {
     case CellOrientation::Upright:
@@ -159,6 +139,16 @@ void DrawCard(cairo_t* cr, bool fill) {
   cairo_stroke(cr);
 }
 
+void DrawLines(cairo_t* cr, const std::vector<CardLine>& lines) {
+  cairo_set_source_rgb(cr, 0, 0, 0);
+  cairo_set_line_width(cr, kScaleLineMm);
+  for (const CardLine& line : lines) {
+    cairo_move_to(cr, line.x1, line.y1);
+    cairo_line_to(cr, line.x2, line.y2);
+  }
+  cairo_stroke(cr);
+}
+
 cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned int length) {
   static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
   return CAIRO_STATUS_SUCCESS;
@@ -166,18 +156,13 @@ cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned
 
 }  // namespace
 
-void CardRenderReport::Add(const std::string& character) {
-  if (std::find(missingCharacters.begin(), missingCharacters.end(), character) == missingCharacters.end()) {
-    missingCharacters.push_back(character);
-  }
+bool FontCoverage::Covers(char16_t c) const {
+  const CardFace* face = CardFontFace(CellFont::Mincho);
+  hb_codepoint_t glyph = 0;
+  return face != nullptr && hb_font_get_nominal_glyph(face->shaper, c, &glyph) && glyph != 0;
 }
 
-void CardRenderReport::Merge(const CardRenderReport& other) {
-  for (const std::string& character : other.missingCharacters) Add(character);
-}
-
-CardRenderReport RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& options) {
-  CardRenderReport report;
+void RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& options) {
   cairo_save(cr);
   if (options.preview) {
     // The card as its reader holds it: the paper and the boxes printed on it stay put, and what the
@@ -196,14 +181,13 @@ CardRenderReport RenderCard(cairo_t* cr, const CardLayout& layout, const CardRen
   }
   if (layout.outline) DrawCard(cr, false);
   if (!layout.boxesPreprinted) DrawBoxes(cr, layout.boxes);
+  DrawLines(cr, layout.lines);
   cairo_set_source_rgb(cr, 0, 0, 0);
-  for (const CardCell& cell : layout.cells) PaintCell(cr, cell, report);
+  for (const CardCell& cell : layout.cells) PaintCell(cr, cell);
   cairo_restore(cr);
-  return report;
 }
 
-FileIoResult WriteCardsPdf(const std::filesystem::path& path, const std::vector<CardLayout>& cards,
-                           CardRenderReport& report) {
+FileIoResult WriteCardsPdf(const std::filesystem::path& path, const std::vector<CardLayout>& cards) {
   constexpr double kPointsPerMm = 72.0 / 25.4;
   std::string pdf;
   cairo_surface_t* surface =
@@ -211,7 +195,7 @@ FileIoResult WriteCardsPdf(const std::filesystem::path& path, const std::vector<
   cairo_t* cr = cairo_create(surface);
   cairo_scale(cr, kPointsPerMm, kPointsPerMm);
   for (const CardLayout& card : cards) {
-    report.Merge(RenderCard(cr, card, CardRenderOptions{}));
+    RenderCard(cr, card, CardRenderOptions{});
     cairo_show_page(cr);
   }
   cairo_destroy(cr);

@@ -7,10 +7,10 @@
 #include <cairo.h>
 
 #include <filesystem>
-#include <string>
 #include <vector>
 
 #include "book/safe_file.h"
+#include "cards/card_check.h"
 #include "cards/card_layout.h"
 
 namespace mirelon {
@@ -22,21 +22,20 @@ struct CardRenderOptions {
   bool preview = false;
 };
 
-struct CardRenderReport {
-  // Characters (CP932, each once) that the card's font cannot show: drawn as the font's box for an
-  // unknown character, never left out.
-  std::vector<std::string> missingCharacters;
-  void Add(const std::string& character);
-  void Merge(const CardRenderReport& other);
-};
-
 // Draws onto `cr`, whose user space the caller has set to millimetres on the paper with the origin
-// at its top-left corner. The state of `cr` is restored afterwards.
-CardRenderReport RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& options);
+// at its top-left corner. The state of `cr` is restored afterwards. A character the font lacks is
+// drawn as the font's box for an unknown character, never left out (the check before printing
+// names it: FontCoverage).
+void RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& options);
+
+// The check's answer to which characters print: those the cards' Mincho font has a glyph for.
+class FontCoverage final : public GlyphCoverage {
+ public:
+  bool Covers(char16_t c) const override;
+};
 
 // One page of card size per layout into a PDF file, replaced only when complete. FileIoResult::Done,
 // or why the file could not be written.
-FileIoResult WriteCardsPdf(const std::filesystem::path& path, const std::vector<CardLayout>& cards,
-                           CardRenderReport& report);
+FileIoResult WriteCardsPdf(const std::filesystem::path& path, const std::vector<CardLayout>& cards);
 
 }  // namespace mirelon

@@ -38,6 +38,10 @@ CardSettings LoadCardSettings(const SettingsStore& store, const std::string& pri
   settings.sender.address2 = store.GetString(kSection, "SenderAddress2", "");
   settings.sender.name = store.GetString(kSection, "SenderName", "");
   settings.sender.jointName = store.GetString(kSection, "SenderJointName", "");
+  settings.senderOffsetXTenths = ClampOffset(store.GetInt(kSection, "SenderOffsetX", 0));
+  settings.senderOffsetYTenths = ClampOffset(store.GetInt(kSection, "SenderOffsetY", 0));
+  settings.defaultHonorific = store.GetInt(kSection, "DefaultHonorific", 1) != 0;
+  settings.omitJointFamily = store.GetInt(kSection, "OmitJointFamily", 1) != 0;
   settings.offsetXTenths = ClampOffset(store.GetInt(kSection, OffsetName("OffsetX", printer), 0));
   settings.offsetYTenths = ClampOffset(store.GetInt(kSection, OffsetName("OffsetY", printer), 0));
   return settings;
@@ -53,6 +57,10 @@ void SaveCardSettings(SettingsStore& store, const std::string& printer, const Ca
   store.SetString(kSection, "SenderAddress2", settings.sender.address2);
   store.SetString(kSection, "SenderName", settings.sender.name);
   store.SetString(kSection, "SenderJointName", settings.sender.jointName);
+  store.SetInt(kSection, "SenderOffsetX", ClampOffset(settings.senderOffsetXTenths));
+  store.SetInt(kSection, "SenderOffsetY", ClampOffset(settings.senderOffsetYTenths));
+  store.SetInt(kSection, "DefaultHonorific", settings.defaultHonorific ? 1 : 0);
+  store.SetInt(kSection, "OmitJointFamily", settings.omitJointFamily ? 1 : 0);
   store.SetInt(kSection, OffsetName("OffsetX", printer), ClampOffset(settings.offsetXTenths));
   store.SetInt(kSection, OffsetName("OffsetY", printer), ClampOffset(settings.offsetYTenths));
 }

@@ -1,5 +1,6 @@
 // The card printing choices kept in the settings (section `Cards`): stock, number style, 180°,
-// the sender, and an X/Y offset for each printer.
+// the sender and its own offset, the honorific and joint-name choices, and an X/Y offset for each
+// printer.
 #pragma once
 
 #include <string>
@@ -30,6 +31,12 @@ struct CardSettings {
   SenderAddress sender;
   int offsetXTenths = 0;  // + moves the print to the right
   int offsetYTenths = 0;  // + moves the print down
+  // The sender block moved against the rest of the card, for stocks whose sender boxes sit apart
+  // from where this program expects them: the same for every printer.
+  int senderOffsetXTenths = 0;
+  int senderOffsetYTenths = 0;
+  bool defaultHonorific = true;   // a name without an honorific gets 様
+  bool omitJointFamily = true;    // 鈴木 一郎 様 / 花子 様 when every joint name is a 鈴木
   bool operator==(const CardSettings&) const = default;
 };
 

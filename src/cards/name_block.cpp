@@ -76,9 +76,9 @@ double BlockWidth(size_t count, double em) {
 
 }  // namespace
 
-void AddNameBlock(const std::vector<NameEntry>& entries, const std::vector<TextUnit>& title,
-                  const NameBlockRoom& room, std::vector<CardCell>& cells) {
-  if (entries.empty()) return;
+double AddNameBlock(const std::vector<NameEntry>& entries, const std::vector<TextUnit>& title,
+                    const NameBlockRoom& room, std::vector<CardCell>& cells) {
+  if (entries.empty()) return 0;
   std::vector<NameColumn> columns;
   for (const NameEntry& entry : entries) columns.push_back(MakeColumn(entry));
 
@@ -99,9 +99,13 @@ void AddNameBlock(const std::vector<NameEntry>& entries, const std::vector<TextU
   double size = largestFitting(2 * std::min(room.centreX - room.left, room.right - room.centreX));
   if (size == 0) size = largestFitting(room.right - room.left);
   if (size == 0) size = room.minimumPt;
-  while (size > kSizeStepPt && BlockWidth(columns.size(), PointsToMm(size)) > room.right - room.left) {
-    size -= kSizeStepPt;
-  }
+  // Below the smallest size only as far as the block must to stay within its room, across and down:
+  // a name too long for the card never runs off it.
+  const auto fitsRoom = [&](double pt) {
+    const double em = PointsToMm(pt);
+    return BlockWidth(columns.size(), em) <= room.right - room.left && Place(columns, nameTop, em, 0).bottom <= room.bottom;
+  };
+  while (size > kSizeStepPt && !fitsRoom(size)) size -= kSizeStepPt;
   const double em = PointsToMm(size);
 
   // Spacing that stretches the main column towards `fill` of the room, never past its bottom.
@@ -130,6 +134,7 @@ void AddNameBlock(const std::vector<NameEntry>& entries, const std::vector<TextU
                 cells);
     x -= em * (1 + kColumnGapEm);
   }
+  return size;
 }
 
 }  // namespace mirelon

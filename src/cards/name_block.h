@@ -27,8 +27,9 @@ struct NameBlockRoom {
 };
 
 // The first entry is the main name (rightmost); empty names are the caller's to leave out.
-// The block shrinks below minimumPt only when its columns would not fit across otherwise.
-void AddNameBlock(const std::vector<NameEntry>& entries, const std::vector<TextUnit>& title,
+// The block shrinks below minimumPt only when it would not fit its room otherwise. Returns
+// the size the names are set in (0 without entries).
+double AddNameBlock(const std::vector<NameEntry>& entries, const std::vector<TextUnit>& title,
                   const NameBlockRoom& room, std::vector<CardCell>& cells);
 
 }  // namespace mirelon

@@ -10,11 +10,11 @@ namespace mirelon {
 namespace {
 
 constexpr double kLeft = 6.0;
-constexpr double kBottom = 124.0;
+// Above the sender boxes of a New-Year card (122.5 mm).
+constexpr double kBottom = 121.0;
 constexpr double kNextLineDrop = 4.0;
 constexpr double kColumnGap = 1.0;
 constexpr double kNameTop = 88.0;
-constexpr double kCodePt = 9.0;
 constexpr double kCodeLineTop = 127.0;
 constexpr ColumnRule kAddressFirst{10, 7, kBottom - kSenderTop};
 constexpr ColumnRule kAddressNext{9, 7, kBottom - kSenderTop - kNextLineDrop};
@@ -22,13 +22,13 @@ constexpr AddressLineRules kAddress{kAddressFirst, kAddressNext, 2, kSenderTop, 
 
 void AddCode(const std::string& digits, CardStock stock, std::vector<CardCell>& cells) {
   if (HasSenderBoxes(stock)) {
-    AddBoxDigits(digits, SenderCodeBoxes(), kCodePt, cells);
+    AddBoxDigits(digits, SenderCodeBoxes(), kSenderCodeDigitPt, cells);
     return;
   }
   if (digits.empty()) return;
   std::string line = Sjis("〒") + digits.substr(0, 3);
   if (digits.size() > 3) line += "-" + digits.substr(3);
-  cells.push_back({line, (kLeft + kSenderRight) / 2, kCodeLineTop, kCodePt, CellOrientation::SideBySide, 1.0,
+  cells.push_back({line, (kLeft + kSenderRight) / 2, kCodeLineTop, kSenderCodeDigitPt, CellOrientation::SideBySide, 1.0,
                    CellFont::Gothic});
 }
 
@@ -38,9 +38,11 @@ void AddSenderBlock(const SenderAddress& sender, CardStock stock, NumberStyle st
   // The sender's code comes from the settings, where the dialog checks it; a code that is not
   // one still leaves its boxes empty rather than printing something wrong.
   AddCode(PostalCodeDigits(sender.postalCode).value_or(""), stock, cells);
+  const NumberStyle addressStyle = AddressNumberStyle(style, {sender.address1, sender.address2});
 
   ColumnRow row(kSenderRight);
-  row.AddAddress(FieldUnits(sender.address1, style), FieldUnits(sender.address2, style), kAddress, cells);
+  row.AddAddress(FieldUnits(sender.address1, addressStyle), FieldUnits(sender.address2, addressStyle), kAddress,
+                 cells);
 
   std::vector<NameEntry> names;
   for (const std::string* name : {&sender.name, &sender.jointName}) {

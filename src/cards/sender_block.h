@@ -14,5 +14,6 @@ void AddSenderBlock(const SenderAddress& sender, CardStock stock, NumberStyle st
 // The lower-left room the sender block keeps within, as the recipient's names must keep out of it.
 inline constexpr double kSenderRight = 36.0;
 inline constexpr double kSenderTop = 80.0;
+inline constexpr double kSenderCodeDigitPt = 10.0;
 
 }  // namespace mirelon

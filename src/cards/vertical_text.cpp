@@ -11,7 +11,9 @@ namespace mirelon {
 namespace {
 
 constexpr std::u16string_view kKanjiDigits = u"〇一二三四五六七八九";
-constexpr char16_t kTen = u'十';
+// The place words of the 十 style, by the digit's place: 十, 百, 千.
+constexpr char16_t kPlaceWords[] = u"\0十百千";
+constexpr size_t kMaxTensDigits = 4;
 // The hyphen of vertical text: the fonts' vertical form stands upright in the column.
 constexpr char16_t kUprightHyphen = u'‐';
 // Undecodable bytes print as the usual mark for a character that cannot be shown.
@@ -19,6 +21,13 @@ constexpr char16_t kUndecodableMark = u'〓';
 constexpr char16_t kReplacement = u'\uFFFD';
 
 bool IsFullWidthDigit(char16_t c) { return c >= u'０' && c <= u'９'; }
+bool IsAnyDigit(char16_t c) { return IsFullWidthDigit(c) || (c >= u'0' && c <= u'9'); }
+bool IsZero(char16_t c) { return c == u'0' || c == u'０'; }
+
+// A number the 十 style writes with place words: no leading zero and at most four digits.
+bool TensWritable(std::u16string_view digits) {
+  return digits.size() <= kMaxTensDigits && (digits.size() == 1 || !IsZero(digits[0]));
+}
 bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 bool IsLower(char16_t c) { return c >= u'a' && c <= u'z'; }
 
@@ -93,17 +102,21 @@ class UnitBuilder {
       number.push_back({ToSjis(std::u16string(1, c)), UnitKind::Upright, 1.0, BreakClass::Never, false, true});
     };
     auto kanji = [&](char16_t digit) { upright(kKanjiDigits[static_cast<size_t>(digit - u'０')]); };
-    const bool tens = style_ == NumberStyle::KanjiTens && digits.size() <= 2 && digits[0] != u'０';
+    const bool tens = style_ == NumberStyle::KanjiTens && TensWritable(digits);
     if (style_ == NumberStyle::FullWidthDigits && digits.size() == 2) {
       const std::u16string pair = {static_cast<char16_t>(digits[0] - u'０' + u'0'),
                                    static_cast<char16_t>(digits[1] - u'０' + u'0')};
       number.push_back({ToSjis(pair), UnitKind::SideBySide, 1.0, BreakClass::Never, false, true});
     } else if (style_ == NumberStyle::FullWidthDigits) {
       for (const char16_t digit : digits) upright(digit);
-    } else if (tens && digits.size() == 2) {
-      if (digits[0] != u'１') kanji(digits[0]);
-      upright(kTen);
-      if (digits[1] != u'０') kanji(digits[1]);
+    } else if (tens && digits.size() > 1) {
+      // 1108 -> 千百八: a 1 before a place word is left out, a 0 place is left out whole.
+      for (size_t i = 0; i < digits.size(); ++i) {
+        const size_t place = digits.size() - 1 - i;
+        if (digits[i] == u'０') continue;
+        if (place == 0 || digits[i] != u'１') kanji(digits[i]);
+        if (place > 0) upright(kPlaceWords[place]);
+      }
     } else {
       for (const char16_t digit : digits) kanji(digit);
     }
@@ -125,6 +138,42 @@ bool TextIsOneOf(const std::string& text, const std::vector<std::string>& set) {
   return std::find(set.begin(), set.end(), text) != set.end();
 }
 
+// Straight quotes lie on their side in a column: pairs become 〝 and 〟, an odd last one stays.
+void TurnQuotes(std::u16string& text) {
+  for (const std::u16string_view quotes : {u"\"＂", u"'＇"}) {
+    std::vector<size_t> at;
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (quotes.find(text[i]) != std::u16string_view::npos) at.push_back(i);
+    }
+    for (size_t k = 0; k + 1 < at.size(); k += 2) {
+      text[at[k]] = u'〝';
+      text[at[k + 1]] = u'〟';
+    }
+  }
+}
+
+bool IsKanjiNumeral(const TextUnit& unit) {
+  static const std::vector<std::string> kNumerals = {Sjis("〇"), Sjis("一"), Sjis("二"), Sjis("三"), Sjis("四"),
+                                                     Sjis("五"), Sjis("六"), Sjis("七"), Sjis("八"), Sjis("九"),
+                                                     Sjis("十"), Sjis("百"), Sjis("千")};
+  return TextIsOneOf(unit.text, kNumerals);
+}
+
+// Whether a block number typed in kanji starts at `k`: numerals followed by 丁目, 番地, 号, or 番
+// and another numeral (so the place names 一番町 and 三条 are not taken for one).
+bool KanjiBlockNumberAt(const std::vector<TextUnit>& units, size_t k) {
+  if (!IsKanjiNumeral(units[k]) || (k > 0 && IsKanjiNumeral(units[k - 1]))) return false;
+  size_t end = k;
+  while (end < units.size() && IsKanjiNumeral(units[end])) ++end;
+  const auto textAt = [&](size_t i) { return i < units.size() ? units[i].text : std::string(); };
+  const std::string word = textAt(end);
+  if (word == Sjis("丁")) return textAt(end + 1) == Sjis("目");
+  if (word == Sjis("号")) return true;
+  if (word != Sjis("番")) return false;
+  return textAt(end + 1) == Sjis("地") || (end + 1 < units.size() && (IsKanjiNumeral(units[end + 1]) ||
+                                                                       units[end + 1].number));
+}
+
 // A column may end after a place name of the 都道府県 or 市区町村 level, found by its last
 // character, when the name has at least two characters ("市川市" ends after the second 市).
 void MarkMunicipalityBreaks(std::vector<TextUnit>& units) {
@@ -142,10 +191,11 @@ void MarkMunicipalityBreaks(std::vector<TextUnit>& units) {
 void MarkBuildingBreak(std::vector<TextUnit>& units) {
   static const std::vector<std::string> kNumberWords = {Sjis("丁"), Sjis("目"), Sjis("番"), Sjis("地"),
                                                         Sjis("号"), Sjis("の"), Sjis("之")};
-  const auto firstNumber = std::find_if(units.begin(), units.end(), [](const TextUnit& u) { return u.number; });
-  if (firstNumber == units.end()) return;
-  auto it = firstNumber;
-  while (it != units.end() && (it->number || TextIsOneOf(it->text, kNumberWords))) ++it;
+  size_t first = 0;
+  while (first < units.size() && !units[first].number && !KanjiBlockNumberAt(units, first)) ++first;
+  if (first == units.size()) return;
+  auto it = units.begin() + static_cast<std::ptrdiff_t>(first);
+  while (it != units.end() && (it->number || IsKanjiNumeral(*it) || TextIsOneOf(it->text, kNumberWords))) ++it;
   if (std::find_if(it, units.end(), [](const TextUnit& u) { return !u.blank; }) == units.end()) return;
   it->breakBefore = BreakClass::BeforeBuilding;
 }
@@ -153,7 +203,8 @@ void MarkBuildingBreak(std::vector<TextUnit>& units) {
 }  // namespace
 
 std::vector<TextUnit> VerticalUnits(std::string_view sjis, NumberStyle style) {
-  const std::u16string text = Cp932ToUtf16(sjis);
+  std::u16string text = Cp932ToUtf16(sjis);
+  TurnQuotes(text);
   UnitBuilder builder(style);
   size_t plainStart = 0;
   auto flushPlain = [&](size_t end) {
@@ -181,6 +232,20 @@ std::vector<TextUnit> VerticalUnits(std::string_view sjis, NumberStyle style) {
   MarkMunicipalityBreaks(units);
   MarkBuildingBreak(units);
   return units;
+}
+
+NumberStyle AddressNumberStyle(NumberStyle style, std::initializer_list<std::string_view> texts) {
+  if (style != NumberStyle::KanjiTens) return style;
+  for (const std::string_view sjis : texts) {
+    const std::u16string text = Cp932ToUtf16(sjis);
+    for (size_t i = 0; i < text.size();) {
+      size_t end = i;
+      while (end < text.size() && IsAnyDigit(text[end])) ++end;
+      if (end > i && !TensWritable(std::u16string_view(text).substr(i, end - i))) return NumberStyle::KanjiDigits;
+      i = std::max(end, i + 1);
+    }
+  }
+  return style;
 }
 
 std::vector<TextUnit> FieldUnits(std::string_view field, NumberStyle style) {

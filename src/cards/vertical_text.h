@@ -4,6 +4,7 @@
 // added: a number keeps its hyphens (no 丁目, 番 or 号 appear that were not typed).
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +14,7 @@ namespace mirelon {
 // Stored by number in the settings: keep the values.
 enum class NumberStyle {
   KanjiDigits = 0,      // 1-2-3 -> 一‐二‐三, 10 -> 一〇, 101号 -> 一〇一号
-  KanjiTens = 1,        // 1 to 99 with 十 (10 -> 十, 23 -> 二十三); other numbers digit by digit
+  KanjiTens = 1,        // up to 9999 with 十, 百 and 千 (721 -> 七百二十一); others digit by digit
   FullWidthDigits = 2,  // full-width digits, two-digit numbers side by side (縦中横)
 };
 inline constexpr NumberStyle kLastNumberStyle = NumberStyle::FullWidthDigits;
@@ -41,7 +42,12 @@ struct TextUnit {
   bool number = false;  // a digit, or a hyphen inside a number
 };
 
+// Straight quotes in pairs become 〝〟, which stand right in a column.
 std::vector<TextUnit> VerticalUnits(std::string_view sjis, NumberStyle style);
+
+// The style the texts of one address are set in: the 十 style only when every number in them can
+// be written so (no leading zero, below 10000), else digit by digit, so an address never mixes them.
+NumberStyle AddressNumberStyle(NumberStyle style, std::initializer_list<std::string_view> texts);
 // The units of a record's or the sender's field, blanks at both ends left out.
 std::vector<TextUnit> FieldUnits(std::string_view field, NumberStyle style);
 

@@ -11,9 +11,12 @@ constexpr std::array kCommands = std::to_array<CommandEntry>({
     {"advance", "SRC.csv MARK", "move every history on by one year, MARK being the mark of those not sent to",
      RunAdvance},
     {"cards", "SRC.csv --pdf OUT.pdf [--stock ordinary|new-year|plain] [--records send|all|N,N-M] "
-              "[--numbers kanji|tens|digits]",
+              "[--numbers kanji|tens|digits] [--offset X,Y] [--sender-offset X,Y] [--rotate180] "
+              "[--sender-code CODE --sender-address TEXT [--sender-address2 TEXT] --sender-name TEXT "
+              "[--sender-joint TEXT]] [--no-default-honorific] [--keep-joint-family] [--calibration]",
      "lay out the address sides of SRC's cards into OUT, one page per card: by default those the newest send mark "
-     "sends, with all every record with an address, or the records numbered N",
+     "sends, with all every record with an address, or the records numbered N; the cards that would come out "
+     "wrong are listed on standard error first; with --calibration, the calibration sheet (no SRC needed)",
      RunCards},
     {"check", "SRC.csv DATA.csv",
      "check every postal code of SRC's book against its address in the postal data file DATA; prints the records "

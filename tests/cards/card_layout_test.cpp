@@ -7,6 +7,7 @@
 #include "book/address_book.h"
 #include "cards/card_records.h"
 #include "cards/postal_code_cells.h"
+#include "cards/sender_block.h"
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -71,18 +72,29 @@ bool IsDigitCell(const CardCell& cell) {
   return cell.font == CellFont::Gothic && cell.text.size() == 1 && cell.text[0] >= '0' && cell.text[0] <= '9';
 }
 
+// The sender's digits follow the sender's own offset on top of the card's; the boxes they sit in
+// move with them only where the program draws them (plain paper).
 TEST(CardLayout, CodeDigitsSitInTheirBoxesOnEveryStockAndOffset) {
-  const std::pair<int, int> offsets[] = {{0, 0}, {-50, -50}, {50, 50}, {23, -7}, {-1, 1}};
+  struct Offsets {
+    int dx, dy, senderDx, senderDy;
+  };
+  const Offsets offsets[] = {{0, 0, 0, 0}, {-50, -50, 50, 50}, {50, 50, -50, 0}, {23, -7, 0, 0}, {-1, 1, 3, -12}};
   for (const CardStock stock : kStocks) {
-    for (const auto& [dx, dy] : offsets) {
+    for (const Offsets& o : offsets) {
       for (const bool turned : {false, true}) {
         CardSettings settings = SettingsFor(stock);
-        settings.offsetXTenths = dx;
-        settings.offsetYTenths = dy;
+        settings.offsetXTenths = o.dx;
+        settings.offsetYTenths = o.dy;
+        settings.senderOffsetXTenths = o.senderDx;
+        settings.senderOffsetYTenths = o.senderDy;
         settings.rotate180 = turned;
         const CardLayout layout = LayoutCard(Record("123-4567", "東京都"), settings);
         std::vector<BoxRect> expected(RecipientCodeBoxes().begin(), RecipientCodeBoxes().end());
-        if (HasSenderBoxes(stock)) expected.insert(expected.end(), SenderCodeBoxes().begin(), SenderCodeBoxes().end());
+        for (BoxRect box : SenderCodeBoxes()) {  // where the sender's own offset takes its digits
+          box.left += o.senderDx / 10.0;
+          box.top += o.senderDy / 10.0;
+          if (HasSenderBoxes(stock)) expected.push_back(box);
+        }
         std::vector<const CardCell*> digits;
         for (const CardCell& cell : layout.cells) {
           if (IsDigitCell(cell)) digits.push_back(&cell);
@@ -98,11 +110,24 @@ TEST(CardLayout, CodeDigitsSitInTheirBoxesOnEveryStockAndOffset) {
             x = kCardWidthMm - x;
             y = kCardHeightMm - y;
           }
-          EXPECT_NEAR(centre.x, x + dx / 10.0, 0.1) << i;
-          EXPECT_NEAR(centre.y, y + dy / 10.0, 0.1) << i;
+          EXPECT_NEAR(centre.x, x + o.dx / 10.0, 0.1) << i;
+          EXPECT_NEAR(centre.y, y + o.dy / 10.0, 0.1) << i;
         }
+        if (stock == CardStock::PlainPaper) EXPECT_EQ(layout.boxes.back().left, expected.back().left);
       }
     }
+  }
+}
+
+TEST(CardLayout, SenderBoxesWhereTheCardHasThemOrTheSenderIsPrinted) {
+  const std::tuple<CardStock, bool, size_t> cases[] = {
+      {CardStock::Ordinary, true, 7},  {CardStock::NewYear, true, 14},   {CardStock::NewYear, false, 14},
+      {CardStock::PlainPaper, true, 14}, {CardStock::PlainPaper, false, 7},
+  };
+  for (const auto& [stock, printSender, boxes] : cases) {
+    CardSettings settings = SettingsFor(stock);
+    settings.printSender = printSender;
+    EXPECT_EQ(LayoutCard(Record("123-4567", "東京都"), settings).boxes.size(), boxes) << static_cast<int>(stock);
   }
 }
 
@@ -114,7 +139,10 @@ bool Overlap(const CellRect& a, const CellRect& b) {
 
 TEST(CardLayout, CellsKeepOffTheStampTheEdgesTheBoxesAndEachOther) {
   const CellRect stamp{0, 0, kStampWidthMm, kStampHeightMm};
-  for (const AddressRecord& record : SampleRecords()) {
+  std::vector<AddressRecord> records = SampleRecords();
+  records.push_back(Record("100-0001", "東京都"));  // a name far too long for the card stays on it
+  records.back().name = Sjis("長谷川原田左右衛門之助太郎兵衛次郎三郎四郎五郎六郎七郎八郎九郎十郎百郎千郎");
+  for (const AddressRecord& record : records) {
     for (const CardStock stock : kStocks) {
       for (const NumberStyle style : {NumberStyle::KanjiDigits, NumberStyle::KanjiTens, NumberStyle::FullWidthDigits}) {
         const CardLayout layout = LayoutCard(record, SettingsFor(stock, style));
@@ -126,6 +154,8 @@ TEST(CardLayout, CellsKeepOffTheStampTheEdgesTheBoxesAndEachOther) {
           EXPECT_LE(extent.right, kCardWidthMm - kCardMargin) << text;
           EXPECT_LE(extent.bottom, kCardHeightMm - kCardMargin) << text;
           EXPECT_FALSE(Overlap(extent, stamp)) << text;
+          // Above a New-Year card's lottery strip (the sender's boxes reach lower, at the left).
+          if (stock == CardStock::NewYear && !IsDigitCell(layout.cells[i])) EXPECT_LE(extent.bottom, 132.0) << text;
           for (const BoxRect& box : layout.boxes) {
             const CellRect boxRect{box.left, box.top, box.left + box.width, box.top + box.height};
             EXPECT_TRUE(IsDigitCell(layout.cells[i]) || !Overlap(extent, boxRect)) << text;
@@ -212,6 +242,66 @@ TEST(CardLayout, JointGivenNamesLineUpWithTheMainGivenName) {
   for (const CardCell& cell : LayoutCard(record, CardSettings{}).cells) tops[Cp932ToUtf8(cell.text)] = cell.y;
   EXPECT_NEAR(tops["明"], tops["博"], 1e-9);
   EXPECT_NEAR(tops["翔"], tops["博"], 1e-9);
+}
+
+// Each name column's text with its honorific, right to left.
+std::vector<std::string> NameTexts(const AddressRecord& record, const CardSettings& settings) {
+  std::map<double, std::string> columns;
+  for (const CardCell& cell : LayoutCard(record, settings).cells) {
+    if (cell.font == CellFont::Mincho && cell.x > kSenderRight && cell.x < 66) columns[-cell.x] += Cp932ToUtf8(cell.text);
+  }
+  std::vector<std::string> texts;
+  for (const auto& [x, text] : columns) texts.push_back(text);
+  return texts;
+}
+
+TEST(CardLayout, RepeatedFamilyNamesAndEmptyHonorifics) {
+  struct Case {
+    const char* joint2;
+    const char* honorific2;
+    bool omit;
+    bool defaultHonorific;
+    std::vector<std::string> columns;
+  };
+  const Case cases[] = {
+      {"鈴木 次郎", "様", true, true, {"鈴木一郎様", "花子様", "次郎様"}},
+      {"次郎", "", true, true, {"鈴木一郎様", "花子様", "次郎様"}},
+      {"佐藤 次郎", "様", true, true, {"鈴木一郎様", "鈴木花子様", "佐藤次郎様"}},
+      {"鈴木 次郎", "", false, false, {"鈴木一郎様", "鈴木花子様", "鈴木次郎"}},
+  };
+  for (const Case& c : cases) {
+    AddressRecord record = Record("100-0001", "東京都");
+    record.name = Sjis("鈴木 一郎");
+    record.jointName1 = Sjis("鈴木 花子");
+    record.jointHonorific1 = Sjis("様");
+    record.jointName2 = Sjis(c.joint2);
+    record.jointHonorific2 = Sjis(c.honorific2);
+    CardSettings settings;
+    settings.omitJointFamily = c.omit;
+    settings.defaultHonorific = c.defaultHonorific;
+    EXPECT_EQ(NameTexts(record, settings), c.columns) << c.joint2;
+  }
+}
+
+// The second address line (a building) is never larger than the first, for the recipient and the
+// sender alike.
+TEST(CardLayout, AddressLineTwoIsNeverLargerThanLineOne) {
+  const char* longLine = "神奈川県横浜市港北区新横浜三丁目十九番地五号新横浜";
+  CardSettings settings = SettingsFor(CardStock::NewYear);
+  settings.sender.address1 = Sjis(longLine);
+  settings.sender.address2 = Sjis("ハイツ");
+  const CardLayout layout = LayoutCard(Record("100-0001", longLine, "ハイツ"), settings);
+  for (const bool sender : {false, true}) {
+    double line1 = 100;
+    double line2 = 0;
+    for (const CardCell& cell : layout.cells) {
+      if (cell.font == CellFont::Gothic || (cell.x < kSenderRight) != sender) continue;
+      if (Cp932ToUtf8(cell.text) == "ハイツ") line2 = cell.sizePt;
+      if (Cp932ToUtf8(cell.text).starts_with("神奈川")) line1 = std::min(line1, cell.sizePt);
+    }
+    EXPECT_GT(line2, 0) << sender;
+    EXPECT_LE(line2, line1) << sender;
+  }
 }
 
 TEST(CardLayout, PostalCodes) {

@@ -5,8 +5,10 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 
 #include "book/safe_file.h"
+#include "support/command_output.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
 
@@ -35,7 +37,7 @@ class CardImage {
     cairo_set_source_rgb(cr, 1, 1, 1);
     cairo_paint(cr);
     cairo_scale(cr, kPixelsPerMm, kPixelsPerMm);
-    report_ = RenderCard(cr, layout, options);
+    RenderCard(cr, layout, options);
     cairo_destroy(cr);
     cairo_surface_flush(surface_);
   }
@@ -58,11 +60,9 @@ class CardImage {
     }
     return ink;
   }
-  const CardRenderReport& report() const { return report_; }
 
  private:
   cairo_surface_t* surface_;
-  CardRenderReport report_;
 };
 
 AddressRecord SampleRecord() {
@@ -74,6 +74,8 @@ AddressRecord SampleRecord() {
   return record;
 }
 
+// The recipient's digits and, on a New-Year card, the sender's (moved by the sender's own offset)
+// sit by their ink in the middle of their boxes, on the card as fed and turned.
 TEST(CardRender, CodeDigitsAreInkCentredInTheirBoxes) {
   for (const bool turned : {false, true}) {
     AddressRecord record;
@@ -82,16 +84,26 @@ TEST(CardRender, CodeDigitsAreInkCentredInTheirBoxes) {
     settings.rotate180 = turned;
     settings.offsetXTenths = 15;
     settings.offsetYTenths = -8;
+    settings.senderOffsetXTenths = 4;
+    settings.senderOffsetYTenths = 6;
+    settings.sender = {Sjis("150-0002"), Sjis("東京都渋谷区渋谷2-21-1"), "", Sjis("山田　太郎"), ""};
     const CardLayout layout = LayoutCard(record, settings);
     const CardImage image(layout);
-    for (const BoxRect& box : RecipientCodeBoxes()) {
+    std::vector<std::pair<BoxRect, double>> boxes;  // with the offset of the block they belong to
+    for (const BoxRect& box : RecipientCodeBoxes()) boxes.emplace_back(box, 0.0);
+    for (BoxRect box : SenderCodeBoxes()) {
+      box.left += 0.4;
+      box.top += 0.6;
+      boxes.emplace_back(box, 0.3);
+    }
+    for (const auto& [box, slack] : boxes) {
       const PaperPoint a = ToPaper(layout, box.left, box.top);
       const PaperPoint b = ToPaper(layout, box.left + box.width, box.top + box.height);
       const InkBox ink = image.Ink(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y));
-      ASSERT_FALSE(ink.empty());
+      ASSERT_FALSE(ink.empty()) << box.left;
       const PaperPoint centre = ToPaper(layout, box.CentreX(), box.CentreY());
-      EXPECT_NEAR(ink.CentreXMm(), centre.x, 0.25);
-      EXPECT_NEAR(ink.CentreYMm(), centre.y, 0.25);
+      EXPECT_NEAR(ink.CentreXMm(), centre.x, 0.25 + slack) << box.left;
+      EXPECT_NEAR(ink.CentreYMm(), centre.y, 0.25 + slack) << box.left;
     }
   }
 }
@@ -125,25 +137,25 @@ TEST(CardRender, AHyphenStandsUpright) {
   EXPECT_GT(ink.bottom - ink.top, 2 * (ink.right - ink.left));
 }
 
-TEST(CardRender, ACharacterNoFontHasIsReportedAndStillDrawn) {
-  AddressRecord record = SampleRecord();
-  const std::string privateUse = Sjis("\uE000");
-  record.name = Sjis("青木") + privateUse + Sjis("郎");
-  const CardLayout layout = LayoutCard(record, CardSettings{});
-  const CardImage image(layout);
-  EXPECT_EQ(image.report().missingCharacters, std::vector<std::string>{privateUse});
+// The check's answer from the installed fonts: a private-use 外字 is in none of them; it still
+// prints (as the font's box), never left out.
+TEST(CardRender, FontCoverageKnowsWhatTheFontsCanDraw) {
+  const FontCoverage coverage;
+  const std::pair<char16_t, bool> cases[] = {{u'青', true}, {u'〝', true}, {u'‐', true}, {u'髙', true}, {u'\uE000', false}};
+  for (const auto& [c, covered] : cases) EXPECT_EQ(coverage.Covers(c), covered) << static_cast<int>(c);
+
+  CardLayout layout;
+  layout.cells.push_back({Sjis("\uE000"), 50, 50, 40, CellOrientation::Upright, 1.0, CellFont::Mincho});
+  EXPECT_FALSE(CardImage(layout).Ink(40, 45, 60, 70).empty());
 }
 
 TEST(CardRender, APdfReadsBackWithTheNameAndTheAddress) {
   test::TempFolder folder;
   const std::filesystem::path pdf = folder.path() / "cards.pdf";
-  CardRenderReport report;
   AddressRecord second = SampleRecord();
   second.name = Sjis("伊藤　能");
-  ASSERT_EQ(WriteCardsPdf(pdf, {LayoutCard(SampleRecord(), CardSettings{}), LayoutCard(second, CardSettings{})},
-                          report),
+  ASSERT_EQ(WriteCardsPdf(pdf, {LayoutCard(SampleRecord(), CardSettings{}), LayoutCard(second, CardSettings{})}),
             FileIoResult::Done);
-  EXPECT_TRUE(report.missingCharacters.empty());
   const std::filesystem::path text = folder.path() / "cards.txt";
   const std::string command = "pdftotext -raw '" + pdf.string() + "' '" + text.string() + "'";
   ASSERT_EQ(std::system(command.c_str()), 0);
@@ -157,11 +169,42 @@ TEST(CardRender, APdfReadsBackWithTheNameAndTheAddress) {
   EXPECT_NE(letters.find("伊藤"), std::string::npos) << content;
 }
 
+// Measured on the PDF's glyph boxes: on a crowded card (four names, a long address, a company and
+// a long title) every name glyph is at least 1.25 times as wide as every address or company glyph.
+TEST(CardRender, TheNamePrintsLargerThanTheAddress) {
+  AddressRecord record = SampleRecord();
+  record.address1 = Sjis("神奈川県横浜市港北区新横浜三丁目１９番地５号　新横浜第一セントラルビルディング");
+  record.address2 = Sjis("ガーデンハイツ　グリーンヒルズ　東棟１２０３号");
+  record.company1 = Sjis("独立行政法人国際交流推進機構東日本支部");
+  record.position = Sjis("総務部第一課長補佐兼調整役");
+  record.name = Sjis("長谷川原田　左右衛門之助");
+  record.jointName1 = Sjis("長谷川原田　佐和子");
+  record.jointName2 = Sjis("長谷川原田　健");
+  record.jointName3 = Sjis("長谷川原田　美咲");
+  CardSettings settings;
+  settings.omitJointFamily = false;
+  test::TempFolder folder;
+  const std::filesystem::path pdf = folder.path() / "crowded.pdf";
+  ASSERT_EQ(WriteCardsPdf(pdf, {LayoutCard(record, settings)}), FileIoResult::Done);
+  const std::string boxes = test::CommandOutput("pdftotext -bbox '" + pdf.string() + "' -");
+  const std::regex word(R"re(xMin="([0-9.]+)" yMin="[0-9.]+" xMax="([0-9.]+)" yMax="[0-9.]+">([^<]+)<)re");
+  const std::string nameOnly = "谷和健美咲左右衛門之助";
+  const std::string addressOnly = "神奈横浜港北区新第セントラルビディガーデンハイツグリヒズ東棟独立行政法人国際交流推進機構本支";
+  double smallestName = 1e9;
+  double largestAddress = 0;
+  for (std::sregex_iterator i(boxes.begin(), boxes.end(), word), end; i != end; ++i) {
+    const double width = std::stod((*i)[2]) - std::stod((*i)[1]);  // a glyph's width: its size
+    if (nameOnly.find((*i)[3].str()) != std::string::npos) smallestName = std::min(smallestName, width);
+    if (addressOnly.find((*i)[3].str()) != std::string::npos) largestAddress = std::max(largestAddress, width);
+  }
+  ASSERT_TRUE(largestAddress > 0 && smallestName < 1e9) << boxes;
+  EXPECT_GE(smallestName, kNameToTextRatio * largestAddress * 0.98) << smallestName << " / " << largestAddress;
+}
+
 TEST(CardRender, AFailedPdfWriteLeavesTheOldFile) {
   test::TempFolder folder;
   const std::filesystem::path pdf = folder.path() / "missing" / "cards.pdf";
-  CardRenderReport report;
-  EXPECT_NE(WriteCardsPdf(pdf, {LayoutCard(SampleRecord(), CardSettings{})}, report), FileIoResult::Done);
+  EXPECT_NE(WriteCardsPdf(pdf, {LayoutCard(SampleRecord(), CardSettings{})}), FileIoResult::Done);
   EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 

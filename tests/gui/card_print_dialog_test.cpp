@@ -10,11 +10,13 @@
 #include <wx/checklst.h>
 #include <wx/choice.h>
 #include <wx/dcmemory.h>
+#include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 
 #include "cards/card_records.h"
+#include "gui/cards/card_check_dialog.h"
 #include "gui/cards/card_preview_panel.h"
 #include "gui/cards/card_print_dialog.h"
 #include "gui/kit/file_chooser.h"
@@ -63,7 +65,10 @@ class CardPrintTest : public ListWindowTest {
     ListWindowTest::SetUp();
     AddRecords(4);
     const char* names[] = {"山田 太郎", "鈴木 次郎", "高橋 三郎", "田中 四郎"};
-    for (int i = 0; i < 4; ++i) book_.record(i).name = Sjis(names[i]);
+    for (int i = 0; i < 4; ++i) {
+      book_.record(i).name = Sjis(names[i]);
+      book_.record(i).honorific = Sjis("様");
+    }
     book_.record(1).sendHistory = Sjis("出×");  // not sent this year
     book_.record(3).address1.clear();           // nothing to print on
     book_.record(3).address2.clear();
@@ -120,6 +125,10 @@ TEST_F(CardPrintTest, SettingsAreStoredOnOkOnly) {
     SetSpin(&dialog, kCardOffsetY, 4.9);
     Type(&dialog, kCardSenderCode, "150-0001");
     Type(&dialog, kCardSenderName, "佐藤 花子");
+    SetSpin(&dialog, kCardSenderOffsetX, 0.7);
+    SetSpin(&dialog, kCardSenderOffsetY, -5);
+    ControlOf<wxCheckBox>(&dialog, kCardDefaultHonorific).SetValue(false);
+    ControlOf<wxCheckBox>(&dialog, kCardOmitJointFamily).SetValue(false);
   };
   {
     CardPrintDialog& dialog = Dialog();
@@ -149,6 +158,10 @@ TEST_F(CardPrintTest, SettingsAreStoredOnOkOnly) {
   EXPECT_EQ(stored.numberStyle, NumberStyle::FullWidthDigits);
   EXPECT_EQ(stored.offsetXTenths, -13);
   EXPECT_EQ(stored.offsetYTenths, 49);
+  EXPECT_EQ(stored.senderOffsetXTenths, 7);
+  EXPECT_EQ(stored.senderOffsetYTenths, -50);
+  EXPECT_FALSE(stored.defaultHonorific);
+  EXPECT_FALSE(stored.omitJointFamily);
   EXPECT_EQ(Cp932ToUtf8(stored.sender.postalCode), "150-0001");
   EXPECT_EQ(Cp932ToUtf8(stored.sender.name), "佐藤 花子");
 }
@@ -202,6 +215,30 @@ TEST_F(CardPrintTest, SavesThePdfChosenInTheFileChooser) {
   EXPECT_NE(text.find("三郎"), std::string::npos) << text;
   EXPECT_EQ(text.find("次郎"), std::string::npos) << text;  // not sent this year
   std::filesystem::remove_all(folder);
+}
+
+// The check before saving names the card that would come out wrong by page and registration name:
+// 戻る writes nothing, the button that goes on writes the file.
+TEST_F(CardPrintTest, TheCheckBeforeSavingListsTheCardsAndGoesBackOrOn) {
+  TempFolder folder;
+  book_.record(2).postalCode.clear();
+  CardPrintDialog& dialog = Dialog();
+  const auto check = [](int answer) {
+    return ExpectDialog<CardCheckDialog>([answer](CardCheckDialog& shown) {
+      auto& list = ControlOf<wxListBox>(&shown, kCardCheckList);
+      EXPECT_EQ(list.GetCount(), 1u);
+      EXPECT_EQ(std::string(list.GetString(0).utf8_str()), "2 枚目 r0003: 郵便番号がありません(枠は空欄のまま印刷します)");
+      EXPECT_EQ(LabelOf(&shown, wxID_OK), "このまま保存");
+      return answer;
+    });
+  };
+  wxTEST_DIALOG(Click(&dialog, kCardSavePdf), check(wxID_CANCEL));
+  wxTEST_DIALOG(Click(&dialog, kCardSavePdf), check(wxID_OK),
+                ExpectDialog<FileChooserDialog>([&](FileChooserDialog& chooser) {
+                  chooser.SetPath(FromPath(folder.path() / "cards.pdf"));
+                  return wxID_OK;
+                }));
+  EXPECT_NE(PdfText(folder.path() / "cards.pdf").find("三郎"), std::string::npos);
 }
 
 // Printed through GTK's "print to file": the pages are postcards and the code digits sit over their

@@ -1,12 +1,16 @@
 // Writes screenshots of the card printing dialog's preview (a one-line address, a two-line address
-// with company and title, three joint names, the calibration sheet, 180° with offsets) and a card as the printer gets
-// it, into the folder given as the first argument. Run under xvfb-run (scripts/screenshots).
+// with company and title, three joint names, the calibration sheet, 180° with offsets), the check
+// before printing, and a card as the printer gets it, into the folder given as the first argument.
+// Run under xvfb-run (scripts/screenshots).
 
 #include <wx/app.h>
 
 #include "appcore/program_settings.h"
 #include "book/address_book.h"
 #include "cards/card_layout.h"
+#include "cards/card_check.h"
+#include "cards/card_render.h"
+#include "gui/cards/card_check_dialog.h"
 #include "gui/cards/card_preview_panel.h"
 #include "gui/cards/card_print_dialog.h"
 #include "gui/cards/card_printout.h"
@@ -44,7 +48,7 @@ void FillBook(AddressBook& book) {
   joint.registrationName = "c";
   joint.name = "鈴木 健一"_sjis;
   joint.honorific = "様"_sjis;
-  joint.jointName1 = "美咲"_sjis;
+  joint.jointName1 = "鈴木 美咲"_sjis;
   joint.jointHonorific1 = "様"_sjis;
   joint.jointName2 = "翔太"_sjis;
   joint.jointHonorific2 = "くん"_sjis;
@@ -53,6 +57,13 @@ void FillBook(AddressBook& book) {
   joint.postalCode = "2220033";
   joint.address1 = "神奈川県横浜市港北区新横浜2-5-10"_sjis;
   book.InsertRecordAt(book.recordCount(), joint);
+
+  AddressRecord company2;  // for the check before printing: no code, no one named
+  company2.registrationName = "d";
+  company2.address1 = "宮城県仙台市青葉区一番町1-2"_sjis;
+  company2.company1 = "東北能楽堂"_sjis;
+  company2.company2 = "総務部"_sjis;
+  book.InsertRecordAt(book.recordCount(), company2);
 }
 
 void SetSender(SettingsStore& settings) {
@@ -91,15 +102,31 @@ class CardScreenshotApp final : public wxApp {
     dialog->Preview().SetCard(LayoutCard(book_.record(1), turned), wxEmptyString);
     Capture(dialog, "card_turned_offset");
     RenderPrinted(LayoutCard(book_.record(1), LoadCardSettings(settings_, "")));
+    CaptureCheck(*dialog);
     dialog->Destroy();
     return 0;
   }
 
  private:
+  // The check before printing for every record of the book, as the print button shows it.
+  void CaptureCheck(wxWindow& parent) {
+    const CardSettings settings = LoadCardSettings(settings_, "");
+    std::vector<int> records;
+    std::vector<CardLayout> cards;
+    for (int i = 0; i < book_.recordCount(); ++i) {
+      records.push_back(i);
+      cards.push_back(LayoutCard(book_.record(i), settings));
+    }
+    auto* check = new CardCheckDialog(&parent, CheckCards(book_, records, cards, settings, FontCoverage()),
+                                      wxString::FromUTF8("このまま印刷"));
+    check->Show();
+    Capture(check, "card_check");
+    check->Destroy();
+  }
+
   // The card as a 254 dpi printer gets it (10 px a millimetre): no pale boxes, no edge.
   static void RenderPrinted(const CardLayout& card) {
-    CardRenderReport report;
-    CardPrintout printout({card}, "card", report);
+    CardPrintout printout({card}, "card");
     RenderPrintedPage(printout, 254, wxSize(100, 148), "card_printed");
   }
 

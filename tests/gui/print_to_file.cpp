@@ -43,12 +43,4 @@ std::filesystem::path PrintToFile(PrintSetup& printing, const std::filesystem::p
   return pdf;
 }
 
-std::string CommandOutput(const std::string& command) {
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  std::string text;
-  char buffer[4096];
-  for (size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) text.append(buffer, n);
-  return text;
-}
-
 }  // namespace mirelon::test

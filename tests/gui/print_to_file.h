@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "support/command_output.h"
+
 namespace mirelon {
 class PrintSetup;
 }
@@ -20,7 +22,5 @@ std::optional<std::string> PrintToFileUnavailable();
 // dialog answered by Enter, and gives the PDF written there (empty path when none was).
 std::filesystem::path PrintToFile(PrintSetup& printing, const std::filesystem::path& folder,
                                   const std::function<void()>& print);
-// Runs `command` and gives what it wrote to its standard output.
-std::string CommandOutput(const std::string& command);
 
 }  // namespace mirelon::test

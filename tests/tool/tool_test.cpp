@@ -12,6 +12,7 @@
 #include "platform/settings_store.h"
 #include "support/book_fixtures.h"
 #include "support/recording_prompt.h"
+#include "support/command_output.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
 #include "tool/tool_commands.h"
@@ -307,11 +308,12 @@ int PdfPages(const std::string& pdf) {
 
 TEST_F(Tool, CardsWriteOnePdfPagePerCard) {
   CopyFixtures({"sample.csv", "sample_nen.csv", "sample_nos.csv"});
-  // By default the two the newest mark sends; あおき's code "1,2" is no code and is reported.
+  // By default the two the newest mark sends; あおき's code "1,2" is no code: the check before
+  // printing says so on standard error, and the cards are written all the same.
   ToolRun run = Run({"cards", Path("sample.csv"), "--pdf", Path("cards.pdf")});
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.errors, "あおき: 郵便番号 \"1,2\" は読めないため枠を空けました\n2 枚の宛名面を " + Path("cards.pdf") +
-                            " に書き込みました\n");
+  EXPECT_EQ(run.errors, "1 枚目 あおき: 郵便番号「1,2」が読めません(枠は空欄のまま印刷します)\n2 枚の宛名面を " +
+                            Path("cards.pdf") + " に書き込みました\n");
   EXPECT_EQ(PdfPages(ReadBytes(folder_ / "cards.pdf")), 2);
 
   run = Run({"cards", "--records", "3,1-1", "--stock", "plain", Path("sample.csv"), "--pdf", Path("cards.pdf")});
@@ -332,9 +334,39 @@ TEST_F(Tool, CardsWriteOnePdfPagePerCard) {
            {"cards", Path("sample.csv"), "--pdf"},
            {"cards", Path("sample.csv"), "--pdf", Path("x.pdf"), "--stock", "postcard"},
            {"cards", Path("sample.csv"), "--pdf", Path("x.pdf"), "--numbers", "roman"},
+           {"cards", Path("sample.csv"), "--pdf", Path("x.pdf"), "--offset", "5.1,0"},
+           {"cards", Path("sample.csv"), "--pdf", Path("x.pdf"), "--sender-offset", "1.5"},
+           {"cards", Path("sample.csv"), "--pdf", Path("x.pdf"), "--sender-code", "15-0001"},
+           {"cards", Path("sample.csv"), "--pdf", Path("x.pdf"), "--sender-name", "𠮷田"},
+           {"cards", "--pdf", Path("x.pdf")},
        }) {
     EXPECT_EQ(Run(wrong).status, 2) << wrong.back();
   }
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "x.pdf"));
+}
+
+// Every choice of the dialog as an option: the sender prints and the offsets move the print; the
+// calibration sheet needs no book. Failing to write is the one failure.
+TEST_F(Tool, CardsTakeTheDialogsChoices) {
+  CopyFixtures({"sample.csv", "sample_nen.csv", "sample_nos.csv"});
+  const auto text = [&](const std::string& pdf, const char* how) {
+    std::string text = test::CommandOutput("pdftotext " + std::string(how) + " '" + Path(pdf) + "' -");
+    std::erase(text, '\n');
+    return text;
+  };
+  EXPECT_EQ(Run({"cards", Path("sample.csv"), "--pdf", Path("plain.pdf"), "--records", "2"}).status, 0);
+  const ToolRun moved = Run({"cards", Path("sample.csv"), "--pdf", Path("moved.pdf"), "--records", "2", "--offset",
+                             "-1.5,2", "--rotate180", "--sender-code", "150-0001", "--sender-address", "渋谷区神宮前4-3-2",
+                             "--sender-address2", "ハイツ101", "--sender-name", "高橋 誠", "--sender-joint", "陽子",
+                             "--sender-offset", "0.5,-0.5", "--no-default-honorific", "--keep-joint-family"});
+  EXPECT_EQ(moved.status, 0) << moved.errors;
+  EXPECT_EQ(text("plain.pdf", "-raw").find("高橋"), std::string::npos);
+  EXPECT_NE(text("moved.pdf", "-raw").find("高橋"), std::string::npos);
+  EXPECT_NE(text("plain.pdf", "-bbox"), text("moved.pdf", "-bbox"));
+
+  EXPECT_EQ(Run({"cards", "--calibration", "--pdf", Path("calibration.pdf"), "--stock", "plain"}).status, 0);
+  EXPECT_NE(text("calibration.pdf", "-raw").find("位置合わせ用紙"), std::string::npos);
+  EXPECT_EQ(Run({"cards", Path("sample.csv"), "--pdf", Path("missing/cards.pdf")}).status, 1);
 }
 
 }  // namespace

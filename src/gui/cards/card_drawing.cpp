@@ -7,21 +7,20 @@
 
 namespace mirelon {
 
-CardRenderReport DrawCardOnDc(wxDC& dc, const CardLayout& layout, const CardRenderOptions& options,
+void DrawCardOnDc(wxDC& dc, const CardLayout& layout, const CardRenderOptions& options,
                               wxPoint2DDouble origin, double unitsPerMm) {
   // wx's own cairo renderer gives a cairo context for a window's, a bitmap's or a printer's DC
   // on every toolkit; the DC's native handle is cairo only on GTK.
   wxGraphicsRenderer* renderer = wxGraphicsRenderer::GetCairoRenderer();
-  if (renderer == nullptr) return {};
+  if (renderer == nullptr) return;
   const std::unique_ptr<wxGraphicsContext> context(renderer->CreateContextFromUnknownDC(dc));
   auto* cr = context ? static_cast<cairo_t*>(context->GetNativeContext()) : nullptr;
-  if (cr == nullptr) return {};
+  if (cr == nullptr) return;
   cairo_save(cr);
   cairo_translate(cr, origin.m_x, origin.m_y);
   cairo_scale(cr, unitsPerMm, unitsPerMm);
-  CardRenderReport report = RenderCard(cr, layout, options);
+  RenderCard(cr, layout, options);
   cairo_restore(cr);
-  return report;
 }
 
 }  // namespace mirelon

@@ -9,8 +9,8 @@
 namespace mirelon {
 
 // `origin` is where the paper's top-left corner is in device units, `unitsPerMm` the device units
-// in a millimetre. A DC without a cairo context draws nothing and reports nothing.
-CardRenderReport DrawCardOnDc(wxDC& dc, const CardLayout& layout, const CardRenderOptions& options,
+// in a millimetre. A DC without a cairo context draws nothing.
+void DrawCardOnDc(wxDC& dc, const CardLayout& layout, const CardRenderOptions& options,
                               wxPoint2DDouble origin, double unitsPerMm);
 
 }  // namespace mirelon

@@ -30,18 +30,18 @@ void CardPreviewPanel::SetCard(std::optional<CardLayout> card, const wxString& n
   Refresh();
 }
 
-CardRenderReport CardPreviewPanel::Draw(wxDC& dc, wxSize size) const {
+void CardPreviewPanel::Draw(wxDC& dc, wxSize size) const {
   dc.SetBackground(wxBrush(wxColour(0x80, 0x80, 0x80)));
   dc.Clear();
   if (!card_) {
     dc.SetTextForeground(*wxWHITE);
     const wxSize extent = dc.GetTextExtent(note_);
     dc.DrawText(note_, (size.x - extent.x) / 2, (size.y - extent.y) / 2);
-    return {};
+    return;
   }
   const double pxPerMm = std::min(size.x / (kCardWidthMm + 2 * kMarginMm), size.y / (kCardHeightMm + 2 * kMarginMm));
   const wxPoint2DDouble origin((size.x - kCardWidthMm * pxPerMm) / 2, (size.y - kCardHeightMm * pxPerMm) / 2);
-  return DrawCardOnDc(dc, *card_, {.preview = true}, origin, pxPerMm);
+  DrawCardOnDc(dc, *card_, {.preview = true}, origin, pxPerMm);
 }
 
 }  // namespace mirelon

@@ -16,9 +16,8 @@ class CardPreviewPanel final : public wxWindow {
 
   // Shows `card`, or `note` when there is none.
   void SetCard(std::optional<CardLayout> card, const wxString& note);
-  // Draws what the panel shows onto `dc` of `size` (the paint handler and tests use it); what the
-  // fonts could not show is in the report.
-  CardRenderReport Draw(wxDC& dc, wxSize size) const;
+  // Draws what the panel shows onto `dc` of `size` (the paint handler and tests use it).
+  void Draw(wxDC& dc, wxSize size) const;
 
  private:
   std::optional<CardLayout> card_;

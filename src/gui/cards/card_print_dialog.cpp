@@ -16,9 +16,11 @@
 
 #include "appcore/program_settings.h"
 #include "book/address_book.h"
+#include "cards/card_check.h"
 #include "cards/card_layout.h"
 #include "cards/card_records.h"
 #include "cards/postal_code_cells.h"
+#include "gui/cards/card_check_dialog.h"
 #include "gui/cards/card_preview_panel.h"
 #include "gui/cards/card_printout.h"
 #include "gui/kit/dialog_background.h"
@@ -153,17 +155,19 @@ wxWindow* CardPrintDialog::BuildSettingsColumn(wxWindow* parent) {
   stock_->Bind(wxEVT_CHOICE, changed);
   numberStyle_->Bind(wxEVT_CHOICE, changed);
   column->Add(grid, 0, wxEXPAND | wxBOTTOM, 6);
+  for (auto [target, id, label] : {std::tuple{&defaultHonorific_, kCardDefaultHonorific, T().defaultHonorific},
+                                   std::tuple{&omitJointFamily_, kCardOmitJointFamily, T().omitJointFamily}}) {
+    *target = new wxCheckBox(panel, id, U8(label));
+    (*target)->Bind(wxEVT_CHECKBOX, changed);
+    column->Add(*target, 0, wxBOTTOM, 6);
+  }
 
   const wxString printer = printer_.empty() ? U8(T().defaultPrinter) : wxString::FromUTF8(printer_);
   auto* place = new wxStaticBoxSizer(wxVERTICAL, panel, U8(T().printer) + printer);
   auto* offsets = new wxFlexGridSizer(2, 4, 6);
-  const double limit = kMaxOffsetTenths / 10.0;
   for (auto [target, id, label] : {std::tuple{&offsetX_, kCardOffsetX, T().offsetX}, std::tuple{&offsetY_, kCardOffsetY, T().offsetY}}) {
     offsets->Add(new wxStaticText(place->GetStaticBox(), wxID_ANY, U8(label)), 0, wxALIGN_CENTER_VERTICAL);
-    *target = new wxSpinCtrlDouble(place->GetStaticBox(), id, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                                   wxSP_ARROW_KEYS, -limit, limit, 0, 0.1);
-    (*target)->SetDigits(1);
-    (*target)->Bind(wxEVT_SPINCTRLDOUBLE, changed);
+    *target = OffsetSpin(place->GetStaticBox(), id);
     offsets->Add(*target);
   }
   place->Add(offsets, 0, wxALL, 4);
@@ -188,9 +192,26 @@ wxWindow* CardPrintDialog::BuildSettingsColumn(wxWindow* parent) {
     senderFields_.push_back(field);
   }
   sender->Add(fields, 0, wxEXPAND | wxALL, 4);
+  auto* senderOffsets = new wxFlexGridSizer(4, 4, 6);
+  for (auto [target, id, label] : {std::tuple{&senderOffsetX_, kCardSenderOffsetX, T().senderOffsetX},
+                                   std::tuple{&senderOffsetY_, kCardSenderOffsetY, T().senderOffsetY}}) {
+    senderOffsets->Add(new wxStaticText(sender->GetStaticBox(), wxID_ANY, U8(label)), 0, wxALIGN_CENTER_VERTICAL);
+    *target = OffsetSpin(sender->GetStaticBox(), id);
+    senderOffsets->Add(*target);
+  }
+  sender->Add(senderOffsets, 0, wxALL, 4);
   column->Add(sender, 0, wxEXPAND);
   panel->SetSizer(column);
   return panel;
+}
+
+wxSpinCtrlDouble* CardPrintDialog::OffsetSpin(wxWindow* parent, int id) {
+  const double limit = kMaxOffsetTenths / 10.0;
+  auto* spin = new wxSpinCtrlDouble(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxSP_ARROW_KEYS,
+                                    -limit, limit, 0, 0.1);
+  spin->SetDigits(1);
+  spin->Bind(wxEVT_SPINCTRLDOUBLE, [this](wxSpinDoubleEvent&) { ChoicesChanged(); });
+  return spin;
 }
 
 wxWindow* CardPrintDialog::BuildPreviewColumn(wxWindow* parent) {
@@ -219,6 +240,10 @@ void CardPrintDialog::ShowSettings(const CardSettings& settings) {
   offsetX_->SetValue(settings.offsetXTenths / 10.0);
   offsetY_->SetValue(settings.offsetYTenths / 10.0);
   rotate_->SetValue(settings.rotate180);
+  senderOffsetX_->SetValue(settings.senderOffsetXTenths / 10.0);
+  senderOffsetY_->SetValue(settings.senderOffsetYTenths / 10.0);
+  defaultHonorific_->SetValue(settings.defaultHonorific);
+  omitJointFamily_->SetValue(settings.omitJointFamily);
   printSender_->SetValue(settings.printSender);
   const SenderAddress& sender = settings.sender;
   const std::string* texts[] = {&sender.postalCode, &sender.address1, &sender.address2, &sender.name, &sender.jointName};
@@ -245,9 +270,14 @@ std::optional<CardSettings> CardPrintDialog::ReadControls(bool report) {
   CardSettings settings;
   settings.stock = static_cast<CardStock>(std::max(0, stock_->GetSelection()));
   settings.numberStyle = static_cast<NumberStyle>(std::max(0, numberStyle_->GetSelection()));
-  settings.offsetXTenths = static_cast<int>(std::lround(offsetX_->GetValue() * 10));
-  settings.offsetYTenths = static_cast<int>(std::lround(offsetY_->GetValue() * 10));
+  const auto tenths = [](const wxSpinCtrlDouble* spin) { return static_cast<int>(std::lround(spin->GetValue() * 10)); };
+  settings.offsetXTenths = tenths(offsetX_);
+  settings.offsetYTenths = tenths(offsetY_);
+  settings.senderOffsetXTenths = tenths(senderOffsetX_);
+  settings.senderOffsetYTenths = tenths(senderOffsetY_);
   settings.rotate180 = rotate_->GetValue();
+  settings.defaultHonorific = defaultHonorific_->GetValue();
+  settings.omitJointFamily = omitJointFamily_->GetValue();
   settings.printSender = printSender_->GetValue();
   SenderAddress& sender = settings.sender;
   std::string* texts[] = {&sender.postalCode, &sender.address1, &sender.address2, &sender.name, &sender.jointName};
@@ -295,59 +325,42 @@ std::vector<CardLayout> CardPrintDialog::Layouts(const CardSettings& settings) c
   return cards;
 }
 
-bool CardPrintDialog::ReadyToPrint(const std::vector<CardLayout>& cards) {
+bool CardPrintDialog::ReadyToPrint(const std::vector<CardLayout>& cards, const CardSettings& settings,
+                                   std::string_view goOn) {
   if (cards.empty()) {
     ShowMessageBoxText(U8(T().noCards));
     return false;
   }
-  wxString unreadable;
-  const std::vector<int> chosen = ChosenRecords();
-  for (size_t i = 0; i < cards.size(); ++i) {
-    if (cards[i].postalCodeUnreadable) unreadable += RecordLabel(book_.record(chosen[i]), chosen[i]) + "\n";
-  }
-  if (!unreadable.empty()) ShowMessageBoxText(Format(kCardUnreadableCodes, unreadable));
-  return true;
-}
-
-void CardPrintDialog::ReportMissing(const std::vector<std::string>& characters) {
-  if (characters.empty()) return;
-  std::string joined;
-  for (const std::string& character : characters) joined += character;
-  ShowMessageBoxText(Format(kCardMissingCharacters, FromCp932(joined)));
+  return ConfirmCards(this, CheckCards(book_, ChosenRecords(), cards, settings, FontCoverage()), U8(goOn));
 }
 
 void CardPrintDialog::PrintChosen() {
   const std::optional<CardSettings> settings = ReadControls(true);
   if (!settings) return;
   std::vector<CardLayout> cards = Layouts(*settings);
-  if (!ReadyToPrint(cards)) return;
-  CardRenderReport report;
-  if (PrintCards(this, printSetup_, std::move(cards), U8(T().printoutTitle), report)) ReportMissing(report.missingCharacters);
+  if (!ReadyToPrint(cards, *settings, T().checkPrint)) return;
+  PrintCards(this, printSetup_, std::move(cards), U8(T().printoutTitle));
 }
 
 void CardPrintDialog::PrintCalibration() {
   const std::optional<CardSettings> settings = ReadControls(true);
   if (!settings) return;
-  CardRenderReport report;
-  PrintCards(this, printSetup_, {LayoutCalibrationSheet(*settings)}, U8(T().calibration), report);
+  PrintCards(this, printSetup_, {LayoutCalibrationSheet(*settings)}, U8(T().calibration));
 }
 
 void CardPrintDialog::SavePdf() {
   const std::optional<CardSettings> settings = ReadControls(true);
   if (!settings) return;
   const std::vector<CardLayout> cards = Layouts(*settings);
-  if (!ReadyToPrint(cards)) return;
+  if (!ReadyToPrint(cards, *settings, T().checkSave)) return;
   FileChooserDialog chooser(this, U8(T().pdfChooser), FromPath(UserDocumentsFolder()), U8(T().pdfDefaultName),
                             U8(T().pdfFilter), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
   if (chooser.ShowModal() != wxID_OK) return;
   std::filesystem::path path = ToPath(chooser.GetPath());
   if (!path.has_extension()) path += ".pdf";
-  CardRenderReport report;
-  if (WriteCardsPdf(path, cards, report) != FileIoResult::Done) {
+  if (WriteCardsPdf(path, cards) != FileIoResult::Done) {
     ShowMessageBoxText(Format(kCardPdfFailed, FromPath(path)));
-    return;
   }
-  ReportMissing(report.missingCharacters);
 }
 
 void CardPrintDialog::OnOk() {

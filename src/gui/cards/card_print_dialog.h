@@ -1,7 +1,7 @@
-// "宛名面の印刷": choosing the records, the stock, the offsets of the printer, 180°, the sender and
-// the number style, with a card-by-card preview; printing, a calibration sheet and PDF files. The
-// choices are stored (section Cards) when the dialog is closed with "閉じる", and thrown away with
-// キャンセル.
+// "宛名面の印刷": choosing the records, the stock, the offsets of the printer, 180°, the sender with
+// its own offset, the number style and the name choices, with a card-by-card preview; printing, a
+// calibration sheet and PDF files, each after the check before printing. The choices are stored
+// (section Cards) when the dialog is closed with "閉じる", and thrown away with キャンセル.
 #pragma once
 
 #include <optional>
@@ -57,12 +57,13 @@ class CardPrintDialog final : public wxDialog {
   void CheckRecords(const std::vector<int>& records);
   void ChoicesChanged();
   std::vector<CardLayout> Layouts(const CardSettings& settings) const;
-  // Tells which chosen records print without a postal code; false when there is nothing to print.
-  bool ReadyToPrint(const std::vector<CardLayout>& cards);
+  // False when there is nothing to print, or when the check found cards that would come out wrong
+  // and the user went back; `goOn` labels the check's button that carries on.
+  bool ReadyToPrint(const std::vector<CardLayout>& cards, const CardSettings& settings, std::string_view goOn);
+  wxSpinCtrlDouble* OffsetSpin(wxWindow* parent, int id);
   void PrintChosen();
   void PrintCalibration();
   void SavePdf();
-  void ReportMissing(const std::vector<std::string>& characters);
   void OnOk();
   // Ends the modal run; a dialog shown without one (tests) keeps its answer only.
   void Finish(int answer);
@@ -80,7 +81,11 @@ class CardPrintDialog final : public wxDialog {
   wxChoice* numberStyle_ = nullptr;
   wxSpinCtrlDouble* offsetX_ = nullptr;
   wxSpinCtrlDouble* offsetY_ = nullptr;
+  wxSpinCtrlDouble* senderOffsetX_ = nullptr;
+  wxSpinCtrlDouble* senderOffsetY_ = nullptr;
   wxCheckBox* rotate_ = nullptr;
+  wxCheckBox* defaultHonorific_ = nullptr;
+  wxCheckBox* omitJointFamily_ = nullptr;
   wxCheckBox* printSender_ = nullptr;
   std::vector<wxTextCtrl*> senderFields_;  // code, address 1, address 2, name, joint name
   CardPreviewPanel* preview_ = nullptr;

@@ -12,8 +12,8 @@ constexpr double kMmPerInch = 25.4;
 
 }  // namespace
 
-CardPrintout::CardPrintout(std::vector<CardLayout> cards, const wxString& title, CardRenderReport& report)
-    : wxPrintout(title), cards_(std::move(cards)), report_(report) {}
+CardPrintout::CardPrintout(std::vector<CardLayout> cards, const wxString& title)
+    : wxPrintout(title), cards_(std::move(cards)) {}
 
 void CardPrintout::GetPageInfo(int* minPage, int* maxPage, int* selPageFrom, int* selPageTo) {
   *minPage = *selPageFrom = 1;
@@ -31,19 +31,17 @@ bool CardPrintout::OnPrintPage(int page) {
   // The paper rectangle is relative to the printable area's corner, where the DC's origin is.
   const wxRect paper = GetPaperRectPixels();
   const double unitsPerMm = ppiX / kMmPerInch;
-  report_.Merge(DrawCardOnDc(*dc, cards_[static_cast<size_t>(page - 1)], {}, wxPoint2DDouble(paper.x, paper.y),
-                             unitsPerMm));
+  DrawCardOnDc(*dc, cards_[static_cast<size_t>(page - 1)], {}, wxPoint2DDouble(paper.x, paper.y), unitsPerMm);
   return true;
 }
 
-bool PrintCards(wxWindow* parent, PrintSetup& printSetup, std::vector<CardLayout> cards, const wxString& title,
-                CardRenderReport& report) {
+bool PrintCards(wxWindow* parent, PrintSetup& printSetup, std::vector<CardLayout> cards, const wxString& title) {
   wxPrintData& data = printSetup.PrintData();
   const wxPaperSize paper = data.GetPaperId();
   const wxPrintOrientation orientation = data.GetOrientation();
   data.SetPaperId(wxPAPER_JAPANESE_POSTCARD);
   data.SetOrientation(wxPORTRAIT);
-  const bool printed = printSetup.Print(parent, new CardPrintout(std::move(cards), title, report));
+  const bool printed = printSetup.Print(parent, new CardPrintout(std::move(cards), title));
   data.SetPaperId(paper);
   data.SetOrientation(orientation);
   return printed;

@@ -14,8 +14,7 @@ class PrintSetup;
 
 class CardPrintout final : public wxPrintout {
  public:
-  // What the pages could not draw is added to `report`, which outlives the printout.
-  CardPrintout(std::vector<CardLayout> cards, const wxString& title, CardRenderReport& report);
+  CardPrintout(std::vector<CardLayout> cards, const wxString& title);
 
   void GetPageInfo(int* minPage, int* maxPage, int* selPageFrom, int* selPageTo) override;
   bool HasPage(int page) override;
@@ -23,13 +22,11 @@ class CardPrintout final : public wxPrintout {
 
  private:
   std::vector<CardLayout> cards_;
-  CardRenderReport& report_;
 };
 
 // Prints `cards` through the program's print set-up on Japanese postcards, with the print dialog
 // first. The set-up's paper and orientation are given back afterwards for the other printouts;
 // the printer chosen in the dialog carries over. False when cancelled or failed (reported).
-bool PrintCards(wxWindow* parent, PrintSetup& printSetup, std::vector<CardLayout> cards, const wxString& title,
-                CardRenderReport& report);
+bool PrintCards(wxWindow* parent, PrintSetup& printSetup, std::vector<CardLayout> cards, const wxString& title);
 
 }  // namespace mirelon
