@@ -101,9 +101,26 @@ ImportSummary PreviewImport(const AddressBook& book, const ContactsRead& contact
   return ImportContacts(copy, contacts);
 }
 
+std::string_view VerdictText(ImportVerdict verdict) {
+  switch (verdict) {
+    case ImportVerdict::New: return "新規";
+    case ImportVerdict::Updated: return "更新";
+    case ImportVerdict::Unchanged: return "変更なし";
+    case ImportVerdict::Refused: break;
+  }
+  return "取り込めない";
+}
+
 std::string SummaryLine(const ImportSummary& summary) {
-  return "新規 " + std::to_string(summary.added) + "件、更新 " + std::to_string(summary.updated) + "件、変更なし " +
-         std::to_string(summary.unchanged) + "件、取り込めない " + std::to_string(summary.refused) + "件";
+  std::string line;
+  const std::pair<ImportVerdict, int> counts[] = {{ImportVerdict::New, summary.added},
+                                                  {ImportVerdict::Updated, summary.updated},
+                                                  {ImportVerdict::Unchanged, summary.unchanged},
+                                                  {ImportVerdict::Refused, summary.refused}};
+  for (const auto& [verdict, count] : counts) {
+    line += (line.empty() ? "" : "、") + std::string(VerdictText(verdict)) + " " + std::to_string(count) + "件";
+  }
+  return line;
 }
 
 }  // namespace mirelon

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "book/address_book.h"
@@ -36,6 +37,8 @@ ImportSummary ImportContacts(AddressBook& book, const ContactsRead& contacts);
 // What ImportContacts would do, leaving `book` untouched.
 ImportSummary PreviewImport(const AddressBook& book, const ContactsRead& contacts);
 
+// "新規", "更新", "変更なし", "取り込めない"
+std::string_view VerdictText(ImportVerdict verdict);
 // "新規 3件、更新 1件、変更なし 0件、取り込めない 1件"
 std::string SummaryLine(const ImportSummary& summary);
 
