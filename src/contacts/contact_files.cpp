@@ -93,17 +93,7 @@ void StoreColumnMap(SettingsStore& settings, const std::string& map) {
 
 ColumnMapping MappingFromStored(const SettingsStore& settings, const std::vector<std::string>& header) {
   ColumnMapping mapping = RecogniseColumns(header).mapping;
-  const std::string stored = StoredColumnMap(settings);
-  size_t start = 0;
-  while (start < stored.size()) {
-    const size_t comma = std::min(stored.find(',', start), stored.size());
-    const std::string entry = stored.substr(start, comma - start);
-    start = comma + 1;
-    const size_t equals = entry.rfind('=');
-    if (equals == std::string::npos) continue;
-    if (std::find(header.begin(), header.end(), entry.substr(0, equals)) == header.end()) continue;
-    ApplyColumnMap(entry, header, mapping);
-  }
+  ApplyColumnMap(StoredColumnMap(settings), header, mapping, MapEntries::Fitting);
   return mapping;
 }
 

@@ -175,7 +175,7 @@ RecognisedColumns RecogniseColumns(const std::vector<std::string>& header) {
 }
 
 std::optional<std::string> ApplyColumnMap(std::string_view map, const std::vector<std::string>& header,
-                                          ColumnMapping& mapping) {
+                                          ColumnMapping& mapping, MapEntries entries) {
   mapping.resize(header.size());
   size_t start = 0;
   while (start < map.size()) {
@@ -183,13 +183,17 @@ std::optional<std::string> ApplyColumnMap(std::string_view map, const std::vecto
     const std::string_view entry = map.substr(start, comma - start);
     start = comma + 1;
     const size_t equals = entry.rfind('=');
-    if (equals == std::string_view::npos) return "「" + std::string(entry) + "」は 列名=項目 の形ではありません";
     const std::string_view column = entry.substr(0, equals);
-    const std::optional<ContactField> field = FieldByName(entry.substr(equals + 1));
-    if (!field) return "「" + std::string(entry.substr(equals + 1)) + "」という項目はありません";
+    const std::optional<ContactField> field =
+        equals == std::string_view::npos ? std::nullopt : FieldByName(entry.substr(equals + 1));
     const auto found = std::find(header.begin(), header.end(), column);
-    if (found == header.end()) return "「" + std::string(column) + "」という列はありません";
-    mapping[static_cast<size_t>(found - header.begin())] = {Kind::Field, *field, 0};
+    if (field && found != header.end()) {
+      mapping[static_cast<size_t>(found - header.begin())] = {Kind::Field, *field, 0};
+    } else if (entries == MapEntries::All) {
+      if (equals == std::string_view::npos) return "「" + std::string(entry) + "」は 列名=項目 の形ではありません";
+      if (!field) return "「" + std::string(entry.substr(equals + 1)) + "」という項目はありません";
+      return "「" + std::string(column) + "」という列はありません";
+    }
   }
   return std::nullopt;
 }

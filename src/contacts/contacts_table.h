@@ -45,9 +45,11 @@ RecognisedColumns RecogniseColumns(const std::vector<std::string>& header);
 
 // A column map as the user gives it: "COLUMN=FIELD,COLUMN=FIELD", FIELD a field's code name or
 // label (FieldByName). Applied over `mapping` for the columns of `header` it names. Returns an
-// error text (UTF-8) naming the entry it could not take, or nothing.
+// error text (UTF-8) naming the entry it could not take, or nothing. A kept map (`Fitting`)
+// applies where it fits this header and passes over the rest.
+enum class MapEntries { All, Fitting };
 std::optional<std::string> ApplyColumnMap(std::string_view map, const std::vector<std::string>& header,
-                                          ColumnMapping& mapping);
+                                          ColumnMapping& mapping, MapEntries entries = MapEntries::All);
 // The map text of the columns that go somewhere (history year columns aside).
 std::string ColumnMapText(const std::vector<std::string>& header, const ColumnMapping& mapping);
 
