@@ -211,10 +211,15 @@ std::string ColumnMapText(const std::vector<std::string>& header, const ColumnMa
 ContactsRead ContactsFromTable(const ContactTable& table, const ColumnMapping& mapping) {
   ContactsRead read;
   std::vector<bool> unusedWithValues(table.header.size(), false);
+  std::string beyondHeader;  // rows with values in cells no column name heads
   int number = 0;
   for (const std::vector<std::string>& row : table.rows) {
     Contact contact;
     contact.number = ++number;
+    if (std::any_of(row.begin() + static_cast<ptrdiff_t>(std::min(row.size(), table.header.size())), row.end(),
+                    [](const std::string& cell) { return !cell.empty(); })) {
+      beyondHeader += (beyondHeader.empty() ? "" : "、") + std::to_string(number) + "件目";
+    }
     for (size_t i = 0; i < row.size() && i < mapping.size(); ++i) {
       const ColumnTarget& target = mapping[i];
       if (target.kind == Kind::SendMark) {
@@ -237,6 +242,10 @@ ContactsRead ContactsFromTable(const ContactTable& table, const ColumnMapping& m
   if (!unused.empty()) {
     read.reports.insert(read.reports.begin(),
                         {ContactIssue::UnusedColumns, "取り込み先のない列 " + unused + " は取り込みません"});
+  }
+  if (!beyondHeader.empty()) {
+    read.reports.insert(read.reports.begin(), {ContactIssue::UnusedColumns,
+                                               "列名のない列の値（" + beyondHeader + "）は取り込みません"});
   }
   return read;
 }

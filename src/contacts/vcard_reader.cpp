@@ -206,7 +206,9 @@ bool CardReader::Decode(const Property& property, std::string& text) {
            contact_.Label() + " " + property.name + ": 符号化 " + property.encoding + " の値は読めないため取り込みません");
     return false;
   }
-  const bool shiftJis = IsShiftJisName(property.charset) || (property.charset.empty() && !fileIsUtf8_);
+  // Without a character set, bytes that are not UTF-8 are Shift-JIS, as Japanese phones wrote them.
+  const bool shiftJis =
+      IsShiftJisName(property.charset) || (property.charset.empty() && (!fileIsUtf8_ || !IsValidUtf8(bytes)));
   if (!shiftJis && !IsValidUtf8(bytes)) {
     Report(ContactIssue::Unreadable, contact_.Label() + " " + property.name + ": 文字コード " +
                                          (property.charset.empty() ? std::string("UTF-8") : property.charset) +

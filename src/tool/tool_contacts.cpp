@@ -6,6 +6,7 @@
 #include "book/book_files.h"
 #include "contacts/contact_files.h"
 #include "contacts/contact_import.h"
+#include "text/cp932.h"
 #include "tool/tool_args.h"
 #include "tool/tool_book.h"
 #include "tool/tool_commands.h"
@@ -58,6 +59,10 @@ int RunContactsImport(const std::vector<std::string>& args, ToolOutput& out) {
     }
   }
   if (files.size() != 2) return kExitUsage;
+  if (!IsBookPath(files[1])) {
+    out.Message(Sjis("ファイル名が不正です"));
+    return kExitFailure;
+  }
   ContactsRead contacts;
   if (!ReadContacts(files[0], map, out, contacts)) return kExitFailure;
 

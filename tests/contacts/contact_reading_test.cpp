@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdio>
 #include <map>
 
 #include "contacts/contact_record.h"
@@ -139,6 +140,25 @@ TEST(VCardProperties, AreReadAsPhonesWriteThem) {
   for (const CardCase& c : cases) EXPECT_EQ(CardRecord(c.properties), c.record) << c.what;
 }
 
+// Quoted-printable of every byte, as older phones encoded Shift-JIS.
+std::string QuotedPrintable(std::string_view bytes) {
+  std::string encoded;
+  for (const char c : bytes) {
+    char hex[4];
+    std::snprintf(hex, sizeof hex, "=%02X", static_cast<unsigned char>(c));
+    encoded += hex;
+  }
+  return encoded;
+}
+
+TEST(VCardProperties, ShiftJisWithoutACharacterSetIsReadAsOlderPhonesMeantIt) {
+  // Second bytes 0x5C and a semicolon right after one: only a decoded text is split.
+  const std::string note = QuotedPrintable(Sjis("表;ソ能"));
+  EXPECT_EQ(CardRecord("FN:x\r\nSORT-STRING:x\r\nORG;ENCODING=QUOTED-PRINTABLE:" + note + "\r\n"),
+            Record({{1, "x"}, {5, "表"}, {6, "ソ能"}, {8, "x"}}));
+  EXPECT_EQ(CardRecord("FN:x\r\nSORT-STRING:" + Sjis("ﾔﾏﾀﾞ") + "\r\n"), Record({{1, "ヤマダ"}, {8, "x"}}));
+}
+
 struct LimitCase {
   const char* what;
   std::string properties;
@@ -251,6 +271,10 @@ TEST(ContactTableText, QuotedCellsAndEncodings) {
   const ContactTable sjis = ReadContactTable(Sjis("名前,住所\r\n表,ソ能\r\n"));
   EXPECT_TRUE(sjis.shiftJis);
   EXPECT_EQ(sjis.rows, (std::vector<std::vector<std::string>>{{"表", "ソ能"}}));
+  // A value in a cell no column name heads is not dropped unsaid.
+  const ContactTable longer = ReadContactTable("名前\r\nA,x\r\nB,\r\nC,,y\r\n");
+  EXPECT_EQ(test::ReportTexts(ContactsFromTable(longer, RecogniseColumns(longer.header).mapping).reports),
+            std::vector<std::string>{"列名のない列の値（1件目、3件目）は取り込みません"});
 }
 
 TEST(PostalCode, IsWrittenAsTheUserTypesIt) {
