@@ -1,11 +1,9 @@
-// The contacts windows as a user drives them: the window menu from the file buttons, the import
-// through its preview, the column map of an unknown table kept in the settings, the export.
+// The contacts flows as a user goes through them (the window menu is in editor_input_test): the
+// import through its preview, the column map of an unknown table kept in the settings, the export.
 #include <wx/choice.h>
 #include <wx/clipbrd.h>
 #include <wx/filedlg.h>
 #include <wx/listbox.h>
-#include <wx/menu.h>
-#include <wx/uiaction.h>
 
 #include "book/address_book.h"
 #include "contacts/contact_files.h"
@@ -46,25 +44,6 @@ class ContactsGui : public test::EditorTest {
  protected:
   test::TempFolder folder_;
 };
-
-TEST_F(ContactsGui, TheFileButtonsOpenTheWindowMenuWhoseEntriesReachTheServices) {
-  AddRecord("アイ", "愛");
-  Open();
-  std::vector<std::string> labels;
-  window_->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& event) {
-    for (const wxMenuItem* item : event.GetMenu()->GetMenuItems()) {
-      if (!item->IsSeparator()) labels.emplace_back(item->GetItemLabelText().utf8_str());
-    }
-    window_->CallAfter([] { wxUIActionSimulator().Char(WXK_ESCAPE); });
-  });
-  test::ClickReal(window_, res::kIdReadFile, wxPoint(5, 5), true);
-  EXPECT_EQ(labels, (std::vector<std::string>{"連絡先の取り込み...", "連絡先の書き出し...", "Mirelon のﾊﾞｰｼﾞｮﾝ情報(A)..."}));
-  for (const int command : {res::kCommandImportContacts, res::kCommandExportContacts}) {
-    wxCommandEvent chosen(wxEVT_MENU, command);
-    window_->ProcessWindowEvent(chosen);
-  }
-  EXPECT_EQ(services_.calls, (std::vector<std::string>{"ReadQueltaPath", "ImportContacts", "ExportContacts"}));
-}
 
 TEST_F(ContactsGui, ImportShowsThePreviewThenAddsAndKeepsThePageOnDisplay) {
   const int page = AddRecord("ワタナベ", "渡辺");
