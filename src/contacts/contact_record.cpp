@@ -131,6 +131,8 @@ std::string RecordBuilder::Encode(int n, const std::string& utf8) {
     return {};
   }
   std::string bytes = n == kMemo1 || n == kMemo2 ? std::move(encoded.bytes) : TrimBlanks(encoded.bytes);
+  // The reading in full-width katakana, measured as it is kept (a half-width kana doubles).
+  if (FieldOf(n) == ContactField::RegistrationName) bytes = HiraganaToKatakana(FullWidthKana(bytes));
   const size_t limit = FieldByteLimit(n);
   if (limit != 0 && bytes.size() > limit) {
     Report(ContactIssue::TooLong, label,
@@ -220,7 +222,6 @@ ContactRecord ToRecord(const Contact& contact, int bookYear, std::vector<Contact
   const std::string givenReading = builder.Single(ContactField::GivenReading);
   encode(ContactField::RegistrationName,
          PutTogether(familyReading, givenReading, builder.Single(ContactField::RegistrationName)));
-  record.registrationName = HiraganaToKatakana(FullWidthKana(record.registrationName));
   std::string address1 = builder.Single(ContactField::Address1);
   if (address1.empty()) {
     address1 = AddressOfParts({builder.Single(ContactField::Region), builder.Single(ContactField::Locality),

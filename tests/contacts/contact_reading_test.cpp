@@ -186,6 +186,14 @@ TEST(VCardProperties, WhatTheBookCannotHoldIsReportedAndLeftEmpty) {
     EXPECT_EQ(reports[0].issue, c.issue) << c.what;
     EXPECT_EQ(reports[0].text, c.report) << c.what;
   }
+  // A reading is measured in the full-width katakana it is kept in: 51 half-width kana are 102 bytes.
+  std::string halfWidthKana;
+  for (int i = 0; i < 51; ++i) halfWidthKana += "ｱ";
+  std::vector<ContactReport> reports;
+  EXPECT_EQ(CardRecord("FN:x\r\nSORT-STRING:" + halfWidthKana + "\r\n", &reports), Record({{1, "★★★★★"}, {8, "x"}}));
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_EQ(reports[0].issue, ContactIssue::TooLong);
+  EXPECT_EQ(reports[1].issue, ContactIssue::NoReading);
   // 100 bytes and a 20-byte honorific are what the fields take.
   EXPECT_EQ(CardRecord("FN:x\r\nSORT-STRING:x\r\nADR:;;" + hundred + ";;;;\r\n"),
             Record({{1, "x"}, {3, hundred}, {8, "x"}}));
