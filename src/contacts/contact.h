@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>

@@ -41,8 +41,11 @@ std::vector<std::string> LogicalLines(std::string_view bytes) {
     } else if (!line.empty()) {
       lines.emplace_back(line);
     }
-    const std::string& last = lines.empty() ? std::string() : lines.back();
-    softBreak = !last.empty() && last.back() == '=' && Upper(last.substr(0, last.find(':'))).find("QUOTED-PRINTABLE") != std::string::npos;
+    // Looked at in place: a picture's line grows by every line of its data.
+    if (lines.empty()) continue;
+    const std::string& last = lines.back();
+    softBreak = !last.empty() && last.back() == '=' &&
+                Upper(std::string_view(last).substr(0, last.find(':'))).find("QUOTED-PRINTABLE") != std::string::npos;
   }
   return lines;
 }
