@@ -58,6 +58,7 @@ enum class ContactIssue {
   ExtraValue,      // a second value for a field that takes one: not taken
   Unreadable,      // a line or an encoding that could not be read
   Renamed,         // the registration name was taken: the book gave it another
+  KeptInBook,      // a known record's value differs from the contact's: the record's stays
   BookFull,        // the book holds 1000 records: not taken
   NoName,          // neither a name nor a reading: not taken
   UnusedColumns,   // columns of a table that go nowhere

@@ -35,13 +35,24 @@ int MatchingRecord(const AddressBook& book, const AddressRecord& record) {
   return -1;
 }
 
-bool FillContactFields(AddressRecord& existing, const AddressRecord& record) {
+// Fills the known record's empty contact fields; every other value of the contact that the record
+// does not already hold is reported, the record's own staying as it is.
+bool UpdateKnownRecord(AddressRecord& existing, const AddressRecord& record, const Contact& contact,
+                       std::vector<ContactReport>& reports) {
   bool filled = false;
-  for (int n = kFirstContactField; n <= kLastContactField; ++n) {
-    if (existing.Field(n).empty() && !record.Field(n).empty()) {
-      existing.Field(n) = record.Field(n);
+  for (int n = static_cast<int>(ContactField::PostalCode); n <= kLastContactField; ++n) {
+    const std::string& mine = existing.Field(n);
+    const std::string& theirs = record.Field(n);
+    if (theirs.empty() || theirs == mine) continue;
+    if (mine.empty() && n >= kFirstContactField) {
+      existing.Field(n) = theirs;
       filled = true;
+      continue;
     }
+    const std::string kept = mine.empty() ? "住所録では空のままにしました" : "住所録の「" + Cp932ToUtf8(mine) + "」のままにしました";
+    reports.push_back({ContactIssue::KeptInBook, contact.Label() + " " +
+                                                     std::string(FieldLabel(static_cast<ContactField>(n))) + ": " +
+                                                     kept + "（連絡先では「" + Cp932ToUtf8(theirs) + "」）"});
   }
   return filled;
 }
@@ -63,7 +74,8 @@ ImportVerdict ImportOne(AddressBook& book, const Contact& contact, std::vector<C
   }
   AddressRecord& record = converted.record;
   if (const int match = MatchingRecord(book, record); match >= 0) {
-    return FillContactFields(book.record(match), record) ? ImportVerdict::Updated : ImportVerdict::Unchanged;
+    return UpdateKnownRecord(book.record(match), record, contact, reports) ? ImportVerdict::Updated
+                                                                            : ImportVerdict::Unchanged;
   }
   if (book.recordCount() >= kBookCapacity) {
     reports.push_back({ContactIssue::BookFull, contact.Label() + ": データ数が" + std::to_string(kBookCapacity) +

@@ -15,7 +15,7 @@ namespace mirelon {
 enum class ImportVerdict {
   New,        // added in sorted position (renamed when its registration name was taken)
   Updated,    // a record of the same registration name and name took its empty contact fields
-  Unchanged,  // such a record had every contact field it could give
+  Unchanged,  // such a record had every contact field it could give (other values are reported)
   Refused,    // no name nor reading, or the book was full
 };
 

@@ -56,7 +56,9 @@ TEST(ContactImport, ThePreviewCountsWhatTheImportThenDoes) {
     EXPECT_EQ(summary->refused, 1);
     EXPECT_EQ(SummaryLine(*summary), "新規 2件、更新 1件、変更なし 2件、取り込めない 1件");
     EXPECT_EQ(test::ReportTexts(summary->reports),
-              (std::vector<std::string>{"3件目「佐藤　花子」 登録名: 「サトウ」はすでにあるため「サトウ-2」としました",
+              (std::vector<std::string>{"1件目「山田　太郎」 電話番号: 住所録の「03-1」のままにしました（連絡先では「090」）",
+                                        "2件目「佐藤」 電話番号: 住所録の「03-2」のままにしました（連絡先では「03-9」）",
+                                        "3件目「佐藤　花子」 登録名: 「サトウ」はすでにあるため「サトウ-2」としました",
                                         "4件目: 名前も読みもないため取り込みません",
                                         "5件目「鈴木」 登録名: 読みがないため「★★★★★」としました。登録名（フリガナ）を入力してください",
                                         "6件目「鈴木」 登録名: 読みがないため「★★★★★」としました。登録名（フリガナ）を入力してください"}));

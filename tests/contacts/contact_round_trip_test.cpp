@@ -49,6 +49,7 @@ TEST(ContactRoundTrip, AVCardGivesTheSameRecordsBack) {
   AddressBook same = book;
   const ImportSummary again = ImportContacts(same, ReadVCards(WriteVCards(book)));
   EXPECT_EQ(again.unchanged, book.recordCount());
+  EXPECT_EQ(test::ReportTexts(again.reports), std::vector<std::string>{}) << "no value differs";
 }
 
 TEST(ContactRoundTrip, TheTableGivesEveryFieldAndHistoryBack) {
