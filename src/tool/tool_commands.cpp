@@ -22,6 +22,15 @@ constexpr std::array kCommands = std::to_array<CommandEntry>({
      "check every postal code of SRC's book against its address in the postal data file DATA; prints the records "
      "to check",
      RunCheck},
+    {"contacts-export", "BOOK.csv OUT.vcf|OUT.csv",
+     "write BOOK's records for other programs: as vCard 3.0 (UTF-8) for phones, or as a table in UTF-8 with "
+     "Japanese column names for spreadsheets",
+     RunContactsExport},
+    {"contacts-import", "FILE.vcf|FILE.csv BOOK.csv [--map COLUMN=FIELD,...]",
+     "add the contacts of a vCard file or a table with a header row to BOOK's family (made when it does not "
+     "exist); prints the counts (new, updated, unchanged, refused) and every report; --map says where columns go "
+     "(FIELD a field's name, e.g. name, registrationName, phone, or its Japanese label)",
+     RunContactsImport},
     {"copy", "SRC.csv DEST.csv", "read SRC's book as the program does and write it as the new book DEST", RunCopy},
     {"export", "SRC.csv", "write the import file (SRC's name + \"_imp\") of SRC's book", RunExport},
     {"list", "SRC.csv [--format FORMAT.dat] [--page LINESxCELLS [--wrap]]",

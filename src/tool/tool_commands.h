@@ -35,6 +35,8 @@ CommandFunction RunCards;
 CommandFunction RunList;
 CommandFunction RunLookup;
 CommandFunction RunCheck;
+CommandFunction RunContactsImport;
+CommandFunction RunContactsExport;
 CommandFunction RunPostalImport;
 
 // Every command, sorted by name.

@@ -70,7 +70,7 @@ std::vector<std::string> RightClickMenu(wxWindow* window, int id, wxPoint at, st
   return labels;
 }
 
-TEST_F(EditorInputTest, EditsHaveTheEditMenuAndTheBackgroundTheVersionBox) {
+TEST_F(EditorInputTest, EditsHaveTheEditMenuAndTheBackgroundAndFileButtonsTheWindowMenu) {
   AddRecords(1);
   Open();
   {
@@ -98,14 +98,19 @@ TEST_F(EditorInputTest, EditsHaveTheEditMenuAndTheBackgroundTheVersionBox) {
   EXPECT_EQ(TextOf(window_, kIdMemo1), "abc");
 
   bool aboutShown = false;
-  const std::vector<std::string> about{"Mirelon のﾊﾞｰｼﾞｮﾝ情報(A)..."};
-  wxTEST_DIALOG(EXPECT_EQ(RightClickMenu(window_, 0, wxPoint(3, window_->GetClientSize().y - 3), {WXK_DOWN, WXK_RETURN}),
-                          about),
+  const std::vector<std::string> windowMenu{"連絡先の取り込み...", "連絡先の書き出し...", "Mirelon のﾊﾞｰｼﾞｮﾝ情報(A)..."};
+  wxTEST_DIALOG(EXPECT_EQ(RightClickMenu(window_, 0, wxPoint(3, window_->GetClientSize().y - 3), {WXK_UP, WXK_RETURN}),
+                          windowMenu),
                 ExpectDialog<wxDialog>([&](wxDialog&) {
                   aboutShown = true;
                   return wxID_OK;
                 }));
   EXPECT_TRUE(aboutShown);
+  // The file buttons have the same menu: where a user looks for another way to read or write.
+  services_.calls.clear();
+  EXPECT_EQ(RightClickMenu(window_, kIdReadFile, wxPoint(5, 5), {WXK_DOWN, WXK_RETURN}), windowMenu);
+  EXPECT_EQ(RightClickMenu(window_, kIdWriteFile, wxPoint(5, 5), {WXK_DOWN, WXK_DOWN, WXK_RETURN}), windowMenu);
+  EXPECT_EQ(services_.calls, (std::vector<std::string>{"ImportContacts", "ExportContacts"}));
 }
 
 TEST_F(EditorInputTest, ATooltipGoesWhenAMessageOpensOverIt) {

@@ -1,6 +1,6 @@
 // Writes screenshots of the editor (both templates, a record in every field), the explanation
 // panel, the history dialogs, message boxes (one of them the sibling program's blocking message), the
-// version box, the postal result windows and the index window into the folder given as the first
+// version box, the contacts import and column-map windows, the postal result windows and the index window into the folder given as the first
 // argument. Run under xvfb-run with ImageMagick's import (scripts/screenshots).
 #include <cstdio>
 
@@ -9,7 +9,10 @@
 #include "appcore/app_state.h"
 #include "appcore/program_settings.h"
 #include "fake_editor_services.h"
+#include "contacts/contact_files.h"
 #include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/column_map_dialog.h"
+#include "gui/dialogs/contact_import_dialog.h"
 #include "gui/dialogs/history_view_dialog.h"
 #include "gui/editor/address_editor_dialog.h"
 #include "gui/editor/explanation_panel.h"
@@ -52,6 +55,22 @@ AddressRecord FullRecord() {
   r.sendHistory = "○○○○○○×○○後"_sjis;
   r.receiveHistory = "○○○○○○○○受○"_sjis;
   return r;
+}
+
+// The import window over a phone's export, the column map over a table of unknown columns.
+void CaptureContactWindows(wxWindow* parent, const AddressBook& book, SettingsStore& settings) {
+  const std::filesystem::path data = std::filesystem::path(MIRELON_TEST_DATA) / "contacts";
+  ContactSource cards;
+  ReadContactFile(data / "phone_export.vcf", cards);
+  ContactImportDialog import(parent, book, cards, settings, data / "phone_export.vcf");
+  import.Show();
+  Capture(&import, "contact_import");
+  import.Hide();
+  ContactSource table;
+  ReadContactFile(data / "unknown_header.csv", table);
+  ColumnMapDialog columns(parent, table.table, table.columns);
+  columns.Show();
+  Capture(&columns, "column_map");
 }
 
 class ScreenshotApp final : public wxApp {
@@ -102,6 +121,8 @@ class ScreenshotApp final : public wxApp {
                                  PromptButtons::Ok);
         running.Show();
         Capture(&running, "quelta_running");
+        running.Hide();
+        CaptureContactWindows(editor.Window(), state_.book, settings_);
       }
       editor.DestroyEditorWindow();
       Settle();

@@ -41,6 +41,8 @@ class FakeEditorServices final : public EditorServices {
     calls.push_back("PostalSearch");
     if (postalSearch) postalSearch(editor);
   }
+  void ImportContacts(AddressEditorDialog&) override { calls.push_back("ImportContacts"); }
+  void ExportContacts(AddressEditorDialog&) override { calls.push_back("ExportContacts"); }
   void ReadQueltaPath(SiblingProgramData&) override { calls.push_back("ReadQueltaPath"); }
   void ProbePostalData(SiblingProgramData& sibling) override {
     if (probe) probe(sibling);

@@ -4,6 +4,7 @@
 
 #include "appcore/program_settings.h"
 #include "appcore/sibling_program.h"
+#include "gui/app/contacts_flow.h"
 #include "gui/app/help_page.h"
 #include "gui/app/postal_search_flow.h"
 #include "gui/app/quelta_launch.h"
@@ -55,6 +56,10 @@ void ApplicationServices::LaunchQuelta(AddressEditorDialog& editor, bool ctrlDow
 void ApplicationServices::OpenHelp(AddressEditorDialog&) { OpenInBrowser(ManualPage()); }
 
 void ApplicationServices::PostalSearch(AddressEditorDialog& editor) { RunPostalSearch(editor); }
+
+void ApplicationServices::ImportContacts(AddressEditorDialog& editor) { RunContactsImport(editor, ProgramSettings()); }
+
+void ApplicationServices::ExportContacts(AddressEditorDialog& editor) { RunContactsExport(editor); }
 
 void ApplicationServices::ReadQueltaPath(SiblingProgramData& sibling) { mirelon::ReadQueltaPath(ProgramSettings(), sibling); }
 

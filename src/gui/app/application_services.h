@@ -1,5 +1,6 @@
 // The program's side of the editor's buttons: the file flows and the options window, and the
-// windows of the list, the index, the sibling program, the help page and the postal search.
+// windows of the list, the index, the sibling program, the help page, the postal search and the
+// contacts import and export.
 #pragma once
 
 #include <memory>
@@ -22,6 +23,8 @@ class ApplicationServices final : public EditorServices {
   void LaunchQuelta(AddressEditorDialog& editor, bool ctrlDown) override;
   void OpenHelp(AddressEditorDialog& editor) override;
   void PostalSearch(AddressEditorDialog& editor) override;
+  void ImportContacts(AddressEditorDialog& editor) override;
+  void ExportContacts(AddressEditorDialog& editor) override;
   void ReadQueltaPath(SiblingProgramData& sibling) override;
   void ProbePostalData(SiblingProgramData& sibling) override;
 

@@ -18,6 +18,7 @@
 #include "gui/kit/message_box.h"
 #include "gui/kit/template_dialog.h"
 #include "gui/kit/wx_text.h"
+#include "res/contacts_resources.h"
 #include "res/editor_tooltips.h"
 #include "text/cp932.h"
 
@@ -166,21 +167,28 @@ void AddressEditorDialog::BindEvents() {
     child->Bind(wxEVT_RIGHT_DOWN, hide);
   }
 
-  // Edits and memos have the usual edit menu. GTK gives a dialog no system menu: the version box
-  // is in the context menu of the window's background.
+  // Edits and memos have the usual edit menu. GTK gives a dialog no system menu: the window menu
+  // (contacts in and out, the version box) is the context menu of the window's background, and of
+  // the two file buttons, where a user looking for another way to read or write a book looks.
   BindEditMenus(&w);
   w.Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent& event) {
-    if (event.GetEventObject() != window_) {
+    const wxObject* source = event.GetEventObject();
+    if (source != window_ && source != window_->FindWindow(kIdReadFile) && source != window_->FindWindow(kIdWriteFile)) {
       event.Skip();
       return;
     }
-    ShowAboutMenu();
+    ShowWindowMenu();
   });
   w.Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowAboutDialog(window_); }, kCommandAbout);
+  w.Bind(wxEVT_MENU, [this](wxCommandEvent&) { services_.ImportContacts(*this); }, kCommandImportContacts);
+  w.Bind(wxEVT_MENU, [this](wxCommandEvent&) { services_.ExportContacts(*this); }, kCommandExportContacts);
 }
 
-void AddressEditorDialog::ShowAboutMenu() {
+void AddressEditorDialog::ShowWindowMenu() {
   wxMenu menu;
+  menu.Append(kCommandImportContacts, U8(kImportContactsMenuText));
+  menu.Append(kCommandExportContacts, U8(kExportContactsMenuText))->Enable(book_.recordCount() > 0);
+  menu.AppendSeparator();
   menu.Append(kCommandAbout, U8(kAboutMenuText));
   window_->PopupMenu(&menu);
 }

@@ -2,7 +2,7 @@
 // lives for the whole run; its window is created at start-up, destroyed while the list window is
 // the main window, and created again afterwards. Edits stay in the members below until the page
 // is committed (CommitPage), which writes them back into the book.
-//   address_editor_dialog.cpp   window, events, keys, exit, version box
+//   address_editor_dialog.cpp   window, events, keys, exit, window menu (contacts, version box)
 //   address_editor_exchange.cpp members ⇄ controls and records, ShowPage, CollectPage
 //   address_editor_pages.cpp    commit, paging, honorifics, send state, labels, enabling,
 //                               the list, options and index buttons
@@ -112,7 +112,7 @@ class AddressEditorDialog {
   void OnOptions();
   void OnIndex();
   void OnCommand(int id);
-  void ShowAboutMenu();
+  void ShowWindowMenu();
 
   // Record commands.
   void OnNewButton();

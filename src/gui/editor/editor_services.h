@@ -1,6 +1,7 @@
-// Every command of the editor's buttons whose work lives elsewhere in the program: the file flows,
-// the list window, the options and index windows, the sibling program, the help page, the postal
-// search, and what the editor needs to know of the sibling program. The application implements it;
+// Every command of the editor's buttons and window menu whose work lives elsewhere in the program:
+// the file flows, the list window, the options and index windows, the sibling program, the help
+// page, the postal search, the contacts import and export, and what the editor needs to know of
+// the sibling program. The application implements it;
 // GUI tests implement a fake that records the calls. The editor has already committed its page
 // where a command needs the book up to date.
 #pragma once
@@ -28,6 +29,8 @@ class EditorServices {
   virtual void LaunchQuelta(AddressEditorDialog& editor, bool ctrlDown) = 0;  // 1172
   virtual void OpenHelp(AddressEditorDialog& editor) = 0;                      // 1199
   virtual void PostalSearch(AddressEditorDialog& editor) = 0;                  // 1174
+  virtual void ImportContacts(AddressEditorDialog& editor) = 0;                // "連絡先の取り込み..."
+  virtual void ExportContacts(AddressEditorDialog& editor) = 0;                // "連絡先の書き出し..."
   // The sibling's path from the settings, and the postal data file found by the search order.
   virtual void ReadQueltaPath(SiblingProgramData& sibling) = 0;
   virtual void ProbePostalData(SiblingProgramData& sibling) = 0;
