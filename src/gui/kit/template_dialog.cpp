@@ -1,6 +1,5 @@
 #include "gui/kit/template_dialog.h"
 
-#include <algorithm>
 #include <memory>
 
 #include <wx/button.h>
@@ -194,32 +193,30 @@ size_t Cp932Length(const wxString& text) {
 void BindByteLimit(wxWindow* control, int byteLimit) {
   auto* entry = dynamic_cast<wxTextEntry*>(control);
   if (entry == nullptr) return;
-  // The text before the user's change, taken at each key and after each change (the program's
-  // own writes send no event): typing and pasting insert at the caret, so the part that does not
-  // fit is cut from what was inserted, never from the text already there.
+  // The text before the user's change: after each change it let through, and whenever the
+  // program may have written the field (its own writes send no event), which is done before the
+  // next input is handled. An input method commits a word without a key event of its own.
   auto before = std::make_shared<wxString>();
-  control->Bind(wxEVT_KEY_DOWN, [entry, before](wxKeyEvent& event) {
-    *before = entry->GetValue();
+  control->Bind(wxEVT_IDLE, [entry, before](wxIdleEvent& event) {
     event.Skip();
+    *before = entry->GetValue();
   });
   control->Bind(wxEVT_TEXT, [control, entry, byteLimit, before](wxCommandEvent& event) {
-    event.Skip();
-    wxString text = entry->GetValue();
-    if (Cp932Length(text) <= static_cast<size_t>(byteLimit)) {
+    const wxString text = entry->GetValue();
+    const size_t length = Cp932Length(text);
+    // A field already too long (read from a file) may still be shortened.
+    if (length <= static_cast<size_t>(byteLimit) || length <= Cp932Length(*before)) {
       *before = text;
+      event.Skip();
       return;
     }
-    const size_t start = static_cast<size_t>(std::max(0L, entry->GetInsertionPoint()));
-    size_t end = text.length();
-    if (text.length() > before->length() && start <= before->length() &&
-        text.Left(start) + text.Mid(start + text.length() - before->length()) == *before) {
-      end = start + text.length() - before->length();
-    }
-    while (end > 0 && Cp932Length(text) > static_cast<size_t>(byteLimit)) text.erase(--end, 1);
-    entry->ChangeValue(text);
-    *before = text;
+    // The whole word, paste or keystroke is refused, so the user sees it did not go in; the
+    // change reaches no handler.
+    size_t caret = 0;
+    while (caret < text.length() && caret < before->length() && text[caret] == (*before)[caret]) ++caret;
+    entry->ChangeValue(*before);
     // The native control places its caret after this handler.
-    control->CallAfter([entry, end] { entry->SetInsertionPoint(static_cast<long>(end)); });
+    control->CallAfter([entry, caret] { entry->SetInsertionPoint(static_cast<long>(caret)); });
     wxBell();
   });
 }
