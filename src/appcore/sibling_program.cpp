@@ -6,6 +6,7 @@
 #include "platform/desktop.h"
 #include "platform/user_folders.h"
 #include "postal/postal_files.h"
+#include "postal/postal_normalize.h"
 
 namespace mirelon {
 namespace {
@@ -13,6 +14,19 @@ namespace {
 bool IsFile(const std::filesystem::path& path) {
   std::error_code error;
   return !path.empty() && std::filesystem::is_regular_file(path, error);
+}
+
+PostalDataEnvironment PlatformPostalEnvironment() {
+  PostalDataEnvironment environment;
+  environment.fileExists = IsFile;
+  environment.documentsFolder = UserDocumentsFolder;
+  environment.userDataFolder = UserDataFolder;
+  return environment;
+}
+
+std::string Utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
 }
 
 }  // namespace
@@ -28,13 +42,28 @@ void ReadQueltaPath(const SettingsStore& settings, SiblingProgramData& sibling) 
 
 void ProbePostalData(SiblingProgramData& sibling) {
   PostalDataLocation location{sibling.postalDataPath, sibling.postalDataUnicode};
-  PostalDataEnvironment environment;
-  environment.fileExists = IsFile;
-  environment.documentsFolder = UserDocumentsFolder;
-  environment.userDataFolder = UserDataFolder;
-  ProbePostalData(location, std::filesystem::path(sibling.queltaFolder), environment);
+  ProbePostalData(location, std::filesystem::path(sibling.queltaFolder), PlatformPostalEnvironment());
   sibling.postalDataPath = location.path.string();
   sibling.postalDataUnicode = location.unicode;
+}
+
+std::string PostalSearchTooltip(const SiblingProgramData& sibling, std::string_view typedCode, std::string_view usual) {
+  if (sibling.postalDataPath.empty()) {
+    std::string tip = "郵便番号データが見付からないため使用できません。\r\n次の場所を探しました:";
+    const auto places = PostalDataPlaces(std::filesystem::path(sibling.queltaFolder), PlatformPostalEnvironment());
+    for (const PostalDataPlace& place : places) {
+      tip += "\r\n  " + Utf8(place.folder) + "  (" + std::string(kWideAddressFileName) +
+             (place.sjisToo ? " または " + std::string(kSjisAddressFileName) : std::string()) + ")";
+    }
+    if (sibling.queltaFolder.empty()) tip += "\r\n「Quelta 起動」で Quelta を選ぶと、そのフォルダも探します。";
+    return tip + "\r\nQuelta がないときは、郵便局の公開データ (KEN_ALL.CSV, JIGYOSYO.CSV) から\r\n"
+                 "「mirelon-tool postal-import」で作れます。";
+  }
+  std::string tip(usual);
+  if (!typedCode.empty() && NormalizePostalCode(typedCode).empty()) {
+    tip += "\r\n※郵便番号が７桁ではないため、住所または会社・機関等から検索します。";
+  }
+  return tip;
 }
 
 bool QueltaNeedsChoosing(const SiblingProgramData& sibling) { return !IsFile(sibling.queltaPath); }

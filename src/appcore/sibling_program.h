@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "appcore/sibling_program_data.h"
@@ -23,6 +24,12 @@ void ReadQueltaPath(const SettingsStore& settings, SiblingProgramData& sibling);
 // (UTF-16 file, then Shift-JIS), in the user's documents folder (UTF-16 only), and in the user's
 // data folder, where `mirelon-tool postal-import` puts the converted public list (UTF-16 only).
 void ProbePostalData(SiblingProgramData& sibling);
+
+// The tooltip of the postal search button (UTF-8, CR LF breaks): while no postal data file is
+// known, where it was looked for, the file names needed there and how to make the data; with a
+// postal code typed that is no seven-digit code (CP932), `usual` and the word that the address is
+// searched instead; otherwise `usual`.
+std::string PostalSearchTooltip(const SiblingProgramData& sibling, std::string_view typedCode, std::string_view usual);
 
 // True when the executable has to be chosen first: none stored, or it is gone.
 bool QueltaNeedsChoosing(const SiblingProgramData& sibling);

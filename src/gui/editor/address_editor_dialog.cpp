@@ -107,6 +107,7 @@ void AddressEditorDialog::InitialiseWindow() {
 
 void AddressEditorDialog::RegisterTooltips() {
   tooltips_.Add(window_, EditorTooltips());
+  UpdatePostalSearchTip();
   tooltips_.Activate(Switches().toolTipCtrl);
 }
 

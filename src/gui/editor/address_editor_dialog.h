@@ -128,6 +128,8 @@ class AddressEditorDialog {
   void ToggleConversion();
   void HideExplanation();
 
+  // 〒検索 says why it cannot search, or that a short code sends it to the address.
+  void UpdatePostalSearchTip();
   std::string* MarkMember(int id);
   bool HasPostalText() const;
 

@@ -9,6 +9,7 @@
 
 #include "appcore/app_state.h"
 #include "appcore/program_settings.h"
+#include "appcore/sibling_program.h"
 #include "book/honorific_list.h"
 #include "gui/editor/address_editor_dialog.h"
 #include "gui/editor/editor_services.h"
@@ -16,6 +17,7 @@
 #include "gui/kit/message_box.h"
 #include "gui/kit/template_dialog.h"
 #include "gui/kit/wx_text.h"
+#include "res/editor_tooltips.h"
 #include "text/cp932.h"
 #include "text/sjis.h"
 
@@ -152,6 +154,7 @@ bool AddressEditorDialog::HasPostalText() const {
 void AddressEditorDialog::OnAddressTextChanged() {
   MarkModified();
   services_.ProbePostalData(sibling_);
+  UpdatePostalSearchTip();
   if (sibling_.postalDataPath.empty()) return;
   // The three controls as they stand: reading every field here would report another field's
   // invalid text at each keystroke.
@@ -225,6 +228,17 @@ void AddressEditorDialog::UpdateEnabling() {
   for (int id : {kIdSendHistory, kIdReceiveHistory}) window_->FindWindow(id)->Enable(any && currentPage_ <= count);
   services_.ProbePostalData(sibling_);
   window_->FindWindow(kIdPostalSearch)->Enable(!sibling_.postalDataPath.empty() && HasPostalText());
+  UpdatePostalSearchTip();
+}
+
+void AddressEditorDialog::UpdatePostalSearchTip() {
+  std::string_view usual;
+  for (const TooltipEntry& entry : EditorTooltips()) {
+    if (std::ranges::find(entry.ids, kIdPostalSearch) != entry.ids.end()) usual = entry.text;
+  }
+  const std::string typedCode = ToCp932(window_->Control<wxTextCtrl>(kIdPostalCode).GetValue()).bytes;
+  tooltips_.Change(window_->FindWindow(kIdPostalSearch),
+                   ToControlLineBreaks(U8(PostalSearchTooltip(sibling_, typedCode, usual))));
 }
 
 void AddressEditorDialog::UpdatePageSpin() {
