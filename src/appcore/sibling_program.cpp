@@ -32,11 +32,14 @@ std::string Utf8(const std::filesystem::path& path) {
 }  // namespace
 
 void ReadQueltaPath(const SettingsStore& settings, SiblingProgramData& sibling) {
+  TakeQueltaPath(ReadMiscString(settings, misc::kQueltaPath), sibling);
+}
+
+void TakeQueltaPath(const std::filesystem::path& executable, SiblingProgramData& sibling) {
   sibling = {};
-  const std::filesystem::path stored = ReadMiscString(settings, misc::kQueltaPath);
-  if (!IsFile(stored)) return;
-  sibling.queltaPath = stored.string();
-  sibling.queltaFolder = (stored.parent_path() / "").string();
+  if (!IsFile(executable)) return;
+  sibling.queltaPath = executable.string();
+  sibling.queltaFolder = (executable.parent_path() / "").string();
   ProbePostalData(sibling);
 }
 
@@ -77,8 +80,9 @@ std::unique_ptr<StartedProcess> StartQuelta(const SiblingProgramData& sibling) {
   return StartedProcess::Start({sibling.queltaPath}, sibling.queltaFolder);
 }
 
-bool IsQueltaRunning(StartedProcess* started) {
-  switch (FindVisibleWindow(kQueltaWindowTitle)) {
+bool IsQueltaRunning(const SiblingProgramData& sibling, StartedProcess* started) {
+  const WindowOwner owner{std::filesystem::path(sibling.queltaPath).stem().string(), started ? started->Id() : 0};
+  switch (FindVisibleWindow(kQueltaWindowTitle, owner)) {
     case WindowSearch::Found:
       return true;
     case WindowSearch::NotFound:

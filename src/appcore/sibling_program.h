@@ -19,6 +19,8 @@ inline constexpr std::string_view kQueltaWindowTitle = "Quelta";
 // Forgets what `sibling` knew, then takes the stored executable when it names an existing file,
 // with its folder, and looks for the postal data.
 void ReadQueltaPath(const SettingsStore& settings, SiblingProgramData& sibling);
+// The same for an executable the user has just chosen, which is not stored yet.
+void TakeQueltaPath(const std::filesystem::path& executable, SiblingProgramData& sibling);
 
 // Forgets a postal data file that has gone; while none is known, looks in the sibling's folder
 // (UTF-16 file, then Shift-JIS), in the user's documents folder (UTF-16 only), and in the user's
@@ -42,8 +44,9 @@ std::filesystem::path QueltaChooserStart(const SiblingProgramData& sibling);
 // it could not be started.
 std::unique_ptr<StartedProcess> StartQuelta(const SiblingProgramData& sibling);
 
-// A visible window titled "Quelta" is open. Where other programs' windows cannot be seen, the
-// program this one started (`started`, may be null) still running stands in for its window.
-bool IsQueltaRunning(StartedProcess* started);
+// A visible window titled "Quelta" of the sibling program (named by its executable, or opened by
+// `started`, which may be null) is open. Where other programs' windows cannot be seen, `started`
+// still running stands in for its window.
+bool IsQueltaRunning(const SiblingProgramData& sibling, StartedProcess* started);
 
 }  // namespace mirelon
