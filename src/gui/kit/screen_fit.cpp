@@ -1,0 +1,46 @@
+#include "gui/kit/screen_fit.h"
+
+#include <algorithm>
+#include <memory>
+
+#include <wx/display.h>
+#include <wx/toplevel.h>
+
+namespace mirelon {
+
+wxRect ScreenAreaOf(const wxWindow* window) {
+  const int index = window != nullptr ? wxDisplay::GetFromWindow(window) : wxNOT_FOUND;
+  return wxDisplay(index == wxNOT_FOUND ? 0u : static_cast<unsigned>(index)).GetClientArea();
+}
+
+namespace {
+
+void FitInto(wxTopLevelWindow* window, const wxRect& area, const wxSize& size) {
+  if (window->GetSize() != size) window->SetSize(size);
+  const wxRect rect = window->GetScreenRect();
+  const wxPoint at(std::clamp(rect.x, area.x, std::max(area.x, area.GetRight() + 1 - rect.width)),
+                   std::clamp(rect.y, area.y, std::max(area.y, area.GetBottom() + 1 - rect.height)));
+  if (at != rect.GetPosition()) window->Move(at);
+}
+
+}  // namespace
+
+void ShowOnScreen(wxTopLevelWindow* window, wxSize wanted) {
+  const wxRect area = ScreenAreaOf(window);
+  const wxSize size(std::min(wanted.x, area.width), std::min(wanted.y, area.height));
+  FitInto(window, area, size);
+  // The frame's size arrives with the first size changes after showing; a few are looked at, so a
+  // window manager that insists on its own size is not fought.
+  auto corrections = std::make_shared<int>(3);
+  window->Bind(wxEVT_SIZE, [window, area, size, corrections](wxSizeEvent& event) {
+    event.Skip();
+    if (*corrections <= 0 || window->IsMaximized() || window->IsIconized()) return;
+    --*corrections;
+    window->CallAfter([window, area, size] {
+      if (!window->IsMaximized()) FitInto(window, area, size);
+    });
+  });
+  window->Show();
+}
+
+}  // namespace mirelon
