@@ -29,13 +29,14 @@ void ShowOnScreen(wxTopLevelWindow* window, wxSize wanted) {
   const wxRect area = ScreenAreaOf(window);
   const wxSize size(std::min(wanted.x, area.width), std::min(wanted.y, area.height));
   FitInto(window, area, size);
-  // The frame's size arrives with the first size changes after showing; a few are looked at, so a
-  // window manager that insists on its own size is not fought.
-  auto corrections = std::make_shared<int>(3);
-  window->Bind(wxEVT_SIZE, [window, area, size, corrections](wxSizeEvent& event) {
+  // The frame's size arrives with the first size change after showing: the toolkit's size is put
+  // right once then, and what the user does afterwards is left alone.
+  auto pending = std::make_shared<bool>(true);
+  window->Bind(wxEVT_SIZE, [window, area, size, pending](wxSizeEvent& event) {
     event.Skip();
-    if (*corrections <= 0 || window->IsMaximized() || window->IsIconized()) return;
-    --*corrections;
+    if (!*pending) return;
+    *pending = false;
+    if (window->GetSize() == size || window->IsMaximized() || window->IsIconized()) return;
     window->CallAfter([window, area, size] {
       if (!window->IsMaximized()) FitInto(window, area, size);
     });
