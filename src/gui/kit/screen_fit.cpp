@@ -25,6 +25,15 @@ void FitInto(wxTopLevelWindow* window, const wxRect& area, const wxSize& size) {
 
 }  // namespace
 
+void LimitToScreen(wxTopLevelWindow* window) {
+  const wxRect area = ScreenAreaOf(window->GetParent() != nullptr ? window->GetParent() : window);
+  const wxSize size = window->GetSize();
+  const wxSize limit(area.width - kFrameAllowance.x, area.height - kFrameAllowance.y);
+  if (size.x <= limit.x && size.y <= limit.y) return;
+  window->SetMinSize(wxDefaultSize);
+  window->SetSize(std::min(size.x, limit.x), std::min(size.y, limit.y));
+}
+
 void ShowOnScreen(wxTopLevelWindow* window, wxSize wanted) {
   const wxRect area = ScreenAreaOf(window);
   const wxSize size(std::min(wanted.x, area.width), std::min(wanted.y, area.height));

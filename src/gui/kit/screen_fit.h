@@ -9,6 +9,9 @@ class wxWindow;
 
 namespace mirelon {
 
+// Room for a window manager's frame around a window: its title bar and borders.
+inline const wxSize kFrameAllowance(6, 36);
+
 // The client area of the display that shows most of `window` (the first display when none).
 wxRect ScreenAreaOf(const wxWindow* window);
 
@@ -16,5 +19,9 @@ wxRect ScreenAreaOf(const wxWindow* window);
 // wholly on it. The window manager's frame is known only once the window is shown: the size the
 // toolkit gave without it is put right then, so that the size shown is the size asked for.
 void ShowOnScreen(wxTopLevelWindow* window, wxSize wanted);
+
+// A window laid out by its sizers made no larger than the screen, room left for the window
+// manager's frame; its sizers then share out the room there is.
+void LimitToScreen(wxTopLevelWindow* window);
 
 }  // namespace mirelon

@@ -35,6 +35,8 @@ class TemplateDialog : public wxDialog {
 
  private:
   void Build();
+  // The template's font, or a smaller size of it when the template would not fit the screen.
+  wxFont FittingFont();
   const res::DialogTemplate& template_;
 };
 
