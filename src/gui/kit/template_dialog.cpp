@@ -75,11 +75,11 @@ class TemplateControl final : public Base {
 constexpr const char* kSpinCss = "spinbutton, spinbutton button, spinbutton entry "
                                  "{ min-height: 0; padding-top: 0; padding-bottom: 0; }";
 
-// A check box, button or field never gets less than its real minimum (GTK would clip it and
-// complain): a height below it grows around its middle. Drop-downs keep the template's height,
-// which their rows are spaced for.
+// A check box or radio button never gets less than its real minimum, its indicator's height
+// (GTK would clip it and complain): a height below it grows around its middle. Fields and
+// drop-downs keep the template's height, which the rows are spaced for.
 void KeepMinimumHeight(wxWindow* control) {
-  if (dynamic_cast<wxChoice*>(control) != nullptr) return;  // wxComboBox is one on GTK too
+  if (dynamic_cast<wxCheckBox*>(control) == nullptr && dynamic_cast<wxRadioButton*>(control) == nullptr) return;
   const wxRect rect = control->GetRect();
   const int minimum = control->GetBestSize().y;
   if (minimum <= rect.height) return;
