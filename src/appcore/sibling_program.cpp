@@ -6,6 +6,7 @@
 #include "platform/desktop.h"
 #include "platform/user_folders.h"
 #include "postal/postal_files.h"
+#include "postal/postal_normalize.h"
 
 namespace mirelon {
 namespace {
@@ -15,26 +16,57 @@ bool IsFile(const std::filesystem::path& path) {
   return !path.empty() && std::filesystem::is_regular_file(path, error);
 }
 
+PostalDataEnvironment PlatformPostalEnvironment() {
+  PostalDataEnvironment environment;
+  environment.fileExists = IsFile;
+  environment.documentsFolder = UserDocumentsFolder;
+  environment.userDataFolder = UserDataFolder;
+  return environment;
+}
+
+std::string Utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 }  // namespace
 
 void ReadQueltaPath(const SettingsStore& settings, SiblingProgramData& sibling) {
+  TakeQueltaPath(ReadMiscString(settings, misc::kQueltaPath), sibling);
+}
+
+void TakeQueltaPath(const std::filesystem::path& executable, SiblingProgramData& sibling) {
   sibling = {};
-  const std::filesystem::path stored = ReadMiscString(settings, misc::kQueltaPath);
-  if (!IsFile(stored)) return;
-  sibling.queltaPath = stored.string();
-  sibling.queltaFolder = (stored.parent_path() / "").string();
+  if (!IsFile(executable)) return;
+  sibling.queltaPath = executable.string();
+  sibling.queltaFolder = (executable.parent_path() / "").string();
   ProbePostalData(sibling);
 }
 
 void ProbePostalData(SiblingProgramData& sibling) {
   PostalDataLocation location{sibling.postalDataPath, sibling.postalDataUnicode};
-  PostalDataEnvironment environment;
-  environment.fileExists = IsFile;
-  environment.documentsFolder = UserDocumentsFolder;
-  environment.userDataFolder = UserDataFolder;
-  ProbePostalData(location, std::filesystem::path(sibling.queltaFolder), environment);
+  ProbePostalData(location, std::filesystem::path(sibling.queltaFolder), PlatformPostalEnvironment());
   sibling.postalDataPath = location.path.string();
   sibling.postalDataUnicode = location.unicode;
+}
+
+std::string PostalSearchTooltip(const SiblingProgramData& sibling, std::string_view typedCode, std::string_view usual) {
+  if (sibling.postalDataPath.empty()) {
+    std::string tip = "郵便番号データが見付からないため使用できません。\r\n次の場所を探しました:";
+    const auto places = PostalDataPlaces(std::filesystem::path(sibling.queltaFolder), PlatformPostalEnvironment());
+    for (const PostalDataPlace& place : places) {
+      tip += "\r\n  " + Utf8(place.folder) + "  (" + std::string(kWideAddressFileName) +
+             (place.sjisToo ? " または " + std::string(kSjisAddressFileName) : std::string()) + ")";
+    }
+    if (sibling.queltaFolder.empty()) tip += "\r\n「Quelta 起動」で Quelta を選ぶと、そのフォルダも探します。";
+    return tip + "\r\nQuelta がないときは、郵便局の公開データ (KEN_ALL.CSV, JIGYOSYO.CSV) から\r\n"
+                 "「mirelon-tool postal-import」で作れます。";
+  }
+  std::string tip(usual);
+  if (!typedCode.empty() && NormalizePostalCode(typedCode).empty()) {
+    tip += "\r\n※郵便番号が７桁ではないため、住所または会社・機関等から検索します。";
+  }
+  return tip;
 }
 
 bool QueltaNeedsChoosing(const SiblingProgramData& sibling) { return !IsFile(sibling.queltaPath); }
@@ -48,8 +80,9 @@ std::unique_ptr<StartedProcess> StartQuelta(const SiblingProgramData& sibling) {
   return StartedProcess::Start({sibling.queltaPath}, sibling.queltaFolder);
 }
 
-bool IsQueltaRunning(StartedProcess* started) {
-  switch (FindVisibleWindow(kQueltaWindowTitle)) {
+bool IsQueltaRunning(const SiblingProgramData& sibling, StartedProcess* started) {
+  const WindowOwner owner{std::filesystem::path(sibling.queltaPath).stem().string(), started ? started->Id() : 0};
+  switch (FindVisibleWindow(kQueltaWindowTitle, owner)) {
     case WindowSearch::Found:
       return true;
     case WindowSearch::NotFound:

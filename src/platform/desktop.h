@@ -14,9 +14,19 @@ enum class WindowSearch {
   Unavailable,  // other programs' windows cannot be seen here (a Wayland session)
 };
 
-// Looks for a visible top-level window of any program whose title is exactly `title` (UTF-8,
-// case-sensitive). Minimised windows count as visible.
-WindowSearch FindVisibleWindow(std::string_view title);
+// Whose window is looked for: a program by the name it gives its windows' class, and the process
+// that was started for it.
+struct WindowOwner {
+  std::string programName;  // its executable's name without ".exe" ("quelta" for Quelta.exe)
+  int processId = 0;        // 0 when none was started
+};
+
+// Looks for a visible top-level window whose title is exactly `title` (UTF-8, case-sensitive) and
+// that belongs to `owner`: its class names the program (on X11 either part of WM_CLASS, letter
+// case and ".exe" aside, as toolkits and Windows compatibility layers name it), or the process
+// `owner.processId` opened it. Another program's window of that title (a file manager showing a
+// folder of that name) does not count. Minimised windows count as visible.
+WindowSearch FindVisibleWindow(std::string_view title, const WindowOwner& owner);
 
 // The argument vector that opens `page` in the user's browser (the desktop's handler of pages).
 std::vector<std::string> BrowserCommand(const std::filesystem::path& page);

@@ -15,6 +15,17 @@ std::filesystem::path BusinessFilePath(const std::filesystem::path& addressFile,
   return business;
 }
 
+std::vector<PostalDataPlace> PostalDataPlaces(const std::filesystem::path& siblingFolder,
+                                              const PostalDataEnvironment& environment) {
+  std::vector<PostalDataPlace> places;
+  if (!siblingFolder.empty()) places.push_back({siblingFolder, true});
+  const std::filesystem::path documents = environment.documentsFolder();
+  if (!documents.empty()) places.push_back({documents, false});
+  const std::filesystem::path userData = environment.userDataFolder ? environment.userDataFolder() : std::filesystem::path();
+  if (!userData.empty()) places.push_back({userData, false});
+  return places;
+}
+
 void ProbePostalData(PostalDataLocation& location, const std::filesystem::path& siblingFolder,
                      const PostalDataEnvironment& environment) {
   if (!location.path.empty() && !environment.fileExists(location.path)) location = {};
@@ -24,14 +35,10 @@ void ProbePostalData(PostalDataLocation& location, const std::filesystem::path& 
     location = {path, unicode};
     return true;
   };
-  if (!siblingFolder.empty() && (take(siblingFolder / kWideAddressFileName, true) ||
-                                 take(siblingFolder / kSjisAddressFileName, false))) {
-    return;
+  for (const PostalDataPlace& place : PostalDataPlaces(siblingFolder, environment)) {
+    if (take(place.folder / kWideAddressFileName, true)) return;
+    if (place.sjisToo && take(place.folder / kSjisAddressFileName, false)) return;
   }
-  const std::filesystem::path documents = environment.documentsFolder();
-  if (!documents.empty() && take(documents / kWideAddressFileName, true)) return;
-  const std::filesystem::path userData = environment.userDataFolder ? environment.userDataFolder() : std::filesystem::path();
-  if (!userData.empty()) take(userData / kWideAddressFileName, true);
 }
 
 template <class Char>

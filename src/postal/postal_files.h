@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mirelon {
 
@@ -33,9 +34,20 @@ struct PostalDataEnvironment {
   std::function<std::filesystem::path()> userDataFolder;
 };
 
-// Forgets a file that has gone, then, while none is known, tries the UTF-16 and the Shift-JIS
-// file in the sibling program's folder (if any), the UTF-16 file in the documents folder, and the
-// UTF-16 file in the user's data folder.
+// A folder the address file is looked for in, and whether the Shift-JIS file counts there too.
+struct PostalDataPlace {
+  std::filesystem::path folder;
+  bool sjisToo = false;
+};
+
+// In order: the sibling program's folder (if any; the UTF-16 file, then the Shift-JIS one), the
+// documents folder and the user's data folder (the UTF-16 file only), each where the platform has
+// one.
+std::vector<PostalDataPlace> PostalDataPlaces(const std::filesystem::path& siblingFolder,
+                                              const PostalDataEnvironment& environment);
+
+// Forgets a file that has gone, then, while none is known, takes the first file of
+// PostalDataPlaces that exists.
 void ProbePostalData(PostalDataLocation& location, const std::filesystem::path& siblingFolder,
                      const PostalDataEnvironment& environment);
 

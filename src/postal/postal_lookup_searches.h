@@ -94,7 +94,7 @@ bool BasicPostalLookup<E>::SearchByCode() {
     BusyScope busy(dialogs_);
     std::array<Text, 3> fields;  // prefecture, city, town area
     typename E::Line line;
-    while (rows.size() < kMaxCodeRows && E::ReadLine(*lines, line)) {
+    while (E::ReadLine(*lines, line)) {
       if (!RowHasCode<E>(line, codeInput_)) continue;
       ReadFields<E>(line, kFieldsStart, fields);
       if (E::Find(fields[2], WordsOf<E>().catchAll) != std::string::npos) fields[2] = Text();
@@ -122,7 +122,7 @@ bool BasicPostalLookup<E>::SearchBusinessByCode() {
     BusyScope busy(dialogs_);
     std::array<Text, 5> fields;  // business name, prefecture, city, town area, detail
     typename E::Line line;
-    while (rows.size() < kMaxCodeRows && E::ReadLine(*lines, line)) {
+    while (E::ReadLine(*lines, line)) {
       if (!RowHasCode<E>(line, codeInput_)) continue;
       ReadFields<E>(line, kFieldsStart, fields);
       rows.push_back({code, E::ToSjis(fields[0]), E::ToSjis(fields[1]), E::ToSjis(fields[2]), E::ToSjis(fields[3]),

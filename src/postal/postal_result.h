@@ -48,7 +48,7 @@ struct PostalRow {
 
 struct PostalDialogRequest {
   PostalDialogKind kind = PostalDialogKind::CodeResult;
-  std::vector<PostalRow> rows;  // one for the Result kinds, at most 30 for the Choice kinds
+  std::vector<PostalRow> rows;  // one for the Result kinds, every row found for the Choice kinds
   std::string typedAddress;     // address lines 1 and 2 as normalised
   std::string typedCompany;     // company lines 1 and 2 as normalised (business kinds)
   LookupOptions options;

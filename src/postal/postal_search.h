@@ -45,8 +45,6 @@ class PostalSearch {
   const std::filesystem::path& businessFilePath() const { return businessFilePath_; }
 
  protected:
-  static constexpr size_t kMaxCodeRows = 30;  // rows a code search offers
-
   void ShowMessage(std::string_view utf8Text);
   void ReportOpenFailure(const std::filesystem::path& path);
   // Shows the one-row or the list kind with the rows; on OK takes the options the user left.

@@ -58,7 +58,7 @@ TEST_F(EditorTest, CopyAndPasteCarryAWholePageThroughTheClipboard) {
     EXPECT_EQ(line.substr(line.size() - 11), ",出□,受") << line;
   }
 
-  Type(window_, kIdPageNumber, "1");  // the copied page goes in as "やまだ"
+  TypePage("1");  // the copied page goes in as "やまだ"
   ASSERT_EQ(book_.recordCount(), 2);
   ClickHolding(window_, kIdNewPage, {WXK_CONTROL, WXK_SHIFT});  // not on an existing page
   EXPECT_EQ(TextOf(window_, kIdRegistrationName), "あべ");

@@ -31,6 +31,15 @@ int EditorTest::AddRecord(std::string_view registrationName, std::string_view na
   return book_.AddRecord(record) + 1;
 }
 
+void EditorTest::TypePage(std::string_view digits) {
+  Type(window_, res::kIdPageNumber, digits);
+  wxFocusEvent leave(wxEVT_KILL_FOCUS, res::kIdPageNumber);
+  wxWindow* field = window_->FindWindow(res::kIdPageNumber);
+  leave.SetEventObject(field);
+  field->ProcessWindowEvent(leave);
+  Pump();
+}
+
 std::string EditorTest::NameOnPage(int page) const { return Cp932ToUtf8(book_.record(page - 1).registrationName); }
 
 bool EditorTest::Enabled(int id) const { return window_->FindWindow(id)->IsEnabled(); }

@@ -24,6 +24,8 @@ class EditorTest : public ::testing::Test {
   void Open(int templateNumber = res::kEditorFullTemplate);
   // Adds a record with a registration name and a name (UTF-8); returns its page.
   int AddRecord(std::string_view registrationName, std::string_view name = "");
+  // Types `digits` into the page field and leaves it, as the user confirms a page.
+  void TypePage(std::string_view digits);
   std::string NameOnPage(int page) const;  // UTF-8 registration name of a page
   bool Enabled(int id) const;
 

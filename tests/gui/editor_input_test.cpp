@@ -4,6 +4,7 @@
 // focus and Tab order a user meets, the right-click menus, and tooltips under a message.
 #include <wx/app.h>
 #include <wx/clipbrd.h>
+#include <wx/combobox.h>
 #include <wx/dataobj.h>
 #include <wx/menu.h>
 #include <wx/spinbutt.h>
@@ -175,6 +176,7 @@ TEST_F(EditorInputTest, TheSpinStepsFromThePageOnDisplay) {
   ClickReal(window_, kIdPageSpin, plus);
   EXPECT_EQ(editor_->CurrentPage(), 2);
   TypeReal(window_, kIdPageNumber, "5");
+  PressRealKey(window_, kIdPageNumber, WXK_RETURN);
   EXPECT_EQ(editor_->CurrentPage(), 5);
   ClickReal(window_, kIdNewPage);
   EXPECT_EQ(editor_->CurrentPage(), 13);
@@ -189,8 +191,8 @@ TEST_F(EditorInputTest, TheSpinStepsFromThePageOnDisplay) {
 TEST_F(EditorInputTest, ThePageFieldReachesTheNewPageAsAnEmptyForm) {
   AddRecords(2);
   Open();
-  TypeReal(window_, kIdPageNumber, "2");
   TypeReal(window_, kIdPageNumber, "3");
+  PressRealKey(window_, kIdPageNumber, WXK_RETURN);
   EXPECT_EQ(editor_->CurrentPage(), 3);
   EXPECT_EQ(TextOf(window_, kIdRegistrationName), "");
   EXPECT_EQ(TextOf(window_, kIdHonorific), "");
@@ -206,6 +208,106 @@ TEST_F(EditorInputTest, ThePageFieldReachesTheNewPageAsAnEmptyForm) {
   EXPECT_EQ(NameOnPage(2), "name02");
   EXPECT_EQ(NameOnPage(3), "name03");
   EXPECT_EQ(editor_->CurrentPage(), 2);
+}
+
+TEST_F(EditorInputTest, ThePageFieldIsReadOnceWhenTheUserConfirmsIt) {
+  AddRecords(12);
+  Open();
+  const struct {
+    const char* typed;  // "" empties the field with Backspace
+    int confirm;        // 0: the field keeps the focus
+    int page;
+    bool message;
+  } cases[] = {
+      {"5", 0, 1, false},  // typing alone pages nothing
+      {"5", WXK_RETURN, 5, false},
+      {"", 0, 5, false},  // an emptied field is no mistake yet
+      {"", WXK_RETURN, 5, true},
+      {"0", WXK_TAB, 5, true},  // the focus leaves
+      {"11", WXK_TAB, 11, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.typed) + " " + std::to_string(c.confirm));
+    const auto act = [&] {
+      TypeReal(window_, kIdPageNumber, c.typed);
+      if (*c.typed == '\0') PressRealKey(window_, kIdPageNumber, WXK_BACK);
+      if (c.confirm != 0) PressRealKey(window_, kIdPageNumber, c.confirm);
+    };
+    if (c.message) {
+      wxTEST_DIALOG(act(), ExpectMessage("1 から 1000 までの整数を入力してください。", wxID_OK));
+    } else {
+      act();
+    }
+    EXPECT_EQ(editor_->CurrentPage(), c.page);
+    EXPECT_EQ(TextOf(window_, kIdRegistrationName), wxString::Format("name%02d", c.page).utf8_str().data());
+    if (c.confirm != 0) EXPECT_EQ(TextOf(window_, kIdPageNumber), std::to_string(c.page));
+  }
+}
+
+TEST_F(EditorInputTest, AChangePastTheByteLimitIsRefusedWhole) {
+  AddRecords(1);
+  Open();
+  const std::string a99(99, 'a');
+  const struct {
+    std::string shown;  // as the program wrote it
+    bool selectAll;
+    std::string pasted;  // typed when one ASCII character
+    std::string expected;
+  } cases[] = {
+      {a99.substr(0, 98), false, "東京", a99.substr(0, 98)},  // not even 東
+      {a99.substr(0, 96), false, "東京", a99.substr(0, 96) + "東京"},
+      {a99, false, "b", a99 + "b"},
+      {a99 + "b", false, "c", a99 + "b"},
+      {a99, true, "東京", "東京"},  // the selection is replaced
+      {"あべ", true, std::string(180, 'x'), "あべ"},
+  };
+  auto& field = ControlOf<wxTextCtrl>(window_, kIdRegistrationName);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shown + " " + c.pasted);
+    field.ChangeValue(U8(c.shown));
+    Settle();
+    PressRealKey(window_, kIdRegistrationName, WXK_END);
+    wxUIActionSimulator keyboard;
+    if (c.selectAll) keyboard.Char('A', wxMOD_CONTROL);
+    if (c.pasted.size() == 1) {
+      keyboard.Char(c.pasted[0]);
+    } else {
+      {
+        wxClipboardLocker clipboard;
+        wxTheClipboard->SetData(new wxTextDataObject(U8(c.pasted)));
+      }
+      keyboard.Char('V', wxMOD_CONTROL);
+    }
+    Settle();
+    EXPECT_EQ(TextOf(window_, kIdRegistrationName), c.expected);
+    if (c.expected == c.shown) EXPECT_EQ(field.GetInsertionPoint(), c.selectAll ? 0 : field.GetLastPosition());
+  }
+}
+
+TEST_F(EditorInputTest, AnHonorificTypedBeforeTheRegistrationNameWaitsForTheCommit) {
+  AddRecords(1);
+  Open();
+  const struct {
+    const char* registrationName;
+    bool refused;
+  } cases[] = {{"", true}, {"  ", true}, {"name00", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.registrationName);
+    ClickReal(window_, kIdNewPage);
+    Type(window_, kIdRegistrationName, c.registrationName);
+    // A message at any keystroke would fail here as unexpected.
+    TypeReal(window_, kIdHonorific, "Mr");
+    EXPECT_EQ(TextOf(window_, kIdHonorific), "Mr");
+    if (c.refused) {
+      wxTEST_DIALOG(PressRealKey(window_, kIdHonorific, WXK_PAGEUP), ExpectMessage("登録名を入力してください", wxID_OK));
+      EXPECT_EQ(book_.recordCount(), 1);
+    } else {
+      // Committed with the keystroke: the new honorific is offered at once.
+      ASSERT_EQ(book_.recordCount(), 2);
+      EXPECT_EQ(Cp932ToUtf8(book_.record(0).honorific), "Mr");
+      EXPECT_NE(ControlOf<wxComboBox>(window_, kIdJointHonorific1).FindString("Mr"), wxNOT_FOUND);
+    }
+  }
 }
 
 TEST_F(EditorInputTest, ANewRecordRenamedOnInsertionIsShownUnderItsNewName) {

@@ -88,9 +88,9 @@ TEST_F(EditorTest, ANewRecordIsInsertedInOrderAndTheEditorFollowsIt) {
 TEST_F(EditorTest, ARenamedRecordIsFollowedInsteadOfTheTypedPage) {
   for (const char* name : {"あべ", "いとう", "うえだ", "えんどう", "おおた"}) AddRecord(name);
   Open();
-  Type(window_, kIdPageNumber, "5");
+  TypePage("5");
   Type(window_, kIdRegistrationName, "ああ");
-  Type(window_, kIdPageNumber, "3");
+  TypePage("3");
   EXPECT_EQ(NameOnPage(1), "ああ");
   EXPECT_EQ(editor_->CurrentPage(), 1);
   EXPECT_EQ(book_.currentPage, 1);
@@ -101,17 +101,17 @@ TEST_F(EditorTest, ARenamedRecordIsFollowedInsteadOfTheTypedPage) {
 TEST_F(EditorTest, AnInvalidPageNumberKeepsThePageAndItsEdits) {
   for (const char* name : {"あべ", "いとう", "うえだ", "えんどう", "おおた"}) AddRecord(name);
   Open();
-  Type(window_, kIdPageNumber, "5");
-  wxTEST_DIALOG(Type(window_, kIdPageNumber, "0"), ExpectMessage("1 から 1000 までの整数を入力してください。", wxID_OK));
+  TypePage("5");
+  wxTEST_DIALOG(TypePage("0"), ExpectMessage("1 から 1000 までの整数を入力してください。", wxID_OK));
   EXPECT_EQ(editor_->CurrentPage(), 5);
   EXPECT_EQ(TextOf(window_, kIdPageNumber), "5");
   Type(window_, kIdRegistrationName, "ああ");
-  wxTEST_DIALOG(Type(window_, kIdPageNumber, ""), ExpectMessage("1 から 1000 までの整数を入力してください。", wxID_OK));
+  wxTEST_DIALOG(TypePage(""), ExpectMessage("1 から 1000 までの整数を入力してください。", wxID_OK));
   EXPECT_EQ(editor_->CurrentPage(), 5);
   EXPECT_EQ(TextOf(window_, kIdPageNumber), "5");
   EXPECT_EQ(TextOf(window_, kIdRegistrationName), "ああ");
   // The kept edits go in with the next page change, and the editor follows the moved record.
-  Type(window_, kIdPageNumber, "3");
+  TypePage("3");
   EXPECT_EQ(editor_->CurrentPage(), 1);
   EXPECT_EQ(NameOnPage(1), "ああ");
   EXPECT_EQ(NameOnPage(5), "えんどう");
@@ -122,7 +122,7 @@ TEST_F(EditorTest, APageNumberBeyondTheNewPageKeepsThePageOnDisplay) {
   AddRecord("いとう");
   Open();
   PressKey(window_, WXK_PAGEDOWN);
-  Type(window_, kIdPageNumber, "9");
+  TypePage("9");
   EXPECT_EQ(editor_->CurrentPage(), 2);
   EXPECT_EQ(TextOf(window_, kIdPageNumber), "2");
   // Edits made now are not lost to a page that does not exist.

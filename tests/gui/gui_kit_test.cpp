@@ -2,6 +2,7 @@
 // settings over wxConfig.
 #include <memory>
 
+#include <wx/app.h>
 #include <wx/choice.h>
 #include <wx/filename.h>
 #include <wx/fileconf.h>
@@ -96,28 +97,32 @@ TEST_F(GuiKit, CharactersOutsideCp932AreRefusedNamingTheField) {
   EXPECT_EQ(test::TextOf(dialog_, 10), "𠮷野");
 }
 
-TEST_F(GuiKit, ByteLimitsCountDoubleByteCharactersTwice) {
-  test::Type(dialog_, 10, "あいうえ");
-  EXPECT_EQ(test::TextOf(dialog_, 10), "あいう");
-  test::Type(dialog_, 10, "ｱｲｳｴｵｶｷ");
-  EXPECT_EQ(test::TextOf(dialog_, 10), "ｱｲｳｴｵｶ");
-  // Text inserted before the end loses its own overflow, not the end of what was there.
-  test::Type(dialog_, 10, "ｱｲｳｴ");
+TEST_F(GuiKit, AChangePastTheByteLimitLeavesTheFieldAsItWas) {
+  const struct {
+    const char* shown;  // written by the program
+    long at;
+    const char* inserted;
+    const char* expected;
+  } cases[] = {
+      {"", 0, "あいうえ", ""},  // double-byte characters count twice
+      {"", 0, "ｱｲｳｴｵｶ", "ｱｲｳｴｵｶ"},
+      {"ｱｲｳｴ", 1, "xyz", "ｱｲｳｴ"},
+      {"ｱｲｳｴ", 1, "xy", "ｱxyｲｳｴ"},
+      {"ｶｷｸｹｺｻｼｽ", 0, "x", "ｶｷｸｹｺｻｼｽ"},  // a field too long already takes nothing more
+  };
   auto& edit = test::ControlOf<wxTextCtrl>(dialog_, 10);
-  edit.SetInsertionPoint(1);
-  edit.WriteText(U8("xyz"));
-  test::Pump();
-  EXPECT_EQ(test::TextOf(dialog_, 10), "ｱxyｲｳｴ");
-  EXPECT_EQ(edit.GetInsertionPoint(), 3);
-  // A full field written by the program refuses a key typed at its start.
-  edit.ChangeValue(U8("ｶｷｸｹｺｻ"));
-  edit.SetInsertionPoint(0);
-  wxKeyEvent key(wxEVT_KEY_DOWN);
-  key.SetEventObject(&edit);
-  edit.ProcessWindowEvent(key);
-  edit.WriteText("x");
-  test::Pump();
-  EXPECT_EQ(test::TextOf(dialog_, 10), "ｶｷｸｹｺｻ");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.inserted);
+    edit.ChangeValue(U8(c.shown));
+    wxTheApp->ProcessIdle();  // as the program's writes are followed before the next input
+    edit.SetInsertionPoint(c.at);
+    edit.WriteText(U8(c.inserted));
+    test::Pump();
+    EXPECT_EQ(test::TextOf(dialog_, 10), c.expected);
+  }
+  // ... but may be shortened.
+  edit.Remove(0, 1);
+  EXPECT_EQ(test::TextOf(dialog_, 10), "ｷｸｹｺｻｼｽ");
 }
 
 TEST_F(GuiKit, PageNumbersOutsideTheirRangeAreRefused) {
@@ -127,6 +132,10 @@ TEST_F(GuiKit, PageNumbersOutsideTheirRangeAreRefused) {
   wxTEST_DIALOG(pulled = exchange_.Pull(), ExpectMessage("1 から 1000 までの整数を入力してください。", wxID_OK));
   EXPECT_FALSE(pulled);
   EXPECT_EQ(page_, 7);
+  // An input method's full-width digits are digits.
+  test::ControlOf<wxTextCtrl>(dialog_, 13).ChangeValue(U8("１２"));
+  EXPECT_TRUE(exchange_.Pull());
+  EXPECT_EQ(page_, 12);
 }
 
 TEST_F(GuiKit, ProgramWritesAreMarkedAsExchanges) {

@@ -7,6 +7,7 @@
 
 #include <wx/dcmemory.h>
 #include <wx/print.h>
+#include <wx/textctrl.h>
 
 #include "gui/list/list_printout.h"
 #include "list_window_fixture.h"
@@ -117,6 +118,38 @@ TEST_F(ListPrintoutTest, PrintingToAFileWritesEveryRecordIntoAPdf) {
     at = printed.find(line, at);
     ASSERT_NE(at, std::string::npos) << line;
   }
+}
+
+// The postal-code column after names of every mix of full-width and half-width characters starts
+// at the same place on paper: a double-byte character takes exactly two half-width cells.
+TEST_F(ListWindowTest, AColumnAfterMixedWidthTextStartsAtOnePlaceOnPaper) {
+  if (const auto why = PrintToFileUnavailable()) GTEST_SKIP() << *why;
+  const char* names[] = {"山田太郎", "ﾔﾏﾀﾞﾀﾛｳ", "abcdefghij", "山ﾀﾞ田ﾀ郎", "a山b田c", "　　ｱ"};
+  int number = 0;
+  for (const char* name : names) {
+    AddressRecord record;
+    record.registrationName = Sjis(std::string("r") + std::to_string(++number));
+    record.name = Sjis(name);
+    record.postalCode = "100-000" + std::to_string(number);
+    book_.InsertRecordAt(book_.recordCount(), record);
+  }
+  Open();
+  // On screen too: the view's font draws a double-byte character in exactly two cells.
+  EXPECT_EQ(Edit().GetTextExtent(U8("ああ")).x, Edit().GetTextExtent("0000").x);
+  TempFolder folder;
+  const std::filesystem::path pdf = PrintToFile(printing_, folder.path(), [this] { Command(res::kCmdPrint); });
+  ASSERT_FALSE(pdf.empty()) << "no PDF written";
+  const std::string boxes = CommandOutput("pdftotext -bbox '" + pdf.string() + "' -");
+  std::vector<double> starts;
+  for (int i = 1; i <= number; ++i) {
+    const std::string code = ">100-000" + std::to_string(i) + "<";
+    const size_t word = boxes.find(code);
+    ASSERT_NE(word, std::string::npos) << code << "\n" << boxes;
+    const size_t x = boxes.rfind("xMin=\"", word);
+    starts.push_back(std::stod(boxes.substr(x + 6)));
+  }
+  constexpr double kPointsPerTenthMm = 72.0 / 254.0;
+  for (size_t i = 1; i < starts.size(); ++i) EXPECT_NEAR(starts[i], starts[0], kPointsPerTenthMm) << names[i];
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // files and the format dialog's command, as a user reaches them through the frame.
 #include <algorithm>
 
+#include <wx/display.h>
 #include <wx/clipbrd.h>
 #include <wx/docview.h>
 #include <wx/msgdlg.h>
@@ -222,6 +223,34 @@ TEST_F(ListWindowTest, FormatFilesAreSavedAndLoadedAndABadOneChangesNothing) {
                 ExpectMessage((folder / "bad.dat").string() + "\nファイルの内容が異常です", wxID_OK));
   EXPECT_EQ(ListText(), loaded);
   EXPECT_EQ(View().Format().numbering, 2);
+}
+
+// What is stored is what the next opening shows, and the window stays on the screen whatever was
+// stored (a larger screen's size, a window moved off).
+TEST_F(ListWindowTest, TheStoredSizeIsTheShownSizeAndTheWindowFitsTheScreen) {
+  const wxRect screen = wxDisplay(0u).GetClientArea();
+  const struct {
+    int width, height;
+    wxSize shown;  // zero: as stored
+  } cases[] = {
+      {700, 500, {}},
+      {screen.width + 400, screen.height + 300, screen.GetSize()},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.width);
+    settings_.SetInt("Misc", "wndWidth", c.width);
+    settings_.SetInt("Misc", "wndHeight", c.height);
+    const wxSize expected = c.shown == wxSize() ? wxSize(c.width, c.height) : c.shown;
+    for (int round = 0; round < 3; ++round) {
+      Open();
+      Settle();
+      EXPECT_EQ(frame_->GetSize(), expected) << round;
+      EXPECT_TRUE(screen.Contains(frame_->GetScreenRect())) << round;
+      ASSERT_TRUE(CloseFrame());
+      EXPECT_EQ(settings_.GetInt("Misc", "wndWidth", 0), expected.x) << round;
+      EXPECT_EQ(settings_.GetInt("Misc", "wndHeight", 0), expected.y) << round;
+    }
+  }
 }
 
 }  // namespace

@@ -173,7 +173,7 @@ TEST_P(PostalSearchTest, ChoosingALineOfSeveralCodesComposesFromThatRow) {
 
 TEST_P(PostalSearchTest, PartialCopyTakesOnlyAMouseSelection) {
   Search({.code = "4520961", .address1 = "春日１２３"}, kAddressChoiceTemplate, [](PostalResultDialog& dialog) {
-    EXPECT_EQ(LinesOf(&dialog, kIdPostalRows).size(), 30u);
+    EXPECT_EQ(LinesOf(&dialog, kIdPostalRows).size(), 66u);
     EXPECT_EQ(test::LabelOf(&dialog, kIdPostalOk), "住所変更");
     EXPECT_TRUE(ShownIn(&dialog, kIdTypedAddress));
     EXPECT_TRUE(ShownIn(&dialog, kIdPartialCopy));
@@ -296,6 +296,8 @@ TEST_P(PostalSearchTest, TheButtonWaitsForADataFileAndAnAddressOrCode) {
   editor_->UpdateEnabling();
   Type(window_, kIdAddress1, "港区");
   EXPECT_FALSE(Enabled(kIdPostalSearch));  // no data file
+  // The button's tooltip says why.
+  EXPECT_NE(window_->FindWindow(kIdPostalSearch)->GetToolTipText().Find("postal-import"), wxNOT_FOUND);
 }
 
 TEST_P(PostalSearchTest, TypingAnAddressAsksNothingOfTheOtherFields) {
@@ -308,15 +310,16 @@ TEST_P(PostalSearchTest, TypingAnAddressAsksNothingOfTheOtherFields) {
 
 INSTANTIATE_TEST_SUITE_P(BothEncodings, PostalSearchTest, ::testing::Bool(), test::EncodingName);
 
-// 248 rows of the national address data compose to more than 100 bytes: their code can still be
-// taken, and only writing the address is refused.
+// A composed address beyond 100 bytes: its code can still be taken, and only writing the address
+// is refused.
 TEST(PostalCodeDialogTest, AnAddressTooLongToWriteBlocksOnlyTheRewrite) {
   MemorySettingsStore settings;
   UseSettingsStore(&settings);
   PostalDialogRequest request;
   request.kind = PostalDialogKind::CodeResult;
-  request.rows.push_back({"0340301", "", Sjis("青森県"), Sjis("十和田市"),
-                          Sjis("奥瀬（青撫、小畳石、十和田、十和田湖畔宇樽部、十和田湖畔子ノ口、十和田市十和田湖畔休屋）"), ""});
+  std::string townArea;
+  for (int i = 0; i < 12; ++i) townArea += Sjis("十和田湖畔");
+  request.rows.push_back({"0340301", "", Sjis("青森県"), Sjis("十和田市"), townArea, ""});
   PostalCodeDialog dialog(request);
   test::Click(&dialog, kIdPostalOk);
   EXPECT_TRUE(dialog.Answer().ok);
@@ -327,6 +330,36 @@ TEST(PostalCodeDialogTest, AnAddressTooLongToWriteBlocksOnlyTheRewrite) {
   wxTEST_DIALOG(test::Click(&rewriting, kIdPostalOk),
                 ExpectMessage("「住所」は半角 100 文字 (全角 50 文字) 以内で入力してください。", wxID_OK));
   EXPECT_FALSE(rewriting.Answer().ok);
+}
+
+// "都道府県名を省く" takes the prefecture off, or puts it back, and leaves what the user changed.
+TEST(PostalResultDialogTest, OmittingThePrefectureKeepsTheUsersChanges) {
+  MemorySettingsStore settings;
+  UseSettingsStore(&settings);
+  const PostalRow business{"0038502", Sjis("大丸　株式会社"), Sjis("北海道"), Sjis("札幌市白石区"), Sjis("流通センター"),
+                           Sjis("１丁目３－４５")};
+  const struct {
+    PostalDialogKind kind;
+    const char* typedAfter;  // typed at the end of the offered address
+  } cases[] = {{PostalDialogKind::BusinessAddressResult, "３階"}, {PostalDialogKind::BusinessCodeResult, "別館"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.kind));
+    PostalDialogRequest request;
+    request.kind = c.kind;
+    request.rows = {business};
+    request.typedCompany = Sjis("大丸経理部");
+    const auto dialog = MakePostalResultDialog(request);
+    if (IsCodeDialog(c.kind)) SetCheck(dialog.get(), kIdRewriteAddress, true);
+    auto& address = ControlOf<wxTextCtrl>(dialog.get(), kIdOfferedAddress);
+    address.AppendText(U8(c.typedAfter));
+    Type(dialog.get(), kIdOfferedBusiness, "大丸　経理部");
+    SetCheck(dialog.get(), kIdOmitPrefecture, true);
+    EXPECT_EQ(TextOf(dialog.get(), kIdOfferedAddress), std::string("札幌市白石区流通センター１丁目３－４５") + c.typedAfter);
+    EXPECT_EQ(TextOf(dialog.get(), kIdOfferedBusiness), "大丸　経理部");
+    SetCheck(dialog.get(), kIdOmitPrefecture, false);
+    EXPECT_EQ(TextOf(dialog.get(), kIdOfferedAddress),
+              std::string("北海道札幌市白石区流通センター１丁目３－４５") + c.typedAfter);
+  }
 }
 
 // The button in the real program: the sibling's folder from the settings, then the data file in it.

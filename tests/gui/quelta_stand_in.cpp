@@ -2,14 +2,17 @@
 // (started.txt: the argument count, the arguments and its working folder), carries out the task
 // in quelta-task.txt there, shows a top-level window titled "Quelta", and exits once a file named
 // quit appears (or after a minute, so that a failed test leaves nothing behind).
-// Task lines:
+// Its window's class (WM_CLASS) is its executable's name, as a toolkit sets it, and the window
+// carries its process id. Task lines:
 //   title TEXT           the window's title instead of "Quelta"
+//   class NAME           the window's class instead (another program's window)
 //   hidden               the window is created but never shown
 //   append FILE TEXT     TEXT and CR LF added at the end of FILE (a new record)
 //   drop-last FILE       the last line of FILE removed (a record gone)
 //   remove FILE          FILE deleted
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -49,6 +52,7 @@ int main(int argc, char** argv) {
     started << std::filesystem::current_path().string() << "\n";
   }
   std::string title = "Quelta";
+  std::string windowClass = std::filesystem::path(argv[0]).filename().string();
   bool hidden = false;
   std::ifstream task("quelta-task.txt");
   for (std::string line; std::getline(task, line);) {
@@ -59,6 +63,7 @@ int main(int argc, char** argv) {
     std::getline(words >> std::ws, rest);
     if (verb == "title") title = file + (rest.empty() ? "" : " " + rest);
     if (verb == "hidden") hidden = true;
+    if (verb == "class") windowClass = file;
     if (verb == "append") std::ofstream(file, std::ios::binary | std::ios::app) << rest << "\r\n";
     if (verb == "drop-last") DropLastLine(file);
     if (verb == "remove") std::filesystem::remove(file);
@@ -71,6 +76,11 @@ int main(int argc, char** argv) {
   XStoreName(display, window, title.c_str());
   XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), XInternAtom(display, "UTF8_STRING", False),
                   8, PropModeReplace, reinterpret_cast<const unsigned char*>(title.data()), static_cast<int>(title.size()));
+  XClassHint hint{windowClass.data(), windowClass.data()};
+  XSetClassHint(display, window, &hint);
+  const long pid = getpid();
+  XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32, PropModeReplace,
+                  reinterpret_cast<const unsigned char*>(&pid), 1);
   if (!hidden) XMapWindow(display, window);
   XSync(display, False);
   WriteFile("ready", "");

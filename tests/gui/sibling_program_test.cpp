@@ -71,27 +71,35 @@ class StandIn {
   std::filesystem::path folder_;
 };
 
-TEST(QueltaWindowTest, OnlyAVisibleWindowTitledExactlyQueltaCounts) {
+TEST(QueltaWindowTest, OnlyAVisibleWindowTitledExactlyQueltaOfTheSiblingCounts) {
   const struct {
     const char* task;
+    bool byProcess;  // the search knows the process it started
     WindowSearch expected;
   } cases[] = {
-      {"", WindowSearch::Found},
-      {"hidden\n", WindowSearch::NotFound},
-      {"title Quelta - 年賀状\n", WindowSearch::NotFound},
-      {"title quelta\n", WindowSearch::NotFound},
+      {"", false, WindowSearch::Found},  // its class names the executable
+      {"", true, WindowSearch::Found},
+      {"hidden\n", true, WindowSearch::NotFound},
+      {"title Quelta - 年賀状\n", true, WindowSearch::NotFound},
+      {"title quelta\n", true, WindowSearch::NotFound},
+      // A file manager showing a folder named Quelta.
+      {"class org.gnome.Nautilus\n", false, WindowSearch::NotFound},
+      {"class quelta.exe\n", false, WindowSearch::Found},  // as a Windows compatibility layer names it
+      {"class other\n", true, WindowSearch::Found},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.task);
     StandIn standIn;
     standIn.Task(c.task);
     auto process = standIn.StartHere();
-    EXPECT_EQ(FindVisibleWindow("Quelta"), c.expected);
-    EXPECT_EQ(IsQueltaRunning(process.get()), c.expected == WindowSearch::Found);
+    SiblingProgramData sibling;
+    sibling.queltaPath = standIn.executable().string();
+    EXPECT_EQ(FindVisibleWindow("Quelta", {"quelta", c.byProcess ? process->Id() : 0}), c.expected);
+    EXPECT_EQ(IsQueltaRunning(sibling, c.byProcess ? process.get() : nullptr), c.expected == WindowSearch::Found);
     standIn.Quit();
     EXPECT_TRUE(Eventually([&] { return !process->Running(); }));
   }
-  EXPECT_EQ(FindVisibleWindow("Quelta"), WindowSearch::NotFound);
+  EXPECT_EQ(FindVisibleWindow("Quelta", {"quelta", 0}), WindowSearch::NotFound);
 }
 
 TEST(QueltaWindowTest, OnWaylandTheProgramStartedStandsInForItsWindow) {
@@ -99,11 +107,12 @@ TEST(QueltaWindowTest, OnWaylandTheProgramStartedStandsInForItsWindow) {
   StandIn standIn;
   standIn.Task("hidden\n");  // as a Wayland window: not seen
   auto process = standIn.StartHere();
-  EXPECT_EQ(FindVisibleWindow("Quelta"), WindowSearch::Unavailable);
-  EXPECT_TRUE(IsQueltaRunning(process.get()));
-  EXPECT_FALSE(IsQueltaRunning(nullptr));
+  EXPECT_EQ(FindVisibleWindow("Quelta", {"quelta", process->Id()}), WindowSearch::Unavailable);
+  const SiblingProgramData sibling;
+  EXPECT_TRUE(IsQueltaRunning(sibling, process.get()));
+  EXPECT_FALSE(IsQueltaRunning(sibling, nullptr));
   standIn.Quit();
-  EXPECT_TRUE(Eventually([&] { return !IsQueltaRunning(process.get()); }));
+  EXPECT_TRUE(Eventually([&] { return !IsQueltaRunning(sibling, process.get()); }));
 }
 
 class QueltaLaunchTest : public test::EditorTest {
@@ -227,6 +236,19 @@ TEST_F(QueltaLaunchTest, NothingStartsOnUnsavedChangesAndAFailedStartIsReported)
                                std::filesystem::perm_options::remove);
   wxTEST_DIALOG(Launch(), ExpectMessage(standIn.executable().string() + "\nQuelta を起動できませんでした", wxID_OK));
   EXPECT_EQ(book_.recordCount(), 1);
+
+  // A chosen file that does not start is not kept: the next click asks again.
+  settings_.SetString("Misc", "queltaPath", "");
+  const auto choose = [&] {
+    return ExpectDialog<wxFileDialog>([&](wxFileDialog& dialog) {
+      dialog.SetPath(wxString::FromUTF8(standIn.executable().string()));
+      return wxID_OK;
+    });
+  };
+  wxTEST_DIALOG(Launch(), choose(), ExpectMessage(standIn.executable().string() + "\nQuelta を起動できませんでした", wxID_OK));
+  EXPECT_EQ(settings_.GetString("Misc", "queltaPath", ""), "");
+  EXPECT_TRUE(editor_->Sibling().queltaPath.empty());
+  wxTEST_DIALOG(Launch(), choose(), ExpectMessage(standIn.executable().string() + "\nQuelta を起動できませんでした", wxID_OK));
 }
 
 class HelpPageTest : public test::EditorTest {

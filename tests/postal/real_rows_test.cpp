@@ -33,9 +33,9 @@ TYPED_TEST_SUITE(ExcerptTest, test::BothEngines, test::EngineNames);
 
 TYPED_TEST(ExcerptTest, WaveDashAndHyphenOfTheDataSurviveIntoTheResults) {
   this->dialogs.rewriteAddress = true;
-  const PostalSearch& code = this->Lookup("1050014", "");
-  EXPECT_EQ(test::U8(code.addressResult()), "東京都港区芝（１～３丁目）");
-  EXPECT_EQ(code.addressResult(), Sjis("東京都港区芝（１～３丁目）"));
+  this->Lookup("1050014", "");
+  EXPECT_EQ(this->dialogs.Lines(), std::vector<std::string>{"東京都港区芝（１～３丁目）"});
+  EXPECT_EQ(this->dialogs.requests.at(0).rows.at(0).townArea, Sjis("芝（１～３丁目）"));
   const PostalSearch& business = this->Lookup("0038502", "");
   EXPECT_EQ(test::U8(business.addressResult()), "北海道札幌市白石区流通センター１丁目３－４５");
   EXPECT_EQ(test::U8(business.companyResult()), "大丸　株式会社");
@@ -52,13 +52,14 @@ TYPED_TEST(ExcerptTest, AddressSearchesOnRealRows) {
   EXPECT_TRUE(this->prompt.shown.empty());
 }
 
-TYPED_TEST(ExcerptTest, CodeOfSixtySixRowsOffersTheFirstThirtyInFileOrder) {
+TYPED_TEST(ExcerptTest, CodeOfSixtySixRowsOffersThemAllInFileOrder) {
   this->Lookup("452-0961", "");
   const PostalDialogRequest& request = this->dialogs.requests.at(0);
   EXPECT_EQ(request.kind, PostalDialogKind::AddressChoice);
-  ASSERT_EQ(request.rows.size(), 30u);
+  ASSERT_EQ(request.rows.size(), 66u);
   EXPECT_EQ(test::U8(request.rows.front().townArea), "春日明河原");
-  EXPECT_EQ(test::U8(request.rows.back().townArea), "春日新堀");
+  EXPECT_EQ(test::U8(request.rows[29].townArea), "春日新堀");
+  EXPECT_EQ(test::U8(request.rows.back().townArea), "春日蓮花寺前");
 }
 
 TYPED_TEST(ExcerptTest, CompanySearchesOnRealBusinessNames) {

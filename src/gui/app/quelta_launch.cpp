@@ -30,21 +30,27 @@ QueltaLaunch::QueltaLaunch(AddressEditorDialog& editor) : editor_(editor), sibli
 void QueltaLaunch::Run(bool ctrlDown) {
   // The program works on the same files: unsaved changes have to be written first.
   if (editor_.Book().modified) return;
-  if ((ctrlDown || QueltaNeedsChoosing(sibling_)) && !ChooseExecutable()) return;
+  const bool chosen = ctrlDown || QueltaNeedsChoosing(sibling_);
+  if (chosen && !ChooseExecutable()) return;
 
   std::unique_ptr<StartedProcess> started;
-  if (!IsQueltaRunning(nullptr)) {
+  if (!IsQueltaRunning(sibling_, nullptr)) {
     started = StartQuelta(sibling_);
     if (!started) {
       ShowMessageBox(PathText(sibling_.queltaPath) + "\r\nQuelta を起動できませんでした"_sjis);
+      // A choice that does not start is not kept: the next click asks again.
+      ReadQueltaPath(ProgramSettings(), sibling_);
       return;
     }
+  }
+  if (chosen) WriteMiscString(misc::kQueltaPath, sibling_.queltaPath);
+  if (started) {
     // A program that failed at once opens no window; one that ended well may have handed over to
     // another process, whose window is still awaited.
-    WaitWhile([&] { return !IsQueltaRunning(started.get()) && (started->Running() || started->Succeeded()); },
+    WaitWhile([&] { return !IsQueltaRunning(sibling_, started.get()) && (started->Running() || started->Succeeded()); },
               kWindowWaitLimit);
   }
-  while (IsQueltaRunning(started.get())) {
+  while (IsQueltaRunning(sibling_, started.get())) {
     ShowMessageBox("Quelta 起動中は Mirelon の操作はできません\r\nQuelta を終了させてから続行してください"_sjis);
   }
 
@@ -60,8 +66,7 @@ bool QueltaLaunch::ChooseExecutable() {
                            FromPath(stored ? start.parent_path() : start), stored ? FromPath(start.filename()) : wxString(),
                            U8(kExecutableFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   if (dialog.ShowModal() != wxID_OK) return false;
-  WriteMiscString(misc::kQueltaPath, ToPath(dialog.GetPath()).string());
-  ReadQueltaPath(ProgramSettings(), sibling_);
+  TakeQueltaPath(ToPath(dialog.GetPath()), sibling_);
   return !QueltaNeedsChoosing(sibling_);
 }
 

@@ -15,7 +15,8 @@ class QueltaLaunch {
   void Run(bool ctrlDown);
 
  private:
-  // The chooser "Quelta 実行ファイルの検索"; false when cancelled. The choice is stored.
+  // The chooser "Quelta 実行ファイルの検索"; false when cancelled. The choice is taken, and stored
+  // once it has started.
   bool ChooseExecutable();
 
   AddressEditorDialog& editor_;

@@ -26,6 +26,7 @@
 #include "gui/kit/dialog_background.h"
 #include "gui/kit/file_chooser.h"
 #include "gui/kit/message_box.h"
+#include "gui/kit/screen_fit.h"
 #include "gui/kit/print_setup.h"
 #include "gui/kit/wx_text.h"
 #include "platform/user_folders.h"
@@ -68,6 +69,7 @@ CardPrintDialog::CardPrintDialog(wxWindow* parent, const CardPrintContext& conte
   PaintWithDialogColour(this);
   ChoicesChanged();
   Fit();
+  LimitToScreen(this);  // a 640 x 480 screen: the columns give up room, the buttons stay
   Centre();
 }
 

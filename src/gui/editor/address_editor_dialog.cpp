@@ -108,6 +108,7 @@ void AddressEditorDialog::InitialiseWindow() {
 
 void AddressEditorDialog::RegisterTooltips() {
   tooltips_.Add(window_, EditorTooltips());
+  UpdatePostalSearchTip();
   tooltips_.Activate(Switches().toolTipCtrl);
 }
 
@@ -136,10 +137,14 @@ void AddressEditorDialog::BindEvents() {
     w.Bind(wxEVT_TEXT, userEdit([this, id](wxCommandEvent&) { OnMarkTyped(id); }), id);
   }
   w.Bind(wxEVT_CHOICE, userEdit([this](wxCommandEvent&) { OnSendStateChanged(); }), kIdSendState);
-  w.Bind(wxEVT_TEXT, userEdit([this](wxCommandEvent&) { OnPageNumberChanged(); }), kIdPageNumber);
+  // Not at each keystroke: an emptied field or an input method's intermediate text is no page.
+  w.FindWindow(kIdPageNumber)->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
+    event.Skip();
+    if (window_ != nullptr) window_->CallAfter([this] { ConfirmPageNumber(); });  // none while it goes
+  });
   // The spin steps from the page on display, whatever position it had (the new page lies beyond
-  // its range); the number it puts into its buddy field does the paging. After the spin has
-  // taken its new position, so that showing the page can set it again.
+  // its range). After the spin has taken its new position, so that showing the page can set it
+  // again.
   w.Bind(wxEVT_SPIN_UP, [this](wxSpinEvent&) { window_->CallAfter([this] { OnSpinStep(1); }); }, kIdPageSpin);
   w.Bind(wxEVT_SPIN_DOWN, [this](wxSpinEvent&) { window_->CallAfter([this] { OnSpinStep(-1); }); }, kIdPageSpin);
   for (int id : kCommandButtons) w.Bind(wxEVT_BUTTON, [this, id](wxCommandEvent&) { OnCommand(id); }, id);
@@ -199,6 +204,11 @@ void AddressEditorDialog::OnCharHook(wxKeyEvent& event) {
   // change the page just shown.
   if (event.GetKeyCode() == WXK_PAGEUP || event.GetKeyCode() == WXK_PAGEDOWN) {
     OnPageKey(event.GetKeyCode() == WXK_PAGEDOWN ? 1 : -1);
+    return;
+  }
+  if ((event.GetKeyCode() == WXK_RETURN || event.GetKeyCode() == WXK_NUMPAD_ENTER) &&
+      wxWindow::FindFocus() == window_->FindWindow(kIdPageNumber)) {
+    ConfirmPageNumber();
     return;
   }
   event.Skip();

@@ -102,7 +102,10 @@ class AddressEditorDialog {
   // Events.
   void OnCancel();
   void OnCharHook(wxKeyEvent& event);
-  void OnPageNumberChanged();
+  // The page field is read when the user confirms it (Return, or the focus leaves it), once.
+  void ConfirmPageNumber();
+  // Commits the page on display, then shows page `requested` (or where the committed record went).
+  void GoToPage(int requested);
   void OnPageKey(int delta);
   void OnSpinStep(int delta);
   void OnAddressTextChanged();
@@ -125,6 +128,8 @@ class AddressEditorDialog {
   void ToggleConversion();
   void HideExplanation();
 
+  // 〒検索 says why it cannot search, or that a short code sends it to the address.
+  void UpdatePostalSearchTip();
   std::string* MarkMember(int id);
   bool HasPostalText() const;
 
@@ -140,6 +145,7 @@ class AddressEditorDialog {
   // The last commit that inserted a record had to give it another name.
   bool commitRenamed_ = false;
   bool suppressPageEdit_ = true;
+  bool confirmingPage_ = false;
   SiblingProgramData sibling_;
   DataExchange exchange_;
   TooltipSet tooltips_;

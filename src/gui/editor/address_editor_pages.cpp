@@ -9,6 +9,7 @@
 
 #include "appcore/app_state.h"
 #include "appcore/program_settings.h"
+#include "appcore/sibling_program.h"
 #include "book/honorific_list.h"
 #include "gui/editor/address_editor_dialog.h"
 #include "gui/editor/editor_services.h"
@@ -16,6 +17,7 @@
 #include "gui/kit/message_box.h"
 #include "gui/kit/template_dialog.h"
 #include "gui/kit/wx_text.h"
+#include "res/editor_tooltips.h"
 #include "text/cp932.h"
 #include "text/sjis.h"
 
@@ -90,21 +92,32 @@ void AddressEditorDialog::MarkModified() {
   }
 }
 
-void AddressEditorDialog::OnPageNumberChanged() {
-  if (suppressPageEdit_ || currentPage_ == 0) return;
-  // Committing reads every control, the page field included, so the page is taken first.
+void AddressEditorDialog::ConfirmPageNumber() {
+  if (suppressPageEdit_ || currentPage_ == 0 || confirmingPage_) return;
+  if (window_->Control<wxTextCtrl>(kIdPageNumber).GetValue() == wxString::Format("%d", currentPage_)) return;
+  // The message of an invalid number takes the focus away from the field: that is no second
+  // confirmation.
+  confirmingPage_ = true;
+  const int shown = currentPage_;
+  const bool valid = exchange_.PullOne(kIdPageNumber);
+  const int requested = currentPage_;
+  currentPage_ = shown;
+  exchange_.PushOne(kIdPageNumber);
+  // An invalid number has had its message: the page on display stays, with its edits.
+  if (valid) GoToPage(requested);
+  confirmingPage_ = false;
+}
+
+void AddressEditorDialog::GoToPage(int requested) {
+  // A number typed into the page field but not confirmed is not the page on display.
+  exchange_.PushOne(kIdPageNumber);
   const int shown = currentPage_;
   int committed = CommitPage(shown);
-  if (committed == kCommitInvalid) {
-    currentPage_ = shown;
-    exchange_.PushOne(kIdPageNumber);  // back to the page whose edits are kept
-    return;
-  }
+  if (committed == kCommitInvalid) return;  // the page keeps its edits and stays on display
   // A record that stayed on its page lets the editor go where it was asked; one that was renamed
   // on insertion is followed even there, so the user sees the name it was given.
   if (committed == shown && !commitRenamed_) committed = -1;
-  // An invalid number has had its message: the page on display is then shown again.
-  exchange_.Pull();
+  currentPage_ = requested;
   // A page beyond the new page shows nothing: the editor stays on the page on display, so its
   // edits are not committed into a page that does not exist.
   if (currentPage_ > book_.recordCount() + 1) currentPage_ = shown;
@@ -120,14 +133,11 @@ void AddressEditorDialog::OnPageNumberChanged() {
 }
 
 void AddressEditorDialog::OnPageKey(int delta) {
+  exchange_.PushOne(kIdPageNumber);  // the keys step from the page on display
   if (!exchange_.Pull()) return;
   const int target = currentPage_ + delta;
   if (target < 1 || target > book_.recordCount()) return;
-  const int previous = currentPage_;
-  currentPage_ = target;
-  exchange_.Push();
-  currentPage_ = previous;
-  OnPageNumberChanged();
+  GoToPage(target);
 }
 
 void AddressEditorDialog::OnSpinStep(int delta) {
@@ -136,8 +146,7 @@ void AddressEditorDialog::OnSpinStep(int delta) {
     SyncPageSpin(currentPage_);
     return;
   }
-  // As the user's typing: the field's change does the paging.
-  window_->Control<wxTextCtrl>(kIdPageNumber).SetValue(wxString::Format("%d", target));
+  GoToPage(target);
 }
 
 bool AddressEditorDialog::HasPostalText() const {
@@ -147,6 +156,7 @@ bool AddressEditorDialog::HasPostalText() const {
 void AddressEditorDialog::OnAddressTextChanged() {
   MarkModified();
   services_.ProbePostalData(sibling_);
+  UpdatePostalSearchTip();
   if (sibling_.postalDataPath.empty()) return;
   // The three controls as they stand: reading every field here would report another field's
   // invalid text at each keystroke.
@@ -159,6 +169,9 @@ void AddressEditorDialog::OnHonorificTyped(int id) {
   const bool valid = exchange_.Pull();
   MarkModified();
   if (!valid) return;  // its message is out; committing would show it again
+  // Without a registration name the page cannot go in yet: it is checked when it is committed,
+  // not at every keystroke in the box.
+  if (IsBlankName(members_.registrationName)) return;
   const int committed = CommitPage(currentPage_);
   if (committed >= 1) currentPage_ = committed;
   FillHonorificLists();
@@ -217,6 +230,17 @@ void AddressEditorDialog::UpdateEnabling() {
   for (int id : {kIdSendHistory, kIdReceiveHistory}) window_->FindWindow(id)->Enable(any && currentPage_ <= count);
   services_.ProbePostalData(sibling_);
   window_->FindWindow(kIdPostalSearch)->Enable(!sibling_.postalDataPath.empty() && HasPostalText());
+  UpdatePostalSearchTip();
+}
+
+void AddressEditorDialog::UpdatePostalSearchTip() {
+  std::string_view usual;
+  for (const TooltipEntry& entry : EditorTooltips()) {
+    if (std::ranges::find(entry.ids, kIdPostalSearch) != entry.ids.end()) usual = entry.text;
+  }
+  const std::string typedCode = ToCp932(window_->Control<wxTextCtrl>(kIdPostalCode).GetValue()).bytes;
+  tooltips_.Change(window_->FindWindow(kIdPostalSearch),
+                   ToControlLineBreaks(U8(PostalSearchTooltip(sibling_, typedCode, usual))));
 }
 
 void AddressEditorDialog::UpdatePageSpin() {

@@ -39,6 +39,11 @@ void DataExchange::BindNumber(int id, int* member, int min, int max) {
   bindings_.push_back({Kind::Number, id, nullptr, member, 0, min, max, wxString(), wxString(), false});
 }
 
+void DataExchange::BindConfirmedNumber(int id, int* member, int min, int max) {
+  BindNumber(id, member, min, max);
+  bindings_.back().pulledAlone = true;
+}
+
 void DataExchange::Attach(wxWindow* dialog) {
   dialog_ = dialog;
   for (Binding& binding : bindings_) binding.hasPushed = false;
@@ -62,7 +67,16 @@ bool DataExchange::Pull() {
   if (dialog_ == nullptr) return true;
   Suppress suppress(*this);
   for (Binding& binding : bindings_) {
-    if (!PullBinding(binding)) return false;
+    if (!binding.pulledAlone && !PullBinding(binding)) return false;
+  }
+  return true;
+}
+
+bool DataExchange::PullOne(int id) {
+  if (dialog_ == nullptr) return true;
+  Suppress suppress(*this);
+  for (Binding& binding : bindings_) {
+    if (binding.id == id && !PullBinding(binding)) return false;
   }
   return true;
 }
@@ -126,8 +140,13 @@ bool DataExchange::PullBinding(Binding& binding) {
     }
     case Kind::Number: {
       auto* entry = dynamic_cast<wxTextEntry*>(control);
+      wxString digits;
+      for (const wxUniChar c : entry->GetValue()) {
+        const auto code = c.GetValue();
+        digits += (code >= 0xFF10 && code <= 0xFF19) ? wxUniChar('0' + (code - 0xFF10)) : c;
+      }
       long value = 0;
-      if (!entry->GetValue().ToLong(&value) || value < binding.min || value > binding.max) {
+      if (!digits.ToLong(&value) || value < binding.min || value > binding.max) {
         Refuse(control, wxString::Format(U8("%d から %d までの整数を入力してください。"), binding.min, binding.max));
         return false;
       }

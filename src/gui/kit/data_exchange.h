@@ -26,8 +26,11 @@ class DataExchange {
   void BindText(int id, std::string* member, int byteLimit, std::string_view fieldName);
   // A drop-down list whose member is the CP932 text of the selected item.
   void BindChoice(int id, std::string* member);
-  // A number typed into an edit, validated to [min, max].
+  // A number typed into an edit, validated to [min, max]. Full-width digits (as an input method
+  // types them) count as digits.
   void BindNumber(int id, int* member, int min, int max);
+  // The same, but a number the user confirms: pushed with the rest, read only by PullOne.
+  void BindConfirmedNumber(int id, int* member, int min, int max);
 
   // The window whose controls are bound; call again when it is re-created.
   void Attach(wxWindow* dialog);
@@ -38,6 +41,8 @@ class DataExchange {
   // Reads every control in order; on the first invalid one shows a message naming it, puts the
   // focus there and returns false (members read before it keep their new values).
   bool Pull();
+  // Reads the one control `id` as Pull would.
+  bool PullOne(int id);
   bool Exchanging() const { return exchanging_ > 0; }
 
   // Marks a stretch of program writes to controls outside Push (filling lists and the like).
@@ -65,6 +70,7 @@ class DataExchange {
     wxString fieldName;
     wxString pushed = wxString();  // control text after the last push or pull
     bool hasPushed = false;
+    bool pulledAlone = false;  // left out of Pull
   };
   void PushBinding(Binding& binding);
   bool PullBinding(Binding& binding);

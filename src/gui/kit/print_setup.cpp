@@ -4,6 +4,7 @@
 #include <wx/printdlg.h>
 
 #include "gui/kit/message_box.h"
+#include "gui/kit/screen_fit.h"
 #include "gui/kit/wx_text.h"
 
 namespace mirelon {
@@ -47,7 +48,8 @@ bool PrintSetup::Preview(wxWindow* parent, wxPrintout* shown, wxPrintout* printi
   auto* frame = new wxPreviewFrame(preview, parent, title, wxDefaultPosition, parent->GetSize());
   frame->Centre(wxBOTH);
   frame->InitializeWithModality(wxPreviewFrame_AppModal);
-  frame->Show();
+  // The size of its window, framed, within the screen.
+  ShowOnScreen(frame, parent->GetSize());
   return true;
 }
 

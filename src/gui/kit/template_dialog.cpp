@@ -1,7 +1,7 @@
 #include "gui/kit/template_dialog.h"
 
-#include <algorithm>
 #include <memory>
+#include <utility>
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -18,6 +18,7 @@
 
 #include "gui/kit/dialog_background.h"
 #include "gui/kit/notifying_label.h"
+#include "gui/kit/screen_fit.h"
 #include "gui/kit/up_down_control.h"
 #include "gui/kit/wx_text.h"
 
@@ -25,6 +26,8 @@ namespace mirelon {
 namespace {
 
 using res::ControlKind;
+
+constexpr int kSmallestPoints = 6;
 
 int LabelAlignment(unsigned style) {
   if (style & res::kAlignCentre) return wxALIGN_CENTRE_HORIZONTAL;
@@ -55,17 +58,33 @@ void AcceptDigitsOnly(wxWindow* control) {
 
 // GTK gives a spin button the minimum height of a text field with the theme's padding, taller
 // than the template's field beside it; its parts give that minimum up to keep the template's
-// rectangle.
-class TemplateSpinButton final : public wxSpinButton {
+// rectangle. (A drop-down's padding sits on a child widget of its own, out of reach of this.)
+template <class Base>
+class TemplateControl final : public Base {
  public:
-  TemplateSpinButton(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size, long style)
-      : wxSpinButton(parent, id, pos, size, style) {
+  template <class... Arguments>
+  explicit TemplateControl(const char* css, Arguments&&... arguments) : Base(std::forward<Arguments>(arguments)...) {
 #ifdef __WXGTK3__
-    GTKApplyCssStyle("spinbutton, spinbutton button, spinbutton entry "
-                     "{ min-height: 0; padding-top: 0; padding-bottom: 0; }");
+    this->GTKApplyCssStyle(css);
+#else
+    (void)css;
 #endif
   }
 };
+
+constexpr const char* kSpinCss = "spinbutton, spinbutton button, spinbutton entry "
+                                 "{ min-height: 0; padding-top: 0; padding-bottom: 0; }";
+
+// A check box or radio button never gets less than its real minimum, its indicator's height
+// (GTK would clip it and complain): a height below it grows around its middle. Fields and
+// drop-downs keep the template's height, which the rows are spaced for.
+void KeepMinimumHeight(wxWindow* control) {
+  if (dynamic_cast<wxCheckBox*>(control) == nullptr && dynamic_cast<wxRadioButton*>(control) == nullptr) return;
+  const wxRect rect = control->GetRect();
+  const int minimum = control->GetBestSize().y;
+  if (minimum <= rect.height) return;
+  control->SetSize(rect.x, rect.y - (minimum - rect.height) / 2, rect.width, minimum);
+}
 
 wxWindow* CreateControl(TemplateDialog* dialog, const res::ControlTemplate& control) {
   const wxRect rect = dialog->ToPixels(control.x, control.y, control.width, control.height);
@@ -101,9 +120,10 @@ wxWindow* CreateControl(TemplateDialog* dialog, const res::ControlTemplate& cont
       return list;
     }
     case ControlKind::SpinButton:
-      return new TemplateSpinButton(dialog, id, pos, size,
-                              ((control.style & res::kHorizontal) ? wxSP_HORIZONTAL : wxSP_VERTICAL) |
-                                  ((control.style & res::kArrowKeys) ? wxSP_ARROW_KEYS : 0));
+      return new TemplateControl<wxSpinButton>(
+          kSpinCss, dialog, id, pos, size,
+          ((control.style & res::kHorizontal) ? wxSP_HORIZONTAL : wxSP_VERTICAL) |
+              ((control.style & res::kArrowKeys) ? wxSP_ARROW_KEYS : 0));
     case ControlKind::UpDown:
       return new UpDownControl(dialog, id, pos, size);
     case ControlKind::GroupBox:
@@ -144,11 +164,12 @@ wxRect TemplateDialog::ControlRect(int id) const {
 }
 
 void TemplateDialog::Build() {
-  SetFont(wxFont(wxFontInfo(template_.fontPoints).FaceName(U8(template_.fontFace))));
+  SetFont(FittingFont());
   PaintWithDialogColour(this);
   for (const res::ControlTemplate& control : template_.controls) {
     wxWindow* window = CreateControl(this, control);
     if (window == nullptr) continue;
+    KeepMinimumHeight(window);
     if (control.byteLimit > 0) BindByteLimit(window, control.byteLimit);
     if (control.style & res::kHidden) window->Hide();
     if (control.style & res::kDisabled) window->Disable();
@@ -163,6 +184,22 @@ void TemplateDialog::Build() {
   } else {
     CentreOnScreen();
   }
+}
+
+wxFont TemplateDialog::FittingFont() {
+  // On a small screen (640 x 480) a template taller or wider than the screen, with the frame the
+  // window manager adds, is laid out in a smaller size of its font: every control shrinks with its
+  // dialog units, and the buttons stay on the screen.
+  const wxRect area = ScreenAreaOf(GetParent() != nullptr ? GetParent() : this);
+  const wxSize room(area.width - kFrameAllowance.x, area.height - kFrameAllowance.y);
+  wxFont font(wxFontInfo(template_.fontPoints).FaceName(U8(template_.fontFace)));
+  for (int points = template_.fontPoints; points > kSmallestPoints; --points) {
+    SetFont(font);
+    const wxSize size = ToPixels(0, 0, template_.width, template_.height).GetSize();
+    if (size.x <= room.x && size.y <= room.y) break;
+    font.SetPointSize(points - 1);
+  }
+  return font;
 }
 
 void TemplateDialog::OnOk() {
@@ -194,32 +231,30 @@ size_t Cp932Length(const wxString& text) {
 void BindByteLimit(wxWindow* control, int byteLimit) {
   auto* entry = dynamic_cast<wxTextEntry*>(control);
   if (entry == nullptr) return;
-  // The text before the user's change, taken at each key and after each change (the program's
-  // own writes send no event): typing and pasting insert at the caret, so the part that does not
-  // fit is cut from what was inserted, never from the text already there.
+  // The text before the user's change: after each change it let through, and whenever the
+  // program may have written the field (its own writes send no event), which is done before the
+  // next input is handled. An input method commits a word without a key event of its own.
   auto before = std::make_shared<wxString>();
-  control->Bind(wxEVT_KEY_DOWN, [entry, before](wxKeyEvent& event) {
-    *before = entry->GetValue();
+  control->Bind(wxEVT_IDLE, [entry, before](wxIdleEvent& event) {
     event.Skip();
+    *before = entry->GetValue();
   });
   control->Bind(wxEVT_TEXT, [control, entry, byteLimit, before](wxCommandEvent& event) {
-    event.Skip();
-    wxString text = entry->GetValue();
-    if (Cp932Length(text) <= static_cast<size_t>(byteLimit)) {
+    const wxString text = entry->GetValue();
+    const size_t length = Cp932Length(text);
+    // A field already too long (read from a file) may still be shortened.
+    if (length <= static_cast<size_t>(byteLimit) || length <= Cp932Length(*before)) {
       *before = text;
+      event.Skip();
       return;
     }
-    const size_t start = static_cast<size_t>(std::max(0L, entry->GetInsertionPoint()));
-    size_t end = text.length();
-    if (text.length() > before->length() && start <= before->length() &&
-        text.Left(start) + text.Mid(start + text.length() - before->length()) == *before) {
-      end = start + text.length() - before->length();
-    }
-    while (end > 0 && Cp932Length(text) > static_cast<size_t>(byteLimit)) text.erase(--end, 1);
-    entry->ChangeValue(text);
-    *before = text;
+    // The whole word, paste or keystroke is refused, so the user sees it did not go in; the
+    // change reaches no handler.
+    size_t caret = 0;
+    while (caret < text.length() && caret < before->length() && text[caret] == (*before)[caret]) ++caret;
+    entry->ChangeValue(*before);
     // The native control places its caret after this handler.
-    control->CallAfter([entry, end] { entry->SetInsertionPoint(static_cast<long>(end)); });
+    control->CallAfter([entry, caret] { entry->SetInsertionPoint(static_cast<long>(caret)); });
     wxBell();
   });
 }

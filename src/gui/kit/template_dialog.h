@@ -35,10 +35,13 @@ class TemplateDialog : public wxDialog {
 
  private:
   void Build();
+  // The template's font, or a smaller size of it when the template would not fit the screen.
+  wxFont FittingFont();
   const res::DialogTemplate& template_;
 };
 
-// Holds a text control to a CP932 byte limit: typing beyond it is cut back before the caret.
+// Holds a text control to a CP932 byte limit: a change that would take it beyond is refused whole
+// with the bell, and the field stays as it was.
 void BindByteLimit(wxWindow* control, int byteLimit);
 // CP932 bytes `text` would take (a character CP932 cannot hold counts as two).
 size_t Cp932Length(const wxString& text);

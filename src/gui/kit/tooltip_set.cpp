@@ -24,6 +24,11 @@ void TooltipSet::Add(wxWindow* control, const wxString& text) {
   if (active_) control->SetToolTip(text);
 }
 
+void TooltipSet::Change(wxWindow* control, const wxString& text) {
+  std::erase_if(entries_, [control](const auto& entry) { return entry.first == control; });
+  Add(control, text);
+}
+
 void TooltipSet::Activate(bool on) {
   active_ = on;
   for (auto& [control, text] : entries_) {

@@ -21,6 +21,8 @@ class TooltipSet {
   void Add(wxWindow* dialog, const std::vector<int>& ids, std::string_view utf8);
   void Add(wxWindow* dialog, const std::vector<res::TooltipEntry>& entries);
   void Add(wxWindow* control, const wxString& text);
+  // The control's text from now on, in place of any it had.
+  void Change(wxWindow* control, const wxString& text);
   void Activate(bool on);
   void Clear() { entries_.clear(); }
 

@@ -3,6 +3,8 @@
 #include <wx/dc.h>
 
 #include "gui/kit/wx_text.h"
+#include "text/cp932.h"
+#include "text/sjis.h"
 
 namespace mirelon {
 
@@ -23,11 +25,12 @@ void ListPrintout::OnPreparePrinting() {
   wxDC& dc = *GetDC();
   // Half-width cells: the fixed-pitch face draws a double-byte character in exactly two.
   const wxSize cell = dc.GetTextExtent("0");
+  cellWidth_ = std::max(1, cell.x);
   lineHeight_ = std::max(1, dc.GetCharHeight());
   PageGeometry geometry;
   geometry.pageWidth = area.width;
   geometry.pageHeight = area.height;
-  geometry.cellWidth = std::max(1, cell.x);
+  geometry.cellWidth = cellWidth_;
   geometry.cellHeight = lineHeight_;
   layout_ = std::make_unique<ListPageLayout>(text_, PageCellsOf(geometry), wordWrap_);
 }
@@ -45,10 +48,24 @@ bool ListPrintout::OnPrintPage(int page) {
   wxDC& dc = *GetDC();
   int y = area.y;
   for (std::string_view line : layout_->PageLines(page)) {
-    if (!line.empty()) dc.DrawText(FromCp932(line), area.x, y);
+    DrawLine(dc, line, area.x, y);
     y += lineHeight_;
   }
   return true;
+}
+
+void ListPrintout::DrawLine(wxDC& dc, std::string_view line, int x, int y) const {
+  // Each character at its own cell: the font's advances, rounded on the printer's or the preview's
+  // scale, would move every column by the half-width characters before it.
+  static const std::string kWideBlank = Sjis("　");
+  int cell = 0;
+  for (size_t i = 0; i < line.size();) {
+    const size_t length = IsLeadByte(line[i]) && i + 1 < line.size() ? 2 : 1;
+    const std::string_view c = line.substr(i, length);
+    if (c != " " && c != kWideBlank) dc.DrawText(FromCp932(c), x + cell * cellWidth_, y);
+    cell += static_cast<int>(length);
+    i += length;
+  }
 }
 
 }  // namespace mirelon

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include <wx/cmndata.h>
 #include <wx/font.h>
@@ -30,12 +31,15 @@ class ListPrintout final : public wxPrintout {
  private:
   // Scales the DC so the font prints at its point size; returns the printable area within margins.
   wxRect PreparePage();
+  // One line of the page with its top left corner at (x, y).
+  void DrawLine(wxDC& dc, std::string_view line, int x, int y) const;
 
   std::string text_;
   wxFont font_;
   bool wordWrap_;
   wxPageSetupDialogData pageSetup_;
   int lineHeight_ = 1;
+  int cellWidth_ = 1;
   std::unique_ptr<ListPageLayout> layout_;
 };
 

@@ -1,8 +1,7 @@
 #include "gui/list/list_window.h"
 
-#include <wx/display.h>
-
 #include "appcore/list_window_size.h"
+#include "gui/kit/screen_fit.h"
 #include "gui/list/main_frame.h"
 
 namespace mirelon {
@@ -11,15 +10,19 @@ CMainFrame* OpenListWindow(const ListWindowContext& context) {
   const ListWindowStart start = ReadListWindowStart(context.settings);
   // Without a stored size the window takes three quarters of the screen, as a new window does on
   // Windows (wx's own default is a tiny 400 × 250).
-  const wxRect screen = wxDisplay(0u).GetClientArea();
+  const wxRect screen = ScreenAreaOf(nullptr);
   const wxSize size = start.width > 0 ? wxSize(start.width, start.height) : screen.GetSize() * 3 / 4;
   auto* frame = new CMainFrame(context, size);
   if (!frame->CreateNewDocument()) {
     frame->Destroy();
     return nullptr;
   }
-  if (start.maximised) frame->Maximize();
-  frame->Show();
+  if (start.maximised) {
+    frame->Maximize();
+    frame->Show();
+  } else {
+    ShowOnScreen(frame, size);
+  }
   frame->Update();
   return frame;
 }

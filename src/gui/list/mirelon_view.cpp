@@ -36,12 +36,39 @@ std::optional<std::filesystem::path> ChooseFormatFile(wxWindow* parent, const Se
   return path;
 }
 
+// The list lines its columns up in half-width cells, and a double-byte character must take exactly
+// two. The toolkit rounds each glyph's advance to whole pixels: where the font's em is an odd
+// number of pixels (10 points at 96 dpi are 13.3), a half-width character takes 7 pixels and a
+// double-byte one 13, and each column after mixed text drifts by the count of half-width characters
+// before it. The pixel size nearest the nominal one at which the widths agree is taken.
+wxFont CellExactFont(const wxWindow& window) {
+  wxFont font(wxFontInfo(kListFontPoints).FaceName(U8(res::kFixedFace)).Family(wxFONTFAMILY_TELETYPE));
+  const int nominal = std::max(1, (kListFontPoints * window.GetDPI().y + 36) / 72);
+  const auto width = [&window](const wxString& text, const wxFont& candidate) {
+    int x = 0, y = 0;
+    window.GetTextExtent(text, &x, &y, nullptr, nullptr, &candidate);
+    return x;
+  };
+  const auto exact = [&width](const wxFont& candidate) {
+    const int eight = width(wxString('0', 8), candidate);
+    return eight > 0 && eight == 8 * width("0", candidate) && eight == width(wxString(wxUniChar(0x3042), 4), candidate);
+  };
+  for (int step = 0; step <= 4; ++step) {
+    for (const int pixels : {nominal + step, nominal - step}) {
+      wxFont candidate = font;
+      candidate.SetPixelSize(wxSize(0, std::max(1, pixels)));
+      if (exact(candidate)) return candidate;
+    }
+  }
+  return font;
+}
+
 }  // namespace
 
 CMirelonView::CMirelonView(const ListWindowContext& context, CMainFrame& frame)
     : context_(context),
       frame_(frame),
-      font_(wxFontInfo(kListFontPoints).FaceName(U8(res::kFixedFace)).Family(wxFONTFAMILY_TELETYPE)) {
+      font_(CellExactFont(frame)) {
   LoadListSettings(context_.settings, format_, wordWrap_);
 }
 

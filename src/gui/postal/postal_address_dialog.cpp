@@ -52,6 +52,11 @@ void PostalAddressDialog::Recompose() {
   FindWindow(kIdPartialCopy)->Disable();
 }
 
+void PostalAddressDialog::OnOmitPrefecture() {
+  TogglePrefecture();
+  CaretsToEnd();
+}
+
 void PostalAddressDialog::OnPartialCopy() {
   for (const auto& [sourceId, targetId] : kCopyPairs) {
     if (!Has(sourceId)) continue;

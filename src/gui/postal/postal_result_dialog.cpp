@@ -94,6 +94,12 @@ void PostalResultDialog::ComposeAddress() {
   }
 }
 
+void PostalResultDialog::TogglePrefecture() {
+  if (!exchange_.PullOne(kIdOfferedAddress)) return;
+  addressText_ = WithPrefecture(addressText_, Row().prefecture, Checked(kIdOmitPrefecture));
+  exchange_.PushOne(kIdOfferedAddress);
+}
+
 void PostalResultDialog::ShowTypedTexts() {
   if (Has(kIdTypedAddress)) Control<wxTextCtrl>(kIdTypedAddress).ChangeValue(FromCp932(request_.typedAddress));
   if (Has(kIdTypedCompany)) Control<wxTextCtrl>(kIdTypedCompany).ChangeValue(FromCp932(request_.typedCompany));

@@ -44,6 +44,9 @@ class PostalResultDialog : public TemplateDialog {
 
   // Address (without the prefecture when so checked) and business name of the selected row.
   void ComposeAddress();
+  // "都道府県名を省く" clicked: the prefecture comes off the offered address or back in front of it;
+  // what the user typed or copied into the texts stays.
+  void TogglePrefecture();
   // Shows the typed address and company in their read-only edits.
   void ShowTypedTexts();
   // A row chosen in the list, and a click of "都道府県名を省く".
@@ -78,7 +81,7 @@ class PostalCodeDialog final : public PostalResultDialog {
   void ComposeCode();
   void EnableAddressControls();
   void OnRowSelected() override;
-  void OnOmitPrefecture() override { ComposeAddress(); }
+  void OnOmitPrefecture() override { TogglePrefecture(); }
   bool WritesAddress() const override;
 };
 
@@ -91,7 +94,7 @@ class PostalAddressDialog final : public PostalResultDialog {
   void CaretsToEnd();
   void OnPartialCopy();
   void OnRowSelected() override { Recompose(); }
-  void OnOmitPrefecture() override { Recompose(); }
+  void OnOmitPrefecture() override;
 };
 
 // The template of a dialog kind (139 to 146).

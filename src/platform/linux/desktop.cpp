@@ -90,15 +90,38 @@ Window ClientWindow(Display* display, Window topLevel, Atom wmState, int depth =
   return None;
 }
 
-// The windows class names of other systems (which mark the kind of window a toolkit made) have no
-// counterpart here. What stands in for them is the top-level window as a window manager sees it:
-// a program's own window, never a menu, tooltip or drag image (override-redirect) nor a frame.
+// A program's own top-level window as a window manager sees it, never a menu, tooltip or drag
+// image (override-redirect) nor a frame.
 bool IsVisibleProgramWindow(Display* display, Window topLevel, Window client, Atom wmState) {
   XWindowAttributes frame{}, attributes{};
   if (!XGetWindowAttributes(display, topLevel, &frame) || frame.override_redirect) return false;
   if (!XGetWindowAttributes(display, client, &attributes) || attributes.c_class != InputOutput) return false;
   if (attributes.map_state == IsViewable) return true;
   return CardinalProperty(display, client, wmState) == IconicState;
+}
+
+std::string Lowered(std::string text) {
+  for (char& c : text) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  return text;
+}
+
+// WM_CLASS names the program (its instance or class part), or _NET_WM_PID is the started process.
+bool BelongsTo(Display* display, Window client, const WindowOwner& owner) {
+  if (owner.processId != 0 &&
+      CardinalProperty(display, client, XInternAtom(display, "_NET_WM_PID", False)) == owner.processId) {
+    return true;
+  }
+  if (owner.programName.empty()) return false;
+  XClassHint hint{};
+  if (!XGetClassHint(display, client, &hint)) return false;
+  std::unique_ptr<char, XFreeDeleter<char>> name(hint.res_name), kind(hint.res_class);
+  const std::string wanted = Lowered(owner.programName);
+  for (const char* part : {hint.res_name, hint.res_class}) {
+    std::string text = Lowered(part != nullptr ? part : "");
+    if (text.ends_with(".exe")) text.resize(text.size() - 4);
+    if (text == wanted) return true;
+  }
+  return false;
 }
 
 bool WaylandSession() {
@@ -108,7 +131,7 @@ bool WaylandSession() {
 
 }  // namespace
 
-WindowSearch FindVisibleWindow(std::string_view title) {
+WindowSearch FindVisibleWindow(std::string_view title, const WindowOwner& owner) {
   const WindowSearch miss = WaylandSession() ? WindowSearch::Unavailable : WindowSearch::NotFound;
   std::unique_ptr<Display, DisplayCloser> display(XOpenDisplay(nullptr));
   if (!display) return WindowSearch::Unavailable;
@@ -121,7 +144,8 @@ WindowSearch FindVisibleWindow(std::string_view title) {
   for (unsigned int i = 0; i < count; ++i) {
     Window client = ClientWindow(display.get(), children[i], wmState);
     if (client == None) client = children[i];
-    if (Title(display.get(), client) == title && IsVisibleProgramWindow(display.get(), children[i], client, wmState)) {
+    if (Title(display.get(), client) == title && IsVisibleProgramWindow(display.get(), children[i], client, wmState) &&
+        BelongsTo(display.get(), client, owner)) {
       return WindowSearch::Found;
     }
   }
