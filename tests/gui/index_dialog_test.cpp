@@ -165,7 +165,7 @@ TEST_P(IndexDialogTest, AFixedCodeIsNoLongerListedFromTheOldCheck) {
     Click(&index, kIdIndexClose);
     return wxID_CANCEL;
   });
-  Type(window_, kIdPageNumber, "2");
+  TypePage("2");
   Type(window_, kIdPostalCode, "1080071");  // 白金台's own code
   RunIndex([](IndexDialog& index) {
     EXPECT_EQ(LinesOf(&index, kIdIndexList).size(), 2u);  // pages 4 and 6
