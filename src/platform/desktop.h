@@ -1,10 +1,7 @@
-// What the desktop shows of other programs, and the user's browser.
+// What the desktop shows of other programs.
 #pragma once
 
-#include <filesystem>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace mirelon {
 
@@ -17,8 +14,5 @@ enum class WindowSearch {
 // Looks for a visible top-level window of any program whose title is exactly `title` (UTF-8,
 // case-sensitive). Minimised windows count as visible.
 WindowSearch FindVisibleWindow(std::string_view title);
-
-// The argument vector that opens `page` in the user's browser (the desktop's handler of pages).
-std::vector<std::string> BrowserCommand(const std::filesystem::path& page);
 
 }  // namespace mirelon

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace mirelon {
 namespace {
@@ -127,7 +128,5 @@ WindowSearch FindVisibleWindow(std::string_view title) {
   }
   return miss;
 }
-
-std::vector<std::string> BrowserCommand(const std::filesystem::path& page) { return {"xdg-open", page.string()}; }
 
 }  // namespace mirelon
