@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/utf8_path.h"
 #include "support/book_fixtures.h"
+#include "support/temp_folder.h"
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -38,6 +40,21 @@ TEST(ToolProcess, ExitStatusAndShiftJisOutput) {
   EXPECT_EQ(sjis.output, Utf8ToCp932(utf8.output).bytes);
   EXPECT_EQ(Tool("copy /nonexistent/a.csv /nonexistent/b.csv").status, 1);
   EXPECT_EQ(Tool("frobnicate").status, 2);
+}
+
+// The arguments reach the commands through the platform's entry as paths, and the results are the
+// bytes the commands wrote (CR LF line ends kept).
+TEST(ToolProcess, AJapaneseFolderNameReachesTheCommand) {
+  test::TempFolder root;
+  const std::filesystem::path folder = root.path() / PathFromUtf8("年賀状 表ソ能");
+  std::filesystem::create_directories(folder);
+  for (const char* name : {"sample.csv", "sample_nos.csv", "sample_nen.csv"}) {
+    std::filesystem::copy_file(test::BookFixture(name), folder / name);
+  }
+  const ProcessRun run = Tool("list '" + PathToUtf8(folder / "sample.csv") + "'");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.output, Tool("list '" + test::BookFixture("sample.csv").string() + "'").output);
+  EXPECT_NE(run.output.find("\r\n"), std::string::npos);
 }
 
 }  // namespace
