@@ -9,7 +9,6 @@
 #include "book/safe_file.h"
 #include "book/user_prompt.h"
 #include "platform/settings_store.h"
-#include "platform/utf8_path.h"
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -65,7 +64,7 @@ void Report(UserPrompt& prompt, const std::filesystem::path& path, std::string_v
 }
 
 void RememberFile(SettingsStore& settings, const std::filesystem::path& path) {
-  settings.SetString(kMiscSection, kSettingFile, PathToUtf8(path));
+  SetPathSetting(settings, kMiscSection, kSettingFile, path);
 }
 
 constexpr const char* kAbnormal = "ファイルの内容が異常です";
@@ -107,8 +106,8 @@ bool SaveDisplayFormatFile(const std::filesystem::path& path, const DisplayForma
 }
 
 std::filesystem::path DisplayFormatFileFolder(const SettingsStore& settings, const std::filesystem::path& programPath) {
-  const std::string settingFile = settings.GetString(kMiscSection, kSettingFile, "");
-  return (settingFile.empty() ? programPath : PathFromUtf8(settingFile)).parent_path();
+  const std::filesystem::path settingFile = GetPathSetting(settings, kMiscSection, kSettingFile);
+  return (settingFile.empty() ? programPath : settingFile).parent_path();
 }
 
 }  // namespace mirelon
