@@ -30,8 +30,19 @@ ProcessRun Tool(const std::string& arguments) {
   return run;
 }
 
+// The sample book copied into `folder` (reading takes a lock file beside the book: never in the
+// source tree); its send file, quoted for the shell.
+std::string SampleIn(const std::filesystem::path& folder) {
+  std::filesystem::create_directories(folder);
+  for (const char* name : {"sample.csv", "sample_nos.csv", "sample_nen.csv"}) {
+    std::filesystem::copy_file(test::BookFixture(name), folder / name);
+  }
+  return "'" + PathToUtf8(folder / "sample.csv") + "'";
+}
+
 TEST(ToolProcess, ExitStatusAndShiftJisOutput) {
-  const std::string book = "'" + test::BookFixture("sample.csv").string() + "'";
+  test::TempFolder root;
+  const std::string book = SampleIn(root.path());
   const ProcessRun utf8 = Tool("list " + book);
   const ProcessRun sjis = Tool("--sjis list " + book);
   EXPECT_EQ(utf8.status, 0);
@@ -46,14 +57,9 @@ TEST(ToolProcess, ExitStatusAndShiftJisOutput) {
 // bytes the commands wrote (CR LF line ends kept).
 TEST(ToolProcess, AJapaneseFolderNameReachesTheCommand) {
   test::TempFolder root;
-  const std::filesystem::path folder = root.path() / PathFromUtf8("年賀状 表ソ能");
-  std::filesystem::create_directories(folder);
-  for (const char* name : {"sample.csv", "sample_nos.csv", "sample_nen.csv"}) {
-    std::filesystem::copy_file(test::BookFixture(name), folder / name);
-  }
-  const ProcessRun run = Tool("list '" + PathToUtf8(folder / "sample.csv") + "'");
+  const ProcessRun run = Tool("list " + SampleIn(root.path() / PathFromUtf8("年賀状 表ソ能")));
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.output, Tool("list '" + test::BookFixture("sample.csv").string() + "'").output);
+  EXPECT_EQ(run.output, Tool("list " + SampleIn(root.path() / "plain")).output);
   EXPECT_NE(run.output.find("\r\n"), std::string::npos);
 }
 
