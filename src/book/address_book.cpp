@@ -8,6 +8,7 @@
 
 #include "book/history_rules.h"
 #include "platform/file_system.h"
+#include "platform/utf8_path.h"
 #include "text/collation.h"
 #include "text/cp932.h"
 #include "text/text_mapping.h"
@@ -40,30 +41,38 @@ bool EndsWithSuffix(const std::string& name, std::string_view suffix) {
   return name.size() > kSuffixLength && name.compare(name.size() - kSuffixLength, kSuffixLength, suffix) == 0;
 }
 
+std::filesystem::path FamilyPath(const BookFileIdentity& file, BookFileKind kind) {
+  std::filesystem::path name = file.baseName;
+  name += SuffixOf(kind);
+  name += file.extension;
+  return file.directory / name;
+}
+
 struct BookPathParts {
-  std::string directory;
-  std::string baseName;  // without the kind suffix
-  std::string extension;
+  BookFileIdentity file;  // the path parts alone
   bool import = false;
 };
 
 // The parts of a book's path, when the extension is ".csv" in any letter case and every file of
-// its family fits the platform's limits on names and paths.
+// its family fits the platform's limits on names and paths. Suffixes are matched on the name's
+// UTF-8 form, which names the same file on every system.
 std::optional<BookPathParts> SplitBookPath(const std::filesystem::path& path) {
-  BookPathParts parts{(path.parent_path() / "").string(), path.stem().string(), path.extension().string()};
-  std::string lower = parts.extension;
+  std::string lower = PathToUtf8(path.extension());
   std::transform(lower.begin(), lower.end(), lower.begin(),
                  [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
   if (lower != ".csv") return std::nullopt;
-  std::string& name = parts.baseName;
+  std::string name = PathToUtf8(path.stem());
+  BookPathParts parts;
   parts.import = EndsWithSuffix(name, SuffixOf(BookFileKind::ImportFile));
   if (parts.import || EndsWithSuffix(name, SuffixOf(BookFileKind::NoSendFile)) ||
       EndsWithSuffix(name, SuffixOf(BookFileKind::HistoryFile))) {
     name.resize(name.size() - kSuffixLength);
   }
-  const PathLimits limits = NativePathLimits();
-  const size_t longestName = name.size() + kSuffixLength + parts.extension.size();
-  if (longestName > limits.name || parts.directory.size() + longestName > limits.path) return std::nullopt;
+  parts.file.directory = path.parent_path();
+  parts.file.baseName = PathFromUtf8(name);
+  parts.file.extension = path.extension();
+  // Every suffix is as long as the others: the no-send file's name is the longest of the family.
+  if (!FitsPathLimits(FamilyPath(parts.file, BookFileKind::NoSendFile))) return std::nullopt;
   return parts;
 }
 
@@ -75,10 +84,6 @@ std::string_view SuffixOf(BookFileKind kind) {
     case BookFileKind::SendFile: break;
   }
   return "";
-}
-
-std::filesystem::path FamilyPath(const AddressBook& book, BookFileKind kind) {
-  return book.file.directory + book.file.baseName + std::string(SuffixOf(kind)) + book.file.extension;
 }
 
 bool FileExists(const std::filesystem::path& path) {
@@ -209,10 +214,10 @@ bool AddressBook::SetFileName(const std::filesystem::path& path) {
   file.importExists = file.sendExists = file.noSendExists = file.historyExists = false;
   const std::optional<BookPathParts> parts = SplitBookPath(path);
   if (!parts) return false;
-  file.directory = parts->directory;
-  file.baseName = parts->baseName;
-  file.extension = parts->extension;
-  const auto exists = [this](BookFileKind kind) { return FileExists(FamilyPath(*this, kind)); };
+  file.directory = parts->file.directory;
+  file.baseName = parts->file.baseName;
+  file.extension = parts->file.extension;
+  const auto exists = [this](BookFileKind kind) { return FileExists(FamilyPath(file, kind)); };
   if (parts->import) {
     file.importExists = exists(BookFileKind::ImportFile);
   } else {
@@ -223,6 +228,6 @@ bool AddressBook::SetFileName(const std::filesystem::path& path) {
   return HasFile();
 }
 
-std::filesystem::path AddressBook::FilePathFor(BookFileKind kind) const { return FamilyPath(*this, kind); }
+std::filesystem::path AddressBook::FilePathFor(BookFileKind kind) const { return FamilyPath(file, kind); }
 
 }  // namespace mirelon

@@ -30,11 +30,11 @@ enum class Utf8Files { Ask, Read, Refuse };
 // Where the book's file family is and which of its files exist; copied whole to put it back when a
 // read did not go ahead.
 struct BookFileIdentity {
-  // Path parts, native encoding: folder with its trailing separator, the name without kind suffix
-  // and extension (empty: no file yet), the extension as given, with its dot.
-  std::string directory;
-  std::string baseName;
-  std::string extension;
+  // Path parts: the folder (empty: the working folder), the name without kind suffix and
+  // extension (empty: no file yet), the extension as given, with its dot.
+  std::filesystem::path directory;
+  std::filesystem::path baseName;
+  std::filesystem::path extension;
   bool importExists = false;
   bool sendExists = false;
   bool noSendExists = false;

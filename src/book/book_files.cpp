@@ -7,6 +7,7 @@
 
 #include "book/book_encoding.h"
 #include "book/safe_file.h"
+#include "platform/utf8_path.h"
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -169,8 +170,8 @@ bool ConfirmReplacingOthers(const AddressBook& book) {
 }  // namespace
 
 std::string PathText(const std::filesystem::path& path) {
-  const std::u8string utf8Path = path.u8string();
-  std::string_view rest(reinterpret_cast<const char*>(utf8Path.data()), utf8Path.size());
+  const std::string utf8Path = PathToUtf8(path);
+  std::string_view rest(utf8Path);
   std::string text;
   for (;;) {
     const Cp932Encoded encoded = Utf8ToCp932(rest);

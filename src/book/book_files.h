@@ -11,7 +11,8 @@
 
 namespace mirelon {
 
-// A path as CP932 text for a message (a character CP932 cannot hold shows as "?").
+// A path as CP932 text for a message, the one place a path goes into CP932 (a character CP932
+// cannot hold shows as "?").
 std::string PathText(const std::filesystem::path& path);
 
 // The system's reason for a failure as a line to add to its message ("\r\n" first), or nothing

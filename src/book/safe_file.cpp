@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/utf8_path.h"
 
 namespace mirelon {
 
@@ -47,16 +48,17 @@ std::string NameHash(std::string_view name) {
   return digits;
 }
 
+// Leftover names are put together in UTF-8; the hash is of the name's UTF-8 form, the same on
+// every system.
 std::string LeftoverPrefix(const fs::path& target) {
-  const std::string name = target.filename().string();
-  std::string prefix = "." + name;
-  prefix.resize(std::min(prefix.size(), NativePathLimits().name - kLeftoverTail));
+  const std::string name = PathToUtf8(target.filename());
+  const std::string prefix = PathToUtf8(NamePrefixLeaving(PathFromUtf8("." + name), kLeftoverTail));
   return prefix + ".~" + NameHash(name);
 }
 
 fs::path LeftoverPath(const fs::path& target, char kind, size_t place, std::string_view token) {
   return target.parent_path() /
-         (LeftoverPrefix(target) + kind + static_cast<char>('0' + place) + std::string(token));
+         PathFromUtf8(LeftoverPrefix(target) + kind + static_cast<char>('0' + place) + std::string(token));
 }
 
 std::string NewToken() {
@@ -72,7 +74,7 @@ std::vector<fs::path> Leftovers(const fs::path& target, char kind) {
   std::vector<fs::path> found;
   std::error_code error;
   for (fs::directory_iterator it(FolderOf(target), error), end; !error && it != end; it.increment(error)) {
-    const std::string name = it->path().filename().string();
+    const std::string name = PathToUtf8(it->path().filename());
     if (name.size() != prefix.size() + 1 + kTokenDigits || name.compare(0, prefix.size(), prefix) != 0) continue;
     const auto isHex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
     if (std::isdigit(static_cast<unsigned char>(name[prefix.size()])) &&
@@ -118,7 +120,9 @@ bool IsRefusedByFolder(FileError error) {
   return error == FileError::NoPermission || error == FileError::ReadOnlyDisk;
 }
 
-fs::path LockPath(const fs::path& first) { return first.parent_path() / (LeftoverPrefix(first) + std::string(kLock)); }
+fs::path LockPath(const fs::path& first) {
+  return first.parent_path() / PathFromUtf8(LeftoverPrefix(first) + std::string(kLock));
+}
 
 // Removes a commit mark; true when it is gone, so that no later read can complete its set.
 bool Withdraw(const fs::path& commit) {
@@ -133,13 +137,13 @@ void Complete(const std::vector<fs::path>& targets) {
   if (targets.empty()) return;
   std::error_code error;
   for (const fs::path& commit : Leftovers(targets.front(), kCommit)) {
-    const std::string name = commit.filename().string();
+    const std::string name = PathToUtf8(commit.filename());
     // The mark's place digit is the size of its set: only the same set is completed.
     if (static_cast<size_t>(name[name.size() - kTokenDigits - 1] - '0') != targets.size()) continue;
     const std::string token = name.substr(name.size() - kTokenDigits);
     for (size_t i = 0; i < targets.size(); ++i) {
       const fs::path temporary = LeftoverPath(targets[i], kTemporary, i, token);
-      if (fs::exists(temporary, error)) fs::rename(temporary, targets[i], error);
+      if (fs::exists(temporary, error)) RenameOver(temporary, targets[i]);
     }
     SyncFolders(targets);
     fs::remove(commit, error);
@@ -187,10 +191,8 @@ ReplaceOutcome ReplaceUnlocked(std::span<const FileContent> files) {
   }
   SyncFolders(targets);
   for (size_t i = 0; i < files.size(); ++i) {
-    std::error_code error;
-    fs::rename(temporaries[i], targets[i], error);
-    if (!error) continue;
-    const FileError reason = error == std::errc::no_space_on_device ? FileError::NoSpace : FileError::Failed;
+    const FileError reason = RenameOver(temporaries[i], targets[i]);
+    if (reason == FileError::None) continue;
     // Before the first rename nothing is replaced yet: the save is undone if its mark can be
     // withdrawn. Otherwise the mark stays, and the next read or save completes the set.
     if (i == 0 && (files.size() == 1 || Withdraw(commit))) {

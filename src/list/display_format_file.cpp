@@ -64,7 +64,7 @@ void Report(UserPrompt& prompt, const std::filesystem::path& path, std::string_v
 }
 
 void RememberFile(SettingsStore& settings, const std::filesystem::path& path) {
-  settings.SetString(kMiscSection, kSettingFile, path.string());
+  SetPathSetting(settings, kMiscSection, kSettingFile, path);
 }
 
 constexpr const char* kAbnormal = "ファイルの内容が異常です";
@@ -106,8 +106,8 @@ bool SaveDisplayFormatFile(const std::filesystem::path& path, const DisplayForma
 }
 
 std::filesystem::path DisplayFormatFileFolder(const SettingsStore& settings, const std::filesystem::path& programPath) {
-  const std::string settingFile = settings.GetString(kMiscSection, kSettingFile, "");
-  return (settingFile.empty() ? programPath : std::filesystem::path(settingFile)).parent_path();
+  const std::filesystem::path settingFile = GetPathSetting(settings, kMiscSection, kSettingFile);
+  return (settingFile.empty() ? programPath : settingFile).parent_path();
 }
 
 }  // namespace mirelon

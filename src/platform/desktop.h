@@ -1,10 +1,7 @@
-// What the desktop shows of other programs, and the user's browser.
+// What the desktop shows of other programs.
 #pragma once
 
-#include <filesystem>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace mirelon {
 
@@ -27,8 +24,5 @@ struct WindowOwner {
 // `owner.processId` opened it. Another program's window of that title (a file manager showing a
 // folder of that name) does not count. Minimised windows count as visible.
 WindowSearch FindVisibleWindow(std::string_view title, const WindowOwner& owner);
-
-// The argument vector that opens `page` in the user's browser (the desktop's handler of pages).
-std::vector<std::string> BrowserCommand(const std::filesystem::path& page);
 
 }  // namespace mirelon

@@ -1,6 +1,7 @@
 // Files as the operating system keeps them: whole regular files read with a size bound, files
-// written with their data forced to the disk, advisory locks between processes, and the
-// platform's limits on names and paths.
+// written with their data forced to the disk, renames that replace, advisory locks between
+// processes, and the platform's limits on names and paths. Everything a durable replacement needs
+// of the system is here (creation flags, syncing a file and its folder, the replacing rename).
 #pragma once
 
 #include <cstddef>
@@ -12,12 +13,14 @@
 
 namespace mirelon {
 
-// Longest file name and longest path, in bytes without a terminator.
-struct PathLimits {
-  size_t name;
-  size_t path;
-};
-PathLimits NativePathLimits();
+// Whether `path` keeps within the platform's limits: its file name and the whole path, each
+// counted in the units the system counts (bytes of a name here, UTF-16 units where names are wide).
+bool FitsPathLimits(const std::filesystem::path& path);
+
+// The longest beginning of the file name `name` that leaves room for `reserve` more ASCII
+// characters within the platform's limit on one name. A character is never cut in two, so the
+// result is a name of its own in any encoding.
+std::filesystem::path NamePrefixLeaving(const std::filesystem::path& name, size_t reserve);
 
 enum class FileError {
   None,
@@ -95,7 +98,12 @@ class FileLock {
   State state_;
 };
 
-// Forces the entries of `folder` (files created or renamed in it) to the disk.
+// Forces the entries of `folder` (files created or renamed in it) to the disk; true also where
+// the system keeps them durable without being asked.
 bool SyncFolder(const std::filesystem::path& folder);
+
+// Puts `from` in the place of `to` in one step (no moment without a file `to`), both in one folder;
+// a file `to` had is replaced, and its other hard links keep the old content.
+FileError RenameOver(const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace mirelon

@@ -2,9 +2,12 @@
 // stores them per user (wxConfig); tests and mirelon-tool use the in-memory store.
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <utility>
+
+#include "platform/utf8_path.h"
 
 namespace mirelon {
 
@@ -40,5 +43,15 @@ class MemorySettingsStore final : public SettingsStore {
   std::map<std::pair<std::string, std::string>, int> ints_;
   std::map<std::pair<std::string, std::string>, std::string> strings_;
 };
+
+// A setting that holds a path, kept as UTF-8 text (empty: none).
+inline std::filesystem::path GetPathSetting(const SettingsStore& settings, const std::string& section,
+                                            const std::string& name) {
+  return PathFromUtf8(settings.GetString(section, name, ""));
+}
+inline void SetPathSetting(SettingsStore& settings, const std::string& section, const std::string& name,
+                           const std::filesystem::path& path) {
+  settings.SetString(section, name, PathToUtf8(path));
+}
 
 }  // namespace mirelon

@@ -9,10 +9,10 @@
 namespace mirelon {
 
 std::filesystem::path BusinessFilePath(const std::filesystem::path& addressFile, bool unicode) {
+  std::filesystem::path name = unicode ? kWideBusinessBaseName : kSjisBusinessBaseName;
+  name += addressFile.extension();
   std::filesystem::path business = addressFile;
-  business.replace_filename(std::string(unicode ? kWideBusinessBaseName : kSjisBusinessBaseName) +
-                            addressFile.extension().string());
-  return business;
+  return business.replace_filename(name);
 }
 
 std::vector<PostalDataPlace> PostalDataPlaces(const std::filesystem::path& siblingFolder,

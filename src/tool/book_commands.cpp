@@ -1,6 +1,7 @@
 // The commands that read a book and write it again: copy, export, advance.
 #include "book/book_files.h"
 #include "book/history_rules.h"
+#include "platform/utf8_path.h"
 #include "text/cp932.h"
 #include "tool/tool_book.h"
 #include "tool/tool_commands.h"
@@ -18,14 +19,14 @@ int Status(SaveResult saved) { return Status(static_cast<bool>(saved)); }
 int RunCopy(const std::vector<std::string>& args, ToolOutput& out) {
   if (args.size() != 2) return kExitUsage;
   AddressBook book;
-  if (!ReadToolBook(book, args[0], out)) return kExitFailure;
-  return Status(SaveBookFamilyAs(book, args[1]));
+  if (!ReadToolBook(book, PathFromUtf8(args[0]), out)) return kExitFailure;
+  return Status(SaveBookFamilyAs(book, PathFromUtf8(args[1])));
 }
 
 int RunExport(const std::vector<std::string>& args, ToolOutput& out) {
   if (args.size() != 1) return kExitUsage;
   AddressBook book;
-  if (!ReadToolBook(book, args[0], out)) return kExitFailure;
+  if (!ReadToolBook(book, PathFromUtf8(args[0]), out)) return kExitFailure;
   return Status(SaveBookFile(book, BookFileKind::ImportFile));
 }
 
@@ -42,7 +43,7 @@ int RunAdvance(const std::vector<std::string>& args, ToolOutput& out) {
     return kExitFailure;
   }
   AddressBook book;
-  if (!ReadToolBook(book, args[0], out)) return kExitFailure;
+  if (!ReadToolBook(book, PathFromUtf8(args[0]), out)) return kExitFailure;
   const int calendarYear = CurrentLocalYear();
   if (!CanAdvanceHistoryYear(book, calendarYear)) {
     out.Report("the histories already reach " + std::to_string(book.year) + ", later than the calendar year " +

@@ -5,10 +5,10 @@
 
 namespace mirelon::tool {
 
-bool ReadToolBook(AddressBook& book, const std::string& pathArgument, ToolOutput& out) {
+bool ReadToolBook(AddressBook& book, const std::filesystem::path& path, ToolOutput& out) {
   book.SetPrompt(&out);
   book.utf8Files = out.readsUtf8Books() ? Utf8Files::Read : Utf8Files::Refuse;
-  if (ReadBookFamily(book, pathArgument) != FamilyRead::Read) return false;
+  if (ReadBookFamily(book, path) != FamilyRead::Read) return false;
   NameUnjoinedHistories(book);
   return true;
 }

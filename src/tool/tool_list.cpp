@@ -10,6 +10,7 @@
 #include "list/list_status_text.h"
 #include "list/list_text_builder.h"
 #include "platform/settings_store.h"
+#include "platform/utf8_path.h"
 #include "text/cp932.h"
 #include "tool/tool_args.h"
 #include "tool/tool_book.h"
@@ -70,10 +71,10 @@ int RunList(const std::vector<std::string>& args, ToolOutput& out) {
   if (!formatFile.empty()) {
     // The tool keeps no settings: the file the list window would remember is forgotten at exit.
     MemorySettingsStore settings;
-    if (!LoadDisplayFormatFile(std::filesystem::path(formatFile), format, out, settings)) return kExitFailure;
+    if (!LoadDisplayFormatFile(PathFromUtf8(formatFile), format, out, settings)) return kExitFailure;
   }
   AddressBook book;
-  if (!ReadToolBook(book, source, out)) return kExitFailure;
+  if (!ReadToolBook(book, PathFromUtf8(source), out)) return kExitFailure;
 
   std::string text = BuildListText(book, format);
   out.PrintResult(page ? PaginatedText(std::move(text), *page, wordWrap) : text);

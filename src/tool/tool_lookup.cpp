@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/utf8_path.h"
 #include "postal/postal_result_text.h"
 #include "text/cp932.h"
 #include "tool/tool_commands.h"
@@ -65,7 +66,7 @@ int RunLookup(const std::vector<std::string>& args, ToolOutput& out) {
 
   CountingPrompt prompt(out);
   PrintedDialogs dialogs(out);
-  const std::filesystem::path addressFile(dataFile);
+  const std::filesystem::path addressFile = PathFromUtf8(dataFile);
   PostalEngineFor(addressFile, prompt, &dialogs)
       ->Lookup(typed[0].value_or(""), typed[1].value_or(""), typed[2].value_or(""), addressFile);
   return prompt.count() == 0 ? kExitSuccess : kExitFailure;

@@ -3,7 +3,8 @@
 # a GUI folder includes a folder above it or a peer (app -> editor, list, cards -> dialogs -> kit),
 # when a program built only from the core links a wx library, when any program links Pango (cards
 # are drawn with cairo and HarfBuzz on both systems), or when GUI code takes a DC's native handle
-# for a drawing context (a cairo context on GTK only).
+# for a drawing context (a cairo context on GTK only), or when the core turns paths into narrow
+# strings or back.
 set -uo pipefail
 src=$1
 build=$2
@@ -46,5 +47,21 @@ if [ -n "$handles" ]; then
   echo "a DC's native handle used in src/gui:"; echo "$handles"; status=1
 fi
 
-[ $status -eq 0 ] && echo "layering: core free of wx, GUI includes run one way, no Pango, no native DC handles"
+# Paths stay paths in the core: a path becomes text, or text a path, only through the conversions
+# of platform/utf8_path.h (UTF-8) and PathText (CP932), never byte by byte through a narrow
+# string, which on a system of wide paths reads the bytes in the wrong code page. The system's own
+# folders (src/platform/linux, src/platform/windows) work in its native encoding.
+# Files converted on other branches, to be taken off this list as they land:
+pending_path_sites="src/appcore/sibling_program.cpp src/tool/tool_cards.cpp src/cards/card_fonts.cpp"
+narrow_paths=$(cd "$src" && grep -rnE \
+    -e '\.(string|u8string|generic_string|generic_u8string)\(\)' -e 'u8path\(' \
+    -e '(filesystem::|fs::)path *[({] *[^)}" ]' -e '(filesystem::|fs::)path +[a-z][A-Za-z0-9_]* *[({] *[^)}" ]' \
+    src/text src/book src/list src/postal src/appcore src/cards src/tool src/platform res 2>/dev/null |
+  grep -vE '^src/platform/(linux|windows)/|^src/platform/utf8_path\.h:' |
+  grep -vF "$(printf '%s:\n' $pending_path_sites)")
+if [ -n "$narrow_paths" ]; then
+  echo "paths turned into narrow strings, or narrow strings into paths, in the core:"; echo "$narrow_paths"; status=1
+fi
+
+[ $status -eq 0 ] && echo "layering: core free of wx, GUI includes run one way, no Pango, no native DC handles, paths kept as paths"
 exit $status

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "support/book_fixtures.h"
+#include "support/temp_folder.h"
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -29,7 +30,10 @@ ProcessRun Tool(const std::string& arguments) {
 }
 
 TEST(ToolProcess, ExitStatusAndShiftJisOutput) {
-  const std::string book = "'" + test::BookFixture("sample.csv").string() + "'";
+  // A copy: reading takes a lock file beside the book, which must not land in the source tree.
+  test::TempFolder root;
+  std::filesystem::copy_file(test::BookFixture("sample.csv"), root / "sample.csv");
+  const std::string book = "'" + (root / "sample.csv").string() + "'";
   const ProcessRun utf8 = Tool("list " + book);
   const ProcessRun sjis = Tool("--sjis list " + book);
   EXPECT_EQ(utf8.status, 0);

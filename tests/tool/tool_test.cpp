@@ -7,9 +7,12 @@
 #include <sstream>
 
 #include "book/address_book.h"
+#include "list/display_format.h"
 #include "list/display_format_file.h"
 #include "list/list_item_kind.h"
 #include "platform/settings_store.h"
+#include "platform/utf8_path.h"
+#include "postal/public_postal_support.h"
 #include "support/book_fixtures.h"
 #include "support/recording_prompt.h"
 #include "support/command_output.h"
@@ -295,6 +298,41 @@ TEST_F(Tool, ListTakesAFormatFileOrReportsWhyNot) {
 
   EXPECT_EQ(Run({"list", Path("sample.csv"), "--format"}).status, 2);
   EXPECT_EQ(Run({"list", Path("sample.csv"), Path("sample.csv")}).status, 2);
+}
+
+// Every flow under a folder name with a blank and characters whose second Shift-JIS byte is a
+// backslash, the paths handed over as the tool's main does: UTF-8 words.
+TEST_F(Tool, AJapaneseFolderNameGoesThroughEveryFlow) {
+  const std::filesystem::path folder = folder_.path() / PathFromUtf8("年賀状 表ソ能");
+  const auto at = [&](std::string_view name) { return folder / PathFromUtf8(name); };
+  const auto word = [&](std::string_view name) { return PathToUtf8(at(name)); };
+  std::filesystem::create_directory(folder);
+  for (const char* name : {"sample.csv", "sample_nos.csv", "sample_nen.csv"}) {
+    std::filesystem::copy_file(test::BookFixture(name), at(name));
+  }
+  ASSERT_EQ(Run({"copy", word("sample.csv"), word("写し.csv")}).status, 0);
+  EXPECT_EQ(ReadBytes(at("写し_nen.csv")), ReadBytes(test::BookFixture("sample_nen.csv")));
+
+  test::RecordingPrompt prompt;
+  MemorySettingsStore settings;
+  ASSERT_TRUE(SaveDisplayFormatFile(at("書式.dat"), BuiltInDisplayFormat(), prompt, settings));
+  EXPECT_EQ(DisplayFormatFileFolder(settings, {}), folder);  // the remembered file, back from its setting
+  const ToolRun listed = Run({"list", word("写し.csv"), "--format", word("書式.dat")});
+  EXPECT_EQ(listed.status, 0) << listed.errors;
+  EXPECT_EQ(listed.output, Run({"list", word("sample.csv")}).output);
+
+  WriteBytes(at("KEN_ALL.CSV"), Sjis(test::PublicAddressLine("1050011", "東京都", "港区", "芝公園")));
+  const ToolRun imported = Run({"postal-import", word("KEN_ALL.CSV"), "--to", word("郵便")});
+  EXPECT_NE(imported.errors.find(" " + word("郵便") + " に書き込みました"), std::string::npos) << imported.errors;
+  EXPECT_EQ(Run({"lookup", word("郵便/QUELTAUNIJUSHO.CSV"), "--code", "1050011"}).output,
+            "AddressResultDialog\n東京都港区芝公園\n");
+
+  // A message names the path, in CP932 too.
+  std::filesystem::remove(at("写し_nos.csv"));
+  std::filesystem::create_directory(at("写し_nos.csv"));
+  const std::string failed = word("写し_nos.csv") + "\nファイルのオープンに失敗しました\n";
+  EXPECT_EQ(Run({"list", word("写し.csv")}).errors, failed);
+  EXPECT_EQ(Run({"--sjis", "list", word("写し.csv")}).errors, Sjis(failed));
 }
 
 // Pages of a PDF written by cairo: one page object each.

@@ -3,24 +3,17 @@
 #include <wx/evtloop.h>
 #include <wx/utils.h>
 
+#include "platform/process.h"
+
 namespace mirelon {
-namespace {
 
-constexpr int kPollMilliseconds = 50;
-
-}  // namespace
+void KeepWindowsPainted() {
+  if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_ALL & ~wxEVT_CATEGORY_USER_INPUT);
+}
 
 bool WaitWhile(const std::function<bool()>& waiting, std::chrono::milliseconds limit) {
   const wxBusyCursor busy;
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (waiting()) {
-    if (std::chrono::steady_clock::now() >= end) return false;
-    if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) {
-      loop->YieldFor(wxEVT_CATEGORY_ALL & ~wxEVT_CATEGORY_USER_INPUT);
-    }
-    wxMilliSleep(kPollMilliseconds);
-  }
-  return true;
+  return PollWhile(waiting, limit, KeepWindowsPainted);
 }
 
 }  // namespace mirelon

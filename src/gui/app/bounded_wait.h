@@ -7,6 +7,9 @@
 
 namespace mirelon {
 
+// Lets the windows repaint, holding back the user's input: the pump of the platform's waits.
+void KeepWindowsPainted();
+
 // Waits while `waiting()` holds, at most `limit`, with the busy cursor. False when the limit ended it.
 bool WaitWhile(const std::function<bool()>& waiting, std::chrono::milliseconds limit);
 

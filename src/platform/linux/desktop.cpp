@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace mirelon {
 namespace {
@@ -151,7 +152,5 @@ WindowSearch FindVisibleWindow(std::string_view title, const WindowOwner& owner)
   }
   return miss;
 }
-
-std::vector<std::string> BrowserCommand(const std::filesystem::path& page) { return {"xdg-open", page.string()}; }
 
 }  // namespace mirelon

@@ -7,7 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <thread>
 
 namespace mirelon {
@@ -37,7 +39,18 @@ int Descriptor(intptr_t handle) { return static_cast<int>(handle); }
 
 }  // namespace
 
-PathLimits NativePathLimits() { return {NAME_MAX, PATH_MAX - 1}; }
+bool FitsPathLimits(const std::filesystem::path& path) {
+  return path.filename().native().size() <= NAME_MAX && path.native().size() <= PATH_MAX - 1;
+}
+
+std::filesystem::path NamePrefixLeaving(const std::filesystem::path& name, size_t reserve) {
+  const std::string& bytes = name.native();
+  if (reserve >= NAME_MAX) return {};
+  size_t size = std::min(bytes.size(), NAME_MAX - reserve);
+  // Names are bytes here, in UTF-8 by convention: a cut never ends before a continuation byte.
+  while (size > 0 && size < bytes.size() && (static_cast<unsigned char>(bytes[size]) & 0xC0) == 0x80) --size;
+  return bytes.substr(0, size);
+}
 
 FileError ReadRegularFile(const std::filesystem::path& path, size_t maxSize, std::string& content) {
   content.clear();
@@ -162,6 +175,10 @@ FileLock::FileLock(FileLock&& other) noexcept : handle_(other.handle_), state_(o
 
 FileLock::~FileLock() {
   if (handle_ != kClosed) ::close(Descriptor(handle_));
+}
+
+FileError RenameOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0 ? FileError::None : ErrorOf(errno);
 }
 
 bool SyncFolder(const std::filesystem::path& folder) {
