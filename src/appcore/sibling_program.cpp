@@ -4,6 +4,7 @@
 
 #include "appcore/program_settings.h"
 #include "platform/desktop.h"
+#include "platform/utf8_path.h"
 #include "platform/user_folders.h"
 #include "postal/postal_files.h"
 #include "postal/postal_normalize.h"
@@ -81,7 +82,7 @@ std::unique_ptr<StartedProcess> StartQuelta(const SiblingProgramData& sibling) {
 }
 
 bool IsQueltaRunning(const SiblingProgramData& sibling, StartedProcess* started) {
-  const WindowOwner owner{std::filesystem::path(sibling.queltaPath).stem().string(), started ? started->Id() : 0};
+  const WindowOwner owner{PathToUtf8(PathFromUtf8(sibling.queltaPath).stem()), started};
   switch (FindVisibleWindow(kQueltaWindowTitle, owner)) {
     case WindowSearch::Found:
       return true;

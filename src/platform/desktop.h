@@ -1,9 +1,12 @@
 // What the desktop shows of other programs.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace mirelon {
+
+class StartedProcess;  // process.h
 
 enum class WindowSearch {
   Found,
@@ -15,13 +18,13 @@ enum class WindowSearch {
 // that was started for it.
 struct WindowOwner {
   std::string programName;  // its executable's name without ".exe" ("quelta" for Quelta.exe)
-  int processId = 0;        // 0 when none was started
+  const StartedProcess* process = nullptr;  // the one started for it, if any
 };
 
 // Looks for a visible top-level window whose title is exactly `title` (UTF-8, case-sensitive) and
 // that belongs to `owner`: its class names the program (on X11 either part of WM_CLASS, letter
 // case and ".exe" aside, as toolkits and Windows compatibility layers name it), or the process
-// `owner.processId` opened it. Another program's window of that title (a file manager showing a
+// `owner.process` opened it. Another program's window of that title (a file manager showing a
 // folder of that name) does not count. Minimised windows count as visible.
 WindowSearch FindVisibleWindow(std::string_view title, const WindowOwner& owner);
 

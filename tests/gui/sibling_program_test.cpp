@@ -94,12 +94,12 @@ TEST(QueltaWindowTest, OnlyAVisibleWindowTitledExactlyQueltaOfTheSiblingCounts) 
     auto process = standIn.StartHere();
     SiblingProgramData sibling;
     sibling.queltaPath = standIn.executable().string();
-    EXPECT_EQ(FindVisibleWindow("Quelta", {"quelta", c.byProcess ? process->Id() : 0}), c.expected);
+    EXPECT_EQ(FindVisibleWindow("Quelta", {"quelta", c.byProcess ? process.get() : nullptr}), c.expected);
     EXPECT_EQ(IsQueltaRunning(sibling, c.byProcess ? process.get() : nullptr), c.expected == WindowSearch::Found);
     standIn.Quit();
     EXPECT_TRUE(Eventually([&] { return !process->Running(); }));
   }
-  EXPECT_EQ(FindVisibleWindow("Quelta", {"quelta", 0}), WindowSearch::NotFound);
+  EXPECT_EQ(FindVisibleWindow("Quelta", {"quelta", nullptr}), WindowSearch::NotFound);
 }
 
 TEST(QueltaWindowTest, OnWaylandTheProgramStartedStandsInForItsWindow) {
@@ -107,7 +107,7 @@ TEST(QueltaWindowTest, OnWaylandTheProgramStartedStandsInForItsWindow) {
   StandIn standIn;
   standIn.Task("hidden\n");  // as a Wayland window: not seen
   auto process = standIn.StartHere();
-  EXPECT_EQ(FindVisibleWindow("Quelta", {"quelta", process->Id()}), WindowSearch::Unavailable);
+  EXPECT_EQ(FindVisibleWindow("Quelta", {"quelta", process.get()}), WindowSearch::Unavailable);
   const SiblingProgramData sibling;
   EXPECT_TRUE(IsQueltaRunning(sibling, process.get()));
   EXPECT_FALSE(IsQueltaRunning(sibling, nullptr));

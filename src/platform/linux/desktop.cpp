@@ -3,6 +3,8 @@
 // as Unavailable and the caller falls back to watching the process it started.
 #include "platform/desktop.h"
 
+#include "platform/linux/process_id.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -108,8 +110,8 @@ std::string Lowered(std::string text) {
 
 // WM_CLASS names the program (its instance or class part), or _NET_WM_PID is the started process.
 bool BelongsTo(Display* display, Window client, const WindowOwner& owner) {
-  if (owner.processId != 0 &&
-      CardinalProperty(display, client, XInternAtom(display, "_NET_WM_PID", False)) == owner.processId) {
+  const pid_t started = owner.process ? ProcessIdOf(*owner.process) : 0;
+  if (started != 0 && CardinalProperty(display, client, XInternAtom(display, "_NET_WM_PID", False)) == started) {
     return true;
   }
   if (owner.programName.empty()) return false;

@@ -1,6 +1,8 @@
 // A process is its id; it is reaped by whoever sees it end.
 #include "platform/process.h"
 
+#include "platform/linux/process_id.h"
+
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -40,6 +42,8 @@ class PosixProcess final : public StartedProcess {
     return windowShown();
   }
 
+ pid_t id() const { return id_; }
+
  private:
   pid_t id_;
   bool ended_ = false;
@@ -47,6 +51,11 @@ class PosixProcess final : public StartedProcess {
 };
 
 }  // namespace
+
+pid_t ProcessIdOf(const StartedProcess& process) {
+  const auto* posix = dynamic_cast<const PosixProcess*>(&process);
+  return posix ? posix->id() : 0;
+}
 
 std::unique_ptr<StartedProcess> StartedProcess::Start(const std::vector<std::filesystem::path>& arguments,
                                                       const std::filesystem::path& workingFolder) {
