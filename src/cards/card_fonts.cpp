@@ -12,6 +12,7 @@
 
 #include "book/safe_file.h"
 #include "platform/user_folders.h"
+#include "platform/utf8_path.h"
 
 namespace mirelon {
 namespace {
@@ -23,7 +24,7 @@ std::string_view FileName(CellFont font) { return font == CellFont::Gothic ? kGo
 std::filesystem::path Locate(std::string_view name) {
   std::error_code error;
   for (const std::filesystem::path& folder : FontFolders()) {
-    const std::filesystem::path candidate = folder / std::filesystem::path(name);
+    const std::filesystem::path candidate = folder / PathFromUtf8(name);
     if (std::filesystem::is_regular_file(candidate, error)) return candidate;
   }
   return {};

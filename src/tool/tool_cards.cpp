@@ -15,6 +15,7 @@
 #include "cards/card_records.h"
 #include "cards/card_render.h"
 #include "cards/postal_code_cells.h"
+#include "platform/utf8_path.h"
 #include "text/cp932.h"
 #include "tool/tool_args.h"
 #include "tool/tool_book.h"
@@ -161,7 +162,7 @@ bool ParseCardsOptions(const std::vector<std::string>& args, CardsOptions& optio
 }
 
 FileIoResult WritePdf(const std::string& pdf, const std::vector<CardLayout>& cards, ToolOutput& out) {
-  const FileIoResult written = WriteCardsPdf(std::filesystem::path(pdf), cards);
+  const FileIoResult written = WriteCardsPdf(PathFromUtf8(pdf), cards);
   if (written != FileIoResult::Done) out.Report(pdf + " に書き込めませんでした");
   return written;
 }
@@ -180,7 +181,7 @@ int RunCards(const std::vector<std::string>& args, ToolOutput& out) {
   }
 
   AddressBook book;
-  if (!ReadToolBook(book, options.source, out)) return kExitFailure;
+  if (!ReadToolBook(book, PathFromUtf8(options.source), out)) return kExitFailure;
   const std::optional<std::vector<int>> indices = SelectRecords(options.records, book, out);
   if (!indices) return kExitFailure;
   if (indices->empty()) {

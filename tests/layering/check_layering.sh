@@ -52,7 +52,7 @@ fi
 # string, which on a system of wide paths reads the bytes in the wrong code page. The system's own
 # folders (src/platform/linux, src/platform/windows) work in its native encoding.
 # Files converted on other branches, to be taken off this list as they land:
-pending_path_sites="src/appcore/sibling_program.cpp src/tool/tool_cards.cpp src/cards/card_fonts.cpp"
+pending_path_sites="src/appcore/sibling_program.cpp"
 narrow_paths=$(cd "$src" && grep -rnE \
     -e '\.(string|u8string|generic_string|generic_u8string)\(\)' -e 'u8path\(' \
     -e '(filesystem::|fs::)path *[({] *[^)}" ]' -e '(filesystem::|fs::)path +[a-z][A-Za-z0-9_]* *[({] *[^)}" ]' \

@@ -1,5 +1,7 @@
 #include "gui/app/quelta_launch.h"
 
+#include <wx/utils.h>
+
 #include "appcore/program_settings.h"
 #include "appcore/sibling_program.h"
 #include "book/address_book.h"
@@ -47,8 +49,9 @@ void QueltaLaunch::Run(bool ctrlDown) {
   if (started) {
     // A program that failed at once opens no window; one that ended well may have handed over to
     // another process, whose window is still awaited.
-    WaitWhile([&] { return !IsQueltaRunning(sibling_, started.get()) && (started->Running() || started->Succeeded()); },
-              kWindowWaitLimit);
+    const wxBusyCursor busy;
+    started->WaitUntilIdle(kWindowWaitLimit, [&] { return IsQueltaRunning(sibling_, started.get()); },
+                           KeepWindowsPainted);
   }
   while (IsQueltaRunning(sibling_, started.get())) {
     ShowMessageBox("Quelta 起動中は Mirelon の操作はできません\r\nQuelta を終了させてから続行してください"_sjis);
