@@ -25,38 +25,33 @@ PostalDataEnvironment PlatformPostalEnvironment() {
   return environment;
 }
 
-std::string Utf8(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
-
 }  // namespace
 
 void ReadQueltaPath(const SettingsStore& settings, SiblingProgramData& sibling) {
-  TakeQueltaPath(ReadMiscString(settings, misc::kQueltaPath), sibling);
+  TakeQueltaPath(PathFromUtf8(ReadMiscString(settings, misc::kQueltaPath)), sibling);
 }
 
 void TakeQueltaPath(const std::filesystem::path& executable, SiblingProgramData& sibling) {
   sibling = {};
   if (!IsFile(executable)) return;
-  sibling.queltaPath = executable.string();
-  sibling.queltaFolder = (executable.parent_path() / "").string();
+  sibling.queltaPath = executable;
+  sibling.queltaFolder = executable.parent_path();
   ProbePostalData(sibling);
 }
 
 void ProbePostalData(SiblingProgramData& sibling) {
   PostalDataLocation location{sibling.postalDataPath, sibling.postalDataUnicode};
-  ProbePostalData(location, std::filesystem::path(sibling.queltaFolder), PlatformPostalEnvironment());
-  sibling.postalDataPath = location.path.string();
+  ProbePostalData(location, sibling.queltaFolder, PlatformPostalEnvironment());
+  sibling.postalDataPath = location.path;
   sibling.postalDataUnicode = location.unicode;
 }
 
 std::string PostalSearchTooltip(const SiblingProgramData& sibling, std::string_view typedCode, std::string_view usual) {
   if (sibling.postalDataPath.empty()) {
     std::string tip = "郵便番号データが見付からないため使用できません。\r\n次の場所を探しました:";
-    const auto places = PostalDataPlaces(std::filesystem::path(sibling.queltaFolder), PlatformPostalEnvironment());
+    const auto places = PostalDataPlaces(sibling.queltaFolder, PlatformPostalEnvironment());
     for (const PostalDataPlace& place : places) {
-      tip += "\r\n  " + Utf8(place.folder) + "  (" + std::string(kWideAddressFileName) +
+      tip += "\r\n  " + PathToUtf8(place.folder) + "  (" + std::string(kWideAddressFileName) +
              (place.sjisToo ? " または " + std::string(kSjisAddressFileName) : std::string()) + ")";
     }
     if (sibling.queltaFolder.empty()) tip += "\r\n「Quelta 起動」で Quelta を選ぶと、そのフォルダも探します。";
@@ -82,7 +77,7 @@ std::unique_ptr<StartedProcess> StartQuelta(const SiblingProgramData& sibling) {
 }
 
 bool IsQueltaRunning(const SiblingProgramData& sibling, StartedProcess* started) {
-  const WindowOwner owner{PathToUtf8(PathFromUtf8(sibling.queltaPath).stem()), started};
+  const WindowOwner owner{PathToUtf8(sibling.queltaPath.stem()), started};
   switch (FindVisibleWindow(kQueltaWindowTitle, owner)) {
     case WindowSearch::Found:
       return true;

@@ -2,14 +2,14 @@
 // the postal data file found for the postal search (UTF-16 or Shift-JIS). Paths are native.
 #pragma once
 
-#include <string>
+#include <filesystem>
 
 namespace mirelon {
 
 struct SiblingProgramData {
-  std::string queltaPath;
-  std::string queltaFolder;  // with its trailing separator
-  std::string postalDataPath;
+  std::filesystem::path queltaPath;
+  std::filesystem::path queltaFolder;
+  std::filesystem::path postalDataPath;
   bool postalDataUnicode = true;  // also while no file is found
 };
 

@@ -5,6 +5,7 @@
 #include "book/book_files.h"
 #include "book/safe_file.h"
 #include "contacts/contact_writer.h"
+#include "platform/utf8_path.h"
 #include "text/cp932.h"
 
 namespace mirelon {
@@ -19,7 +20,7 @@ const std::string kSettingsSection = "Contacts";
 const std::string kColumnMapValue = "csvColumnMap";
 
 std::string LowerExtension(const std::filesystem::path& path) {
-  std::string extension = path.extension().string();
+  std::string extension = PathToUtf8(path.extension());
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
   return extension;

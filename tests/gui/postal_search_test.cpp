@@ -375,7 +375,7 @@ TEST(PostalDataLocationTest, TheSiblingsFolderFromTheSettingsHoldsTheDataFile) {
   ApplicationServices services(state);
   SiblingProgramData sibling;
   services.ReadQueltaPath(sibling);
-  EXPECT_EQ(sibling.queltaFolder, (folder / "Quelta" / "").string());
+  EXPECT_EQ(sibling.queltaFolder, folder / "Quelta");
   services.ProbePostalData(sibling);
   EXPECT_EQ(sibling.postalDataPath, (folder / "Quelta" / "QUELTAJUSHO.CSV").string());
   EXPECT_FALSE(sibling.postalDataUnicode);

@@ -181,7 +181,7 @@ TEST_F(QueltaLaunchTest, CtrlAsksAgainAtTheStoredProgramAndTheEditorFollowsRecor
                 Running(chosen, true));
 
   EXPECT_EQ(settings_.GetString("Misc", "queltaPath", ""), chosen.executable().string());
-  EXPECT_EQ(editor_->Sibling().queltaFolder, chosen.folder().string() + "/");
+  EXPECT_EQ(editor_->Sibling().queltaFolder, chosen.folder());
   EXPECT_TRUE(stored.Started().empty());
   EXPECT_FALSE(chosen.Started().empty());
   EXPECT_EQ(book_.recordCount(), 1);

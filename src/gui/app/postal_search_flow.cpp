@@ -20,7 +20,7 @@ void RunPostalSearch(AddressEditorDialog& editor) {
   const auto engine = MakePostalLookup(sibling.postalDataUnicode, prompt, &dialogs,
                                        {switches.kenmeiNashi, switches.bangoHyphen, switches.bangoZenkaku});
   engine->Lookup(page.postalCode, page.address1 + page.address2, page.company1 + page.company2,
-                 std::filesystem::path(sibling.postalDataPath));
+                 sibling.postalDataPath);
   if (engine->addressResult().empty() && engine->codeResult().empty()) return;
   // Address line 2 and company line 2 stay: the user corrects them after the rewrite.
   if (!engine->addressResult().empty()) page.address1 = engine->addressResult();

@@ -12,6 +12,7 @@
 #include "gui/kit/file_chooser.h"
 #include "gui/kit/message_box.h"
 #include "gui/kit/template_dialog.h"
+#include "platform/utf8_path.h"
 #include "gui/kit/wx_text.h"
 #include "platform/process.h"
 
@@ -45,7 +46,7 @@ void QueltaLaunch::Run(bool ctrlDown) {
       return;
     }
   }
-  if (chosen) WriteMiscString(misc::kQueltaPath, sibling_.queltaPath);
+  if (chosen) WriteMiscString(misc::kQueltaPath, PathToUtf8(sibling_.queltaPath));
   if (started) {
     // A program that failed at once opens no window; one that ended well may have handed over to
     // another process, whose window is still awaited.

@@ -16,7 +16,7 @@ namespace mirelon {
 
 using namespace res;
 
-IndexDialog::IndexDialog(wxWindow* parent, AddressBook& book, const std::string& postalDataPath, bool unicode)
+IndexDialog::IndexDialog(wxWindow* parent, AddressBook& book, const std::filesystem::path& postalDataPath, bool unicode)
     : TemplateDialog(parent, IndexTemplate()), book_(book), postalDataPath_(postalDataPath), unicode_(unicode) {
   // No valid check result: the restricted list would mean nothing.
   if (!book_.postalCheckDone) book_.mismatchOnly = false;

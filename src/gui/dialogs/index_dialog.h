@@ -18,7 +18,7 @@ class IndexDialog final : public TemplateDialog {
  public:
   // `postalDataPath` empty: no data file was found, and the check is unavailable; `unicode`
   // selects the engine of the UTF-16 file.
-  IndexDialog(wxWindow* parent, AddressBook& book, const std::string& postalDataPath, bool unicode);
+  IndexDialog(wxWindow* parent, AddressBook& book, const std::filesystem::path& postalDataPath, bool unicode);
 
   const IndexList& Lines() const { return list_; }
 
@@ -33,7 +33,7 @@ class IndexDialog final : public TemplateDialog {
   void StoreBoxState();
 
   AddressBook& book_;
-  std::string postalDataPath_;
+  std::filesystem::path postalDataPath_;
   bool unicode_;
   IndexList list_;
   TooltipSet tooltips_;
