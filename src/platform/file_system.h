@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,11 @@ enum class FileError {
 // A FIFO or device is refused without waiting on it. After ReadFailed, `content` holds what was
 // read before the error.
 FileError ReadRegularFile(const std::filesystem::path& path, size_t maxSize, std::string& content);
+
+// The same file under the same rules, handed to `take` in pieces of at most 64 KiB in order and
+// never held whole: a search through a large file need not touch fresh memory for every page of it.
+FileError ReadRegularFilePieces(const std::filesystem::path& path, size_t maxSize,
+                                const std::function<void(std::string_view)>& take);
 
 // A file open for writing; closed on destruction without syncing.
 class OutputFile {

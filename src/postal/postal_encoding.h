@@ -9,9 +9,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "book/csv_field.h"
 #include "postal/postal_files.h"
+#include "postal/postal_line_scan.h"
 #include "postal/postal_words.h"
 #include "postal/wide_data_file.h"
 #include "postal/wide_text.h"
@@ -52,6 +54,9 @@ struct SjisEncoding {
 
   static std::optional<LineReader> OpenLines(const std::filesystem::path& path);
   static bool ReadLine(LineReader& reader, Line& line) { return reader.ReadLine(line); }
+  static std::optional<std::vector<std::string>> LinesWithKey(const std::filesystem::path& path, const Text& key) {
+    return SjisLinesWithKey(path, key);
+  }
   static size_t ReadField(Line line, size_t pos, Text& out) { return ReadCsvField(line, pos, out); }
 };
 
@@ -78,6 +83,9 @@ struct WideEncoding {
 
   static std::optional<LineReader> OpenLines(const std::filesystem::path& path);
   static bool ReadLine(LineReader& reader, Line& line) { return reader.ReadWideLine(line); }
+  static std::optional<std::vector<std::u16string>> LinesWithKey(const std::filesystem::path& path, const Text& key) {
+    return WideLinesWithKey(path, key.View());
+  }
   static size_t ReadField(Line line, size_t pos, Text& out) { return ReadWideCsvField(line, pos, out); }
 };
 

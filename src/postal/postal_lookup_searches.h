@@ -83,7 +83,8 @@ void BasicPostalLookup<E>::Lookup(std::string_view codeText, std::string_view ad
 template <class E>
 bool BasicPostalLookup<E>::SearchByCode() {
   using namespace postal_detail;
-  std::optional<typename E::LineReader> lines = E::OpenLines(addressFilePath_);
+  // Only the lines that carry the code are cut: a search of the national file reads it once.
+  const auto lines = E::LinesWithKey(addressFilePath_, codeInput_);
   if (!lines) {
     ReportOpenFailure(addressFilePath_);
     return false;
@@ -93,8 +94,7 @@ bool BasicPostalLookup<E>::SearchByCode() {
   {
     BusyScope busy(dialogs_);
     std::array<Text, 3> fields;  // prefecture, city, town area
-    typename E::Line line;
-    while (E::ReadLine(*lines, line)) {
+    for (const typename E::Line line : *lines) {
       if (!RowHasCode<E>(line, codeInput_)) continue;
       ReadFields<E>(line, kFieldsStart, fields);
       if (E::Find(fields[2], WordsOf<E>().catchAll) != std::string::npos) fields[2] = Text();
@@ -111,7 +111,8 @@ bool BasicPostalLookup<E>::SearchByCode() {
 template <class E>
 bool BasicPostalLookup<E>::SearchBusinessByCode() {
   using namespace postal_detail;
-  std::optional<typename E::LineReader> lines = E::OpenLines(businessFilePath_);
+  // Only the lines that carry the code are cut: a search of the national file reads it once.
+  const auto lines = E::LinesWithKey(businessFilePath_, codeInput_);
   if (!lines) {
     ReportOpenFailure(businessFilePath_);
     return false;
@@ -121,8 +122,7 @@ bool BasicPostalLookup<E>::SearchBusinessByCode() {
   {
     BusyScope busy(dialogs_);
     std::array<Text, 5> fields;  // business name, prefecture, city, town area, detail
-    typename E::Line line;
-    while (E::ReadLine(*lines, line)) {
+    for (const typename E::Line line : *lines) {
       if (!RowHasCode<E>(line, codeInput_)) continue;
       ReadFields<E>(line, kFieldsStart, fields);
       rows.push_back({code, E::ToSjis(fields[0]), E::ToSjis(fields[1]), E::ToSjis(fields[2]), E::ToSjis(fields[3]),

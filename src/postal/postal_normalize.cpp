@@ -1,5 +1,7 @@
 #include "postal/postal_normalize.h"
 
+#include <algorithm>
+
 #include "postal/postal_encoding.h"
 #include "text/text_mapping.h"
 
@@ -79,8 +81,10 @@ typename E::Text BusinessNameForMatchOf(const typename E::Text& name, int mask) 
 }  // namespace
 
 std::string NormalizePostalCode(std::string_view typed) {
+  // ASCII maps to itself; the mapping's tables are built only for a code typed in full width.
+  const bool ascii = std::all_of(typed.begin(), typed.end(), [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
   std::string digits;
-  for (const char byte : ToHalfWidth(typed)) {
+  for (const char byte : ascii ? std::string(typed) : ToHalfWidth(typed)) {
     if (byte >= '0' && byte <= '9') digits += byte;
   }
   return digits.size() == kPostalCodeDigits ? digits : std::string();

@@ -9,25 +9,18 @@
 
 namespace mirelon {
 
-namespace {
-
-constexpr char16_t kByteOrderMark = 0xFEFF;
-constexpr size_t kSampleUnits = 64 * 1024;
-
 // Quotes, commas, digits and line ends are a large part of the data. Read in the wrong byte order,
 // or one byte off, they come out with their bytes swapped (a quote as 0x2200), and ASCII units all
 // but vanish; CJK characters ending in a zero byte are far rarer than ASCII in real data.
 bool IsLittleEndianText(std::u16string_view units) {
   size_t ascii = 0;
   size_t swapped = 0;
-  for (const char16_t unit : units.substr(0, kSampleUnits)) {
+  for (const char16_t unit : units.substr(0, kEndianSampleUnits)) {
     if (unit > 0 && unit < 0x80) ++ascii;
     if ((unit & 0xFF) == 0 && unit >= 0x0100 && unit < 0x8000) ++swapped;
   }
   return ascii >= swapped && (units.empty() || units.front() != 0xFFFE);
 }
-
-}  // namespace
 
 std::optional<std::u16string> ReadWideFile(const std::filesystem::path& path) {
   std::optional<std::u16string> units = ReadFileAs<char16_t>(path);

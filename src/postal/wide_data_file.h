@@ -14,6 +14,14 @@ namespace mirelon {
 // (big-endian, or shifted by a byte); a trailing odd byte is dropped.
 std::optional<std::u16string> ReadWideFile(const std::filesystem::path& path);
 
+inline constexpr char16_t kByteOrderMark = 0xFEFF;
+// How much of the start of a file tells its byte order.
+inline constexpr size_t kEndianSampleUnits = 64 * 1024;
+
+// Whether units read as little-endian look like text read in the right order (judged on the first
+// kEndianSampleUnits).
+bool IsLittleEndianText(std::u16string_view units);
+
 class WideLineReader {
  public:
   static constexpr size_t kMaxLineUnits = 2047;

@@ -52,10 +52,12 @@ std::filesystem::path NamePrefixLeaving(const std::filesystem::path& name, size_
   return bytes.substr(0, size);
 }
 
-FileError ReadRegularFile(const std::filesystem::path& path, size_t maxSize, std::string& content) {
-  content.clear();
+namespace {
+
+// Opens `path` for reading when it is a regular file of at most `maxSize` bytes; its size in `size`.
+FileError OpenRegular(const std::filesystem::path& path, size_t maxSize, int& fd, size_t& size) {
   // Non-blocking, so that opening a FIFO does not wait for a writer.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return ErrorOf(errno);
   struct stat info {};
   FileError result = FileError::None;
@@ -63,24 +65,47 @@ FileError ReadRegularFile(const std::filesystem::path& path, size_t maxSize, std
     result = FileError::Failed;
   } else if (!S_ISREG(info.st_mode) || static_cast<uintmax_t>(info.st_size) > maxSize) {
     result = FileError::Refused;
-  } else {
-    content.reserve(static_cast<size_t>(info.st_size));
-    char buffer[kReadChunk];
-    for (;;) {
-      const ssize_t got = ::read(fd, buffer, sizeof buffer);
-      if (got < 0 && errno == EINTR) continue;
-      if (got < 0) {
-        result = FileError::ReadFailed;
-        break;
-      }
-      if (got == 0) break;
-      content.append(buffer, static_cast<size_t>(got));
-      if (content.size() > maxSize) {  // grew while being read
-        result = FileError::Refused;
-        break;
-      }
-    }
   }
+  if (result != FileError::None) ::close(fd);
+  size = static_cast<size_t>(info.st_size);
+  return result;
+}
+
+FileError ReadPieces(int fd, size_t maxSize, const std::function<void(std::string_view)>& take) {
+  char buffer[kReadChunk];
+  size_t total = 0;
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return FileError::ReadFailed;
+    if (got == 0) return FileError::None;
+    total += static_cast<size_t>(got);
+    if (total > maxSize) return FileError::Refused;  // grew while being read
+    take(std::string_view(buffer, static_cast<size_t>(got)));
+  }
+}
+
+}  // namespace
+
+FileError ReadRegularFile(const std::filesystem::path& path, size_t maxSize, std::string& content) {
+  content.clear();
+  int fd = -1;
+  size_t size = 0;
+  FileError result = OpenRegular(path, maxSize, fd, size);
+  if (result != FileError::None) return result;
+  content.reserve(size);
+  result = ReadPieces(fd, maxSize, [&content](std::string_view piece) { content.append(piece); });
+  ::close(fd);
+  return result;
+}
+
+FileError ReadRegularFilePieces(const std::filesystem::path& path, size_t maxSize,
+                                const std::function<void(std::string_view)>& take) {
+  int fd = -1;
+  size_t size = 0;
+  FileError result = OpenRegular(path, maxSize, fd, size);
+  if (result != FileError::None) return result;
+  result = ReadPieces(fd, maxSize, take);
   ::close(fd);
   return result;
 }
