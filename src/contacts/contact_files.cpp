@@ -44,11 +44,9 @@ ContactFileRead ReadContactFile(const std::filesystem::path& path, ContactSource
   source.kind = ContactFileKindOf(path);
   if (source.kind == ContactFileKind::Other) return ContactFileRead::NotContacts;
   std::string bytes;
-  switch (ReadWholeFile(path, kMaxContactFile, bytes)) {
-    case FileIoResult::OpenFailed: return ContactFileRead::OpenFailed;
-    case FileIoResult::IoFailed: return ContactFileRead::ReadFailed;
-    case FileIoResult::Done: break;
-  }
+  const FileIoResult read = ReadWholeFile(path, kMaxContactFile, bytes);
+  if (read == FileIoResult::IoFailed) return ContactFileRead::ReadFailed;
+  if (read != FileIoResult::Done) return ContactFileRead::OpenFailed;
   if (source.kind == ContactFileKind::VCard) {
     source.cards = ReadVCards(bytes);
   } else {

@@ -32,7 +32,7 @@ TEST(CsvField, ReaderRules) {
   EXPECT_EQ(ReadCsvField("a", 1, field), 1u);
   // A NUL or bare CR inside the line ends it: the reader moves to the end, so a loop that reads
   // fields until the end stops.
-  for (const std::string line : {std::string("a\rb,c"), std::string("a\0b,c", 5), std::string("\"a\rb\",c")}) {
+  for (const std::string& line : {std::string("a\rb,c"), std::string("a\0b,c", 5), std::string("\"a\rb\",c")}) {
     EXPECT_EQ(ReadCsvField(line, 0, field), line.size());
     EXPECT_EQ(field, "a");
   }

@@ -141,7 +141,9 @@ TEST_F(SafeFile, AFolderThatAllowsNoNewFilesIsNeverWrittenInPlace) {
 // A temporary is readable by nobody the replaced file was not readable by, and keeps its owner.
 TEST_F(SafeFile, TheNewFileKeepsModeOwnerAndGroup) {
   fs::permissions(paths_[0], fs::perms::owner_read | fs::perms::owner_write);
-  if (geteuid() == 0) ASSERT_EQ(chown(paths_[0].c_str(), kNobody, kNobody), 0);
+  if (geteuid() == 0) {
+    ASSERT_EQ(chown(paths_[0].c_str(), kNobody, kNobody), 0);
+  }
   struct stat before {};
   ASSERT_EQ(stat(paths_[0].c_str(), &before), 0);
   const mode_t oldMask = umask(0);  // a wide umask must not widen the new file

@@ -113,7 +113,9 @@ TEST(CardLayout, CodeDigitsSitInTheirBoxesOnEveryStockAndOffset) {
           EXPECT_NEAR(centre.x, x + o.dx / 10.0, 0.1) << i;
           EXPECT_NEAR(centre.y, y + o.dy / 10.0, 0.1) << i;
         }
-        if (stock == CardStock::PlainPaper) EXPECT_EQ(layout.boxes.back().left, expected.back().left);
+        if (stock == CardStock::PlainPaper) {
+          EXPECT_EQ(layout.boxes.back().left, expected.back().left);
+        }
       }
     }
   }
@@ -155,7 +157,9 @@ TEST(CardLayout, CellsKeepOffTheStampTheEdgesTheBoxesAndEachOther) {
           EXPECT_LE(extent.bottom, kCardHeightMm - kCardMargin) << text;
           EXPECT_FALSE(Overlap(extent, stamp)) << text;
           // Above a New-Year card's lottery strip (the sender's boxes reach lower, at the left).
-          if (stock == CardStock::NewYear && !IsDigitCell(layout.cells[i])) EXPECT_LE(extent.bottom, 132.0) << text;
+          if (stock == CardStock::NewYear && !IsDigitCell(layout.cells[i])) {
+            EXPECT_LE(extent.bottom, 132.0) << text;
+          }
           for (const BoxRect& box : layout.boxes) {
             const CellRect boxRect{box.left, box.top, box.left + box.width, box.top + box.height};
             EXPECT_TRUE(IsDigitCell(layout.cells[i]) || !Overlap(extent, boxRect)) << text;

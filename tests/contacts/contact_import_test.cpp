@@ -44,7 +44,7 @@ TEST(ContactImport, ThePreviewCountsWhatTheImportThenDoes) {
       Person(4, "", ""),                                                  // nobody
       Person(5, "", "鈴木"),                                              // no reading
       Person(6, "", "鈴木"),                                              // the same again
-  }};
+  }, {}};
   const ImportSummary preview = PreviewImport(book, contacts);
   EXPECT_EQ(book.recordCount(), 2);
   EXPECT_FALSE(book.modified);
@@ -82,7 +82,7 @@ TEST(ContactImport, AFullBookRefusesByNameAndStillCompletesItsRecords) {
   AddressBook book;
   for (int i = 0; i < kBookCapacity; ++i) book.AddRecord(Existing("ア" + std::to_string(i), "", ""));
   const ImportSummary summary =
-      ImportContacts(book, {{Person(1, "ア7", "", "03-7"), Person(2, "イ", "井上")}});
+      ImportContacts(book, {{Person(1, "ア7", "", "03-7"), Person(2, "イ", "井上")}, {}});
   EXPECT_EQ(summary.updated, 1);
   EXPECT_EQ(summary.refused, 1);
   EXPECT_EQ(test::ReportTexts(summary.reports),

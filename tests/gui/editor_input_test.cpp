@@ -240,7 +240,9 @@ TEST_F(EditorInputTest, ThePageFieldIsReadOnceWhenTheUserConfirmsIt) {
     }
     EXPECT_EQ(editor_->CurrentPage(), c.page);
     EXPECT_EQ(TextOf(window_, kIdRegistrationName), wxString::Format("name%02d", c.page).utf8_str().data());
-    if (c.confirm != 0) EXPECT_EQ(TextOf(window_, kIdPageNumber), std::to_string(c.page));
+    if (c.confirm != 0) {
+      EXPECT_EQ(TextOf(window_, kIdPageNumber), std::to_string(c.page));
+    }
   }
 }
 
@@ -280,7 +282,9 @@ TEST_F(EditorInputTest, AChangePastTheByteLimitIsRefusedWhole) {
     }
     Settle();
     EXPECT_EQ(TextOf(window_, kIdRegistrationName), c.expected);
-    if (c.expected == c.shown) EXPECT_EQ(field.GetInsertionPoint(), c.selectAll ? 0 : field.GetLastPosition());
+    if (c.expected == c.shown) {
+      EXPECT_EQ(field.GetInsertionPoint(), c.selectAll ? 0 : field.GetLastPosition());
+    }
   }
 }
 

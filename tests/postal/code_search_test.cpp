@@ -60,8 +60,10 @@ TYPED_TEST(CodeSearchTest, SeveralRowsOfOneCodeOfferAChoice) {
 }
 
 TYPED_TEST(CodeSearchTest, EveryRowOfTheCodeIsOffered) {
+  std::vector<std::string> towns;  // the rows' fields are views: the texts must outlive them
+  for (int i = 0; i < 35; ++i) towns.push_back("町" + std::to_string(i));
   std::vector<Row> rows;
-  for (int i = 0; i < 35; ++i) rows.push_back({"4520961", "愛知県", "清須市", "町" + std::to_string(i)});
+  for (const std::string& town : towns) rows.push_back({"4520961", "愛知県", "清須市", town});
   this->WriteAddresses(rows);
   this->Lookup("4520961", "");
   ASSERT_EQ(this->dialogs.requests[0].rows.size(), 35u);

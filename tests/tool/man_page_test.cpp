@@ -30,7 +30,9 @@ TEST(ManPage, ListsEveryCommandAndOptionOfHelp) {
   std::istringstream lines(help.str());
   for (std::string line; std::getline(lines, line);) {
     std::smatch match;
-    if (std::regex_search(line, match, option)) EXPECT_NE(page.find(match[1].str()), std::string::npos) << line;
+    if (std::regex_search(line, match, option)) {
+      EXPECT_NE(page.find(match[1].str()), std::string::npos) << line;
+    }
   }
 }
 
