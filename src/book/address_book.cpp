@@ -41,13 +41,6 @@ bool EndsWithSuffix(const std::string& name, std::string_view suffix) {
   return name.size() > kSuffixLength && name.compare(name.size() - kSuffixLength, kSuffixLength, suffix) == 0;
 }
 
-std::filesystem::path FamilyPath(const BookFileIdentity& file, BookFileKind kind) {
-  std::filesystem::path name = file.baseName;
-  name += SuffixOf(kind);
-  name += file.extension;
-  return file.directory / name;
-}
-
 struct BookPathParts {
   BookFileIdentity file;  // the path parts alone
   bool import = false;
@@ -108,6 +101,13 @@ int32_t PostalKey(const std::string& postalCode) {
 }
 
 }  // namespace
+
+std::filesystem::path FamilyPath(const BookFileIdentity& file, BookFileKind kind) {
+  std::filesystem::path name = file.baseName;
+  name += SuffixOf(kind);
+  name += file.extension;
+  return file.directory / name;
+}
 
 int CurrentLocalYear() {
   const std::time_t now = std::time(nullptr);
@@ -227,7 +227,5 @@ bool AddressBook::SetFileName(const std::filesystem::path& path) {
   }
   return HasFile();
 }
-
-std::filesystem::path AddressBook::FilePathFor(BookFileKind kind) const { return FamilyPath(file, kind); }
 
 }  // namespace mirelon

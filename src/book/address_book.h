@@ -43,6 +43,9 @@ struct BookFileIdentity {
   bool HasFile() const { return importExists || sendExists || noSendExists || historyExists; }
 };
 
+// The path of the family's file of `kind`: folder / base name + kind suffix + extension.
+std::filesystem::path FamilyPath(const BookFileIdentity& file, BookFileKind kind);
+
 class AddressBook {
  public:
   AddressBook();
@@ -53,7 +56,6 @@ class AddressBook {
   std::string memoTitle1;     // "メモ１"
   std::string memoTitle2;     // "メモ２"
   std::string notes;
-  BookFileKind fileKind = BookFileKind::SendFile;
   BookFileIdentity file;
   int currentPage = 1;
   std::vector<int32_t> postalCheckValue = std::vector<int32_t>(kBookCapacity, 0);
@@ -100,13 +102,11 @@ class AddressBook {
 
   // File family.
   bool SetFileName(const std::filesystem::path& path);
-  std::filesystem::path FilePathForKind() const { return FilePathFor(fileKind); }
-  std::filesystem::path FilePathFor(BookFileKind kind) const;
-  // The two halves of serialising the file of the current fileKind, on its whole text (no opening,
-  // no file messages). Read returns the number of lines the full book had to drop. Write leaves
+  // The two halves of serialising the family's file of `kind`, on its whole text (no opening, no
+  // file messages). Read returns the number of lines the full book had to drop. Write leaves
   // `modified` alone: the caller clears it once the text is safely in place.
-  int Read(std::string_view content);
-  std::string Write() const;
+  int Read(BookFileKind kind, std::string_view content);
+  std::string Write(BookFileKind kind) const;
 
  private:
   friend class BookReader;

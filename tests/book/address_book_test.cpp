@@ -135,8 +135,7 @@ TEST(AddressBook, SetFileNameFindsTheFamilyOfAnyMember) {
     EXPECT_EQ(book.file.baseName, "book");
     EXPECT_TRUE(book.file.sendExists && book.file.historyExists && !book.file.noSendExists && !book.file.importExists);
   }
-  book.fileKind = BookFileKind::NoSendFile;
-  EXPECT_EQ(book.FilePathForKind(), folder / "book_nos.csv");
+  EXPECT_EQ(FamilyPath(book.file, BookFileKind::NoSendFile), folder / "book_nos.csv");
   ASSERT_TRUE(book.SetFileName(folder / "book_imp.csv"));
   EXPECT_TRUE(book.file.importExists && !book.file.sendExists);
   // Suffixes are case-sensitive and need a name before them; the extension is kept as given.
