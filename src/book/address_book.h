@@ -46,6 +46,15 @@ struct BookFileIdentity {
 // The path of the family's file of `kind`: folder / base name + kind suffix + extension.
 std::filesystem::path FamilyPath(const BookFileIdentity& file, BookFileKind kind);
 
+// What writing a page back did: the page its record now lives on (0: the full book refused a new
+// record, with its message), whether the record went in anew (a new page or a new registration
+// name) and whether its name was taken, so that it had to take another.
+struct PageCommit {
+  int page = 0;
+  bool inserted = false;
+  bool renamed = false;
+};
+
 class AddressBook {
  public:
   AddressBook();
@@ -92,6 +101,13 @@ class AddressBook {
   // no longer stands once the code, an address line or a company line (what the check reads) is
   // different, and the record is no longer marked.
   void RecordEdited(int index, const AddressRecord& before);
+  // Page `page` (1..recordCount()+1, the last being the new page) written back as `edited`:
+  // in place while its registration name is the stored one; under another name the stored record
+  // goes and `edited` is added in name order (renamed when the name is taken).
+  PageCommit CommitPage(int page, const AddressRecord& edited);
+  // What a page's edits are collected onto: the stored record while `registrationName` stays,
+  // else a new record with the stored one's histories (a new page: an empty record).
+  AddressRecord PageBase(int page, const std::string& registrationName) const;
   void ComputePostalKeys();
   // First index whose name collates higher than or equal to `name` (recordCount() if none).
   int LowerBound(std::string_view name) const;

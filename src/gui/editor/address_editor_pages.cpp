@@ -34,6 +34,8 @@ bool IsBlankName(std::string_view name) { return TrimmedBlanks(name).empty(); }
 }  // namespace
 
 int AddressEditorDialog::CommitPage(int page) {
+  // A rename is followed once: a later commit that moves nothing lets the editor go where asked.
+  commitRenamed_ = false;
   const int count = book_.recordCount();
   if (page < 1 || page > count + 1 || !pageModified_) return page;
   pageModified_ = false;
@@ -47,41 +49,24 @@ int AddressEditorDialog::CommitPage(int page) {
     return kCommitRefused;
   }
 
-  AddressRecord record;
-  record.registrationName = members_.registrationName;
-  if (page <= count) {
-    const AddressRecord& stored = book_.record(page - 1);
-    if (stored.registrationName == members_.registrationName) {
-      const AddressRecord before = stored;
-      CollectPage(book_.record(page - 1));
-      book_.RecordEdited(page - 1, before);
-      ForgetHistoryBases();
-      return page;
-    }
-    record.sendHistory = stored.sendHistory;
-    record.receiveHistory = stored.receiveHistory;
-    CollectPage(record);
-    book_.DeleteRecord(page - 1);
-  } else {
-    CollectPage(record);
-  }
-  commitRenamed_ = false;
-  const int before = book_.recordCount();
-  const int index = book_.AddRecord(record);
-  if (book_.recordCount() == before) return kCommitRefused;  // the full book refused it, with its message
+  AddressRecord record = book_.PageBase(page, members_.registrationName);
+  CollectPage(record);
+  const PageCommit commit = book_.CommitPage(page, record);
+  if (commit.page == 0) return kCommitRefused;  // the full book refused it, with its message
+  ForgetHistoryBases();
+  if (!commit.inserted) return page;
   if (page > count) {
     UpdatePageSpin();
     UpdateLabels();
     UpdateEnabling();
   }
   // The spin steps on from where the record now lives, whatever page the caller shows next.
-  SyncPageSpin(index + 1);
-  if (book_.record(index).registrationName != members_.registrationName) {
-    members_.registrationName = book_.record(index).registrationName;
+  SyncPageSpin(commit.page);
+  if (commit.renamed) {
+    members_.registrationName = book_.record(commit.page - 1).registrationName;
     commitRenamed_ = true;
   }
-  ForgetHistoryBases();
-  return index + 1;
+  return commit.page;
 }
 
 void AddressEditorDialog::MarkModified() {
