@@ -8,9 +8,11 @@ namespace {
 SettingsStore* gStore = nullptr;
 MiscSwitches gSwitches;
 
+void WriteFlag(const char* name, bool on) { ProgramSettings().SetInt(misc::kSection, name, on ? 1 : 0); }
+
 void WriteSwitch(bool MiscSwitches::*field, const char* name, bool on) {
   gSwitches.*field = on;
-  ProgramSettings().SetInt(misc::kSection, name, on ? 1 : 0);
+  WriteFlag(name, on);
 }
 
 }  // namespace
@@ -29,17 +31,19 @@ void ReadSwitches(const SettingsStore& settings) {
     return settings.GetInt(misc::kSection, name, fallback) != 0;
   };
   gSwitches.convHistChar = flag(misc::kConvHistChar, 0);
-  gSwitches.kenmeiNashi = flag(misc::kKenmeiNashi, 0);
-  gSwitches.bangoHyphen = flag(misc::kBangoHyphen, 0);
-  gSwitches.bangoZenkaku = flag(misc::kBangoZenkaku, 0);
+  gSwitches.postal = {flag(misc::kKenmeiNashi, 0), flag(misc::kBangoHyphen, 0), flag(misc::kBangoZenkaku, 0)};
   gSwitches.toolTipCtrl = flag(misc::kToolTipCtrl, 1);
 }
 
 void SetConvHistChar(bool on) { WriteSwitch(&MiscSwitches::convHistChar, misc::kConvHistChar, on); }
-void SetKenmeiNashi(bool on) { WriteSwitch(&MiscSwitches::kenmeiNashi, misc::kKenmeiNashi, on); }
-void SetBangoHyphen(bool on) { WriteSwitch(&MiscSwitches::bangoHyphen, misc::kBangoHyphen, on); }
-void SetBangoZenkaku(bool on) { WriteSwitch(&MiscSwitches::bangoZenkaku, misc::kBangoZenkaku, on); }
 void SetToolTipCtrl(bool on) { WriteSwitch(&MiscSwitches::toolTipCtrl, misc::kToolTipCtrl, on); }
+
+void SetPostalOptions(const LookupOptions& options) {
+  gSwitches.postal = options;
+  WriteFlag(misc::kKenmeiNashi, options.kenmeiNashi);
+  WriteFlag(misc::kBangoHyphen, options.bangoHyphen);
+  WriteFlag(misc::kBangoZenkaku, options.bangoZenkaku);
+}
 
 std::string ReadBackgroundSetting(const SettingsStore& settings) {
   return settings.GetString(misc::kSection, misc::kBkColor, misc::kDefaultBkColor);

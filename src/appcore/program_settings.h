@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/settings_store.h"
+#include "postal/postal_result.h"
 
 namespace mirelon {
 
@@ -32,9 +33,7 @@ SettingsStore& ProgramSettings();
 // The switches of section Misc as the whole program sees them.
 struct MiscSwitches {
   bool convHistChar = false;
-  bool kenmeiNashi = false;
-  bool bangoHyphen = false;
-  bool bangoZenkaku = false;
+  LookupOptions postal;  // kenmeiNashi, bangoHyphen, bangoZenkaku
   bool toolTipCtrl = true;
 };
 const MiscSwitches& Switches();
@@ -42,9 +41,7 @@ void ReadSwitches(const SettingsStore& settings);  // once, at editor constructi
 
 // Each updates the program-wide copy and writes the value to the store.
 void SetConvHistChar(bool on);
-void SetKenmeiNashi(bool on);
-void SetBangoHyphen(bool on);
-void SetBangoZenkaku(bool on);
+void SetPostalOptions(const LookupOptions& options);
 void SetToolTipCtrl(bool on);
 
 // The string values of section Misc, with their defaults.

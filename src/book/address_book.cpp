@@ -41,13 +41,6 @@ bool EndsWithSuffix(const std::string& name, std::string_view suffix) {
   return name.size() > kSuffixLength && name.compare(name.size() - kSuffixLength, kSuffixLength, suffix) == 0;
 }
 
-std::filesystem::path FamilyPath(const BookFileIdentity& file, BookFileKind kind) {
-  std::filesystem::path name = file.baseName;
-  name += SuffixOf(kind);
-  name += file.extension;
-  return file.directory / name;
-}
-
 struct BookPathParts {
   BookFileIdentity file;  // the path parts alone
   bool import = false;
@@ -108,6 +101,13 @@ int32_t PostalKey(const std::string& postalCode) {
 }
 
 }  // namespace
+
+std::filesystem::path FamilyPath(const BookFileIdentity& file, BookFileKind kind) {
+  std::filesystem::path name = file.baseName;
+  name += SuffixOf(kind);
+  name += file.extension;
+  return file.directory / name;
+}
 
 int CurrentLocalYear() {
   const std::time_t now = std::time(nullptr);
@@ -191,6 +191,33 @@ void AddressBook::RecordEdited(int index, const AddressRecord& before) {
   if (checkedFields(after) != checkedFields(before)) postalCheckValue[static_cast<size_t>(index)] = 0;
 }
 
+PageCommit AddressBook::CommitPage(int page, const AddressRecord& edited) {
+  const int index = page - 1;
+  if (index < recordCount() && record(index).registrationName == edited.registrationName) {
+    const AddressRecord before = record(index);
+    record(index) = edited;
+    RecordEdited(index, before);
+    return {page};
+  }
+  if (index < recordCount()) DeleteRecord(index);
+  const int count = recordCount();
+  const int added = AddRecord(edited);
+  if (recordCount() == count) return {};
+  return {added + 1, true, record(added).registrationName != edited.registrationName};
+}
+
+AddressRecord AddressBook::PageBase(int page, const std::string& registrationName) const {
+  const int index = page - 1;
+  if (index < recordCount() && record(index).registrationName == registrationName) return record(index);
+  AddressRecord base;
+  base.registrationName = registrationName;
+  if (index < recordCount()) {
+    base.sendHistory = record(index).sendHistory;
+    base.receiveHistory = record(index).receiveHistory;
+  }
+  return base;
+}
+
 void AddressBook::ComputePostalKeys() {
   for (size_t i = 0; i < records_.size(); ++i) postalCheckValue[i] = PostalKey(records_[i].postalCode);
 }
@@ -227,7 +254,5 @@ bool AddressBook::SetFileName(const std::filesystem::path& path) {
   }
   return HasFile();
 }
-
-std::filesystem::path AddressBook::FilePathFor(BookFileKind kind) const { return FamilyPath(file, kind); }
 
 }  // namespace mirelon

@@ -43,6 +43,18 @@ struct BookFileIdentity {
   bool HasFile() const { return importExists || sendExists || noSendExists || historyExists; }
 };
 
+// The path of the family's file of `kind`: folder / base name + kind suffix + extension.
+std::filesystem::path FamilyPath(const BookFileIdentity& file, BookFileKind kind);
+
+// What writing a page back did: the page its record now lives on (0: the full book refused a new
+// record, with its message), whether the record went in anew (a new page or a new registration
+// name) and whether its name was taken, so that it had to take another.
+struct PageCommit {
+  int page = 0;
+  bool inserted = false;
+  bool renamed = false;
+};
+
 class AddressBook {
  public:
   AddressBook();
@@ -53,7 +65,6 @@ class AddressBook {
   std::string memoTitle1;     // "メモ１"
   std::string memoTitle2;     // "メモ２"
   std::string notes;
-  BookFileKind fileKind = BookFileKind::SendFile;
   BookFileIdentity file;
   int currentPage = 1;
   std::vector<int32_t> postalCheckValue = std::vector<int32_t>(kBookCapacity, 0);
@@ -90,6 +101,13 @@ class AddressBook {
   // no longer stands once the code, an address line or a company line (what the check reads) is
   // different, and the record is no longer marked.
   void RecordEdited(int index, const AddressRecord& before);
+  // Page `page` (1..recordCount()+1, the last being the new page) written back as `edited`:
+  // in place while its registration name is the stored one; under another name the stored record
+  // goes and `edited` is added in name order (renamed when the name is taken).
+  PageCommit CommitPage(int page, const AddressRecord& edited);
+  // What a page's edits are collected onto: the stored record while `registrationName` stays,
+  // else a new record with the stored one's histories (a new page: an empty record).
+  AddressRecord PageBase(int page, const std::string& registrationName) const;
   void ComputePostalKeys();
   // First index whose name collates higher than or equal to `name` (recordCount() if none).
   int LowerBound(std::string_view name) const;
@@ -100,13 +118,11 @@ class AddressBook {
 
   // File family.
   bool SetFileName(const std::filesystem::path& path);
-  std::filesystem::path FilePathForKind() const { return FilePathFor(fileKind); }
-  std::filesystem::path FilePathFor(BookFileKind kind) const;
-  // The two halves of serialising the file of the current fileKind, on its whole text (no opening,
-  // no file messages). Read returns the number of lines the full book had to drop. Write leaves
+  // The two halves of serialising the family's file of `kind`, on its whole text (no opening, no
+  // file messages). Read returns the number of lines the full book had to drop. Write leaves
   // `modified` alone: the caller clears it once the text is safely in place.
-  int Read(std::string_view content);
-  std::string Write() const;
+  int Read(BookFileKind kind, std::string_view content);
+  std::string Write(BookFileKind kind) const;
 
  private:
   friend class BookReader;

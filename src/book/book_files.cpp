@@ -96,7 +96,7 @@ constexpr std::array<BookFileKind, 3> kFamilyKinds = {BookFileKind::SendFile, Bo
 
 std::array<std::filesystem::path, 3> FamilyPaths(const AddressBook& book) {
   std::array<std::filesystem::path, 3> paths;
-  for (size_t i = 0; i < paths.size(); ++i) paths[i] = book.FilePathFor(kFamilyKinds[i]);
+  for (size_t i = 0; i < paths.size(); ++i) paths[i] = FamilyPath(book.file, kFamilyKinds[i]);
   return paths;
 }
 
@@ -191,8 +191,7 @@ bool SameFamily(const BookFileIdentity& a, const BookFileIdentity& b) {
 }
 
 bool LoadFile(AddressBook& book, BookFileKind kind, Utf8Files& utf8Answer) {
-  book.fileKind = kind;
-  const std::filesystem::path path = book.FilePathForKind();
+  const std::filesystem::path path = FamilyPath(book.file, kind);
   std::string content;
   FileError reason = FileError::None;
   FileIoResult result = ReadWholeFile(path, kMaxBookFileSize, content, &reason);
@@ -217,7 +216,7 @@ bool LoadFile(AddressBook& book, BookFileKind kind, Utf8Files& utf8Answer) {
   }
   int dropped = 0;
   try {
-    dropped = book.Read(result == FileIoResult::Done ? std::string_view(content) : CompleteLines(content));
+    dropped = book.Read(kind, result == FileIoResult::Done ? std::string_view(content) : CompleteLines(content));
   } catch (const std::exception&) {
     result = FileIoResult::IoFailed;
   }
@@ -238,9 +237,8 @@ bool LoadBookFile(AddressBook& book, BookFileKind kind) {
 }
 
 bool SaveBookFile(AddressBook& book, BookFileKind kind) {
-  book.fileKind = kind;
-  const std::string text = book.Write();
-  const FileContent file{book.FilePathForKind(), text};
+  const std::string text = book.Write(kind);
+  const FileContent file{FamilyPath(book.file, kind), text};
   if (!FitsReadBound(book, file.path, text)) return false;
   const ReplaceOutcome outcome = ReplaceFiles(std::span(&file, 1));
   if (outcome.result != FileIoResult::Done) {
@@ -300,8 +298,7 @@ SaveResult WriteBookFamily(AddressBook& book) {
   std::array<std::string, 3> texts;
   std::array<FileContent, 3> files;
   for (size_t i = 0; i < paths.size(); ++i) {
-    book.fileKind = kFamilyKinds[i];
-    texts[i] = book.Write();
+    texts[i] = book.Write(kFamilyKinds[i]);
     files[i] = {paths[i], texts[i]};
     if (!FitsReadBound(book, paths[i], texts[i])) return {FamilySave::Failed};
   }

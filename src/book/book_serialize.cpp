@@ -153,9 +153,9 @@ void AddressBook::ReadHistoryHeader(std::string_view line) {
   ReadCsvTextField(line, pos, notes);
 }
 
-int AddressBook::Read(std::string_view content) {
+int AddressBook::Read(BookFileKind kind, std::string_view content) {
   BookReader reader(*this);
-  bool headerPending = fileKind == BookFileKind::HistoryFile;
+  bool headerPending = kind == BookFileKind::HistoryFile;
   ForEachLine(content, [&](std::string_view line) {
     if (headerPending) {
       ReadHistoryHeader(line);
@@ -163,8 +163,8 @@ int AddressBook::Read(std::string_view content) {
       return;
     }
     AddressRecord record;
-    record.FromCsvLine(line, fileKind);
-    if (fileKind == BookFileKind::HistoryFile) {
+    record.FromCsvLine(line, kind);
+    if (kind == BookFileKind::HistoryFile) {
       reader.JoinOrAdd(std::move(record));
     } else {
       reader.Add(std::move(record));
@@ -174,19 +174,19 @@ int AddressBook::Read(std::string_view content) {
   const std::vector<std::string>& dropped = reader.dropped();
   if (!dropped.empty()) ReportLimit(dropped);
   unreadNames.insert(unreadNames.end(), dropped.begin(), dropped.end());
-  modified = fileKind == BookFileKind::ImportFile;
+  modified = kind == BookFileKind::ImportFile;
   return static_cast<int>(dropped.size());
 }
 
-std::string AddressBook::Write() const {
+std::string AddressBook::Write(BookFileKind kind) const {
   std::string out;
-  if (fileKind == BookFileKind::HistoryFile) {
+  if (kind == BookFileKind::HistoryFile) {
     out = std::to_string(year) + ',' + QuoteCsvField(nonSendMark) + ',' + QuoteCsvField(memoTitle1) + ',' +
           QuoteCsvField(memoTitle2) + ',' + QuoteCsvField(notes) + "\r\n";
   }
   for (const AddressRecord& record : records_) {
-    if (!BelongsTo(record, fileKind)) continue;
-    out += record.ToCsvLine(fileKind);
+    if (!BelongsTo(record, kind)) continue;
+    out += record.ToCsvLine(kind);
     out += "\r\n";
   }
   return out;

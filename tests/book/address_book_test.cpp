@@ -108,6 +108,53 @@ TEST(AddressBook, AnEditOfWhatTheCheckReadsUnmarksTheRecord) {
   }
 }
 
+// A page written back: in place under its own name (what a page does not show stays), else
+// deleted and added in order under the new name with its histories; the full book refuses a new page.
+TEST(AddressBook, APageIsWrittenBackInPlaceOrMovedWithItsHistories) {
+  const std::string shownHistory = "○×○○○○□"_sjis;
+  struct Case {
+    int page;
+    std::string name;
+    int committedPage;
+    bool inserted, renamed;
+    std::vector<std::string> names;
+    std::string sendHistory;
+    Pairing pairing;
+  };
+  const Case cases[] = {
+      {2, "いとう"_sjis, 2, false, false, {"あべ"_sjis, "いとう"_sjis, "うえだ"_sjis}, shownHistory, Pairing::Joined},
+      {2, "わたなべ"_sjis, 3, true, false, {"あべ"_sjis, "うえだ"_sjis, "わたなべ"_sjis}, shownHistory, Pairing::AddressOnly},
+      {2, "あべ"_sjis, 2, true, true, {"あべ"_sjis, "あべ-2"_sjis, "うえだ"_sjis}, shownHistory, Pairing::AddressOnly},
+      {4, "ああ"_sjis, 1, true, false, {"ああ"_sjis, "あべ"_sjis, "いとう"_sjis, "うえだ"_sjis}, "", Pairing::AddressOnly},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(Cp932ToUtf8(c.name));
+    AddressBook book;
+    for (const std::string& name : {"あべ"_sjis, "いとう"_sjis, "うえだ"_sjis}) book.AddRecord(Named(name));
+    book.record(1).sendHistory = shownHistory;
+    book.record(1).pairing = Pairing::Joined;
+    AddressRecord edited = book.PageBase(c.page, c.name);
+    edited.position = "部長"_sjis;
+    const PageCommit commit = book.CommitPage(c.page, edited);
+    EXPECT_EQ(commit.page, c.committedPage);
+    EXPECT_EQ(commit.inserted, c.inserted);
+    EXPECT_EQ(commit.renamed, c.renamed);
+    EXPECT_EQ(Names(book), c.names);
+    const AddressRecord& stored = book.record(commit.page - 1);
+    EXPECT_EQ(stored.position, "部長"_sjis);
+    EXPECT_EQ(stored.sendHistory, c.sendHistory);
+    EXPECT_EQ(stored.pairing, c.pairing);
+  }
+
+  AddressBook full;
+  for (int i = 0; i < kBookCapacity; ++i) full.AddRecord(Named(std::to_string(10000 + i)));
+  EXPECT_EQ(full.CommitPage(kBookCapacity + 1, Named("x")).page, 0);
+  EXPECT_EQ(full.recordCount(), kBookCapacity);
+  // A rename of a full book's record is a move, not a new record.
+  EXPECT_EQ(full.CommitPage(1, Named("x")).page, kBookCapacity);
+  EXPECT_EQ(full.recordCount(), kBookCapacity);
+}
+
 TEST(AddressBook, PostalKeysOfFullAndHalfWidthCodesAgree) {
   const std::vector<std::pair<std::string, int32_t>> cases = {
       {"100-0001", 1000001}, {"１００－０００１"_sjis, 1000001}, {"000-0123", 123}, {"12345", -1}, {"", -1},
@@ -135,8 +182,7 @@ TEST(AddressBook, SetFileNameFindsTheFamilyOfAnyMember) {
     EXPECT_EQ(book.file.baseName, "book");
     EXPECT_TRUE(book.file.sendExists && book.file.historyExists && !book.file.noSendExists && !book.file.importExists);
   }
-  book.fileKind = BookFileKind::NoSendFile;
-  EXPECT_EQ(book.FilePathForKind(), folder / "book_nos.csv");
+  EXPECT_EQ(FamilyPath(book.file, BookFileKind::NoSendFile), folder / "book_nos.csv");
   ASSERT_TRUE(book.SetFileName(folder / "book_imp.csv"));
   EXPECT_TRUE(book.file.importExists && !book.file.sendExists);
   // Suffixes are case-sensitive and need a name before them; the extension is kept as given.

@@ -57,7 +57,7 @@ TEST_F(Utf8Books, AreReadAfterTheQuestionAndConverted) {
   WriteBytes(folder_ / "book.csv", "\xEF\xBB\xBF" + Cp932ToUtf8(sjis));
   ASSERT_EQ(ReadBookFamily(book_, folder_ / "book.csv"), FamilyRead::Read);
   EXPECT_EQ(prompt_.shown, std::vector<std::string>{Question("book.csv")});
-  EXPECT_EQ(book_.Write(), sjis);
+  EXPECT_EQ(book_.Write(BookFileKind::SendFile), sjis);
   EXPECT_TRUE(book_.modified);  // the file on disk is not yet in the book's own encoding
 
   // A character CP932 cannot hold is refused by line and field; no record is read.

@@ -188,8 +188,7 @@ TEST_F(BookFiles, LeftOverHistoriesAreNamedAndComeBackAsOrdinaryRecords) {
   EXPECT_EQ(book_.record(book_.LowerBound("さとう"_sjis)).name, "★★★★★"_sjis);
 
   // Joining moves a history to an address record and drops the history-only one.
-  book_.fileKind = BookFileKind::HistoryFile;
-  book_.Read("2005,x\r\nん,tel,,,,memo\r\n"_sjis);
+  book_.Read(BookFileKind::HistoryFile, "2005,x\r\nん,tel,,,,memo\r\n"_sjis);
   const int history = book_.LowerBound("ん"_sjis);
   ASSERT_EQ(book_.record(history).pairing, Pairing::HistoryOnly);
   JoinHistoryRecord(book_, history, 0);

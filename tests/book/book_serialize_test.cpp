@@ -16,14 +16,8 @@ class BookText : public ::testing::Test {
  protected:
   BookText() { book_.SetPrompt(&prompt_); }
 
-  int Read(BookFileKind kind, const std::string& text) {
-    book_.fileKind = kind;
-    return book_.Read(text);
-  }
-  std::string Write(BookFileKind kind) {
-    book_.fileKind = kind;
-    return book_.Write();
-  }
+  int Read(BookFileKind kind, const std::string& text) { return book_.Read(kind, text); }
+  std::string Write(BookFileKind kind) { return book_.Write(kind); }
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
     for (const AddressRecord& record : book_.records()) names.push_back(record.registrationName);

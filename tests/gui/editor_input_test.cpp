@@ -327,6 +327,10 @@ TEST_F(EditorInputTest, ANewRecordRenamedOnInsertionIsShownUnderItsNewName) {
   EXPECT_EQ(editor_->CurrentPage(), 2);
   EXPECT_EQ(TextOf(window_, kIdRegistrationName), "name01-2");
   EXPECT_EQ(TextOf(window_, kIdPageNumber), "2");
+  // The rename was followed once: the next key pages on.
+  PressRealKey(window_, kIdRegistrationName, WXK_PAGEUP);
+  EXPECT_EQ(editor_->CurrentPage(), 1);
+  EXPECT_EQ(TextOf(window_, kIdRegistrationName), "name01");
 }
 
 TEST_F(EditorInputTest, TabGoesThroughTheSendRowThenTheReceiveRow) {

@@ -188,7 +188,6 @@ TEST_F(EditorTest, ExistingPagesAreCommittedInPlaceKeepingFieldsNotShown) {
   AddressRecord& record = book_.record(page - 1);
   record.sendHistory = "○×○○○○□"_sjis;
   record.address2 = std::string("\x8A\xDB\xFF", 3);  // bytes that do not decode stay as they are
-  record.pairing = Pairing::Joined;
   Open();
   Type(window_, kIdPosition, "部長");
   Type(window_, kIdFirstSendMark + 4, "後");
@@ -197,7 +196,6 @@ TEST_F(EditorTest, ExistingPagesAreCommittedInPlaceKeepingFieldsNotShown) {
   EXPECT_EQ(Cp932ToUtf8(stored.position), "部長");
   EXPECT_EQ(stored.address2, std::string("\x8A\xDB\xFF", 3));
   EXPECT_EQ(Cp932ToUtf8(stored.sendHistory), "○×○○○○後");
-  EXPECT_EQ(stored.pairing, Pairing::Joined);
 }
 
 TEST_F(EditorTest, HonorificsAreCollectedInBookOrderBeforeTheirLongerRelatives) {

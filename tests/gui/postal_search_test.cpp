@@ -153,7 +153,7 @@ TEST_P(PostalSearchTest, CancelLeavesTheFieldsAndTheOptions) {
   EXPECT_EQ(TextOf(window_, kIdAddress1), "港区芝");
   EXPECT_EQ(Setting(misc::kBangoHyphen), -1);
   EXPECT_EQ(Setting(misc::kKenmeiNashi), -1);
-  EXPECT_FALSE(Switches().bangoHyphen);
+  EXPECT_FALSE(Switches().postal.bangoHyphen);
 }
 
 TEST_P(PostalSearchTest, ChoosingALineOfSeveralCodesComposesFromThatRow) {

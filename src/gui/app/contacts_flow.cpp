@@ -43,7 +43,6 @@ void ShowBookAfterImport(AddressEditorDialog& editor, const std::optional<std::s
   AddressBook& book = editor.Book();
   const int page = shownName ? book.LowerBound(*shownName) + 1 : book.recordCount() + 1;
   book.currentPage = page;
-  editor.SetCurrentPage(page);
   if (shownName) {
     editor.ShowPage(page);
   } else {

@@ -16,9 +16,7 @@ void RunPostalSearch(AddressEditorDialog& editor) {
   PageMembers& page = editor.Members();
   MessageBoxPrompt prompt;
   PostalResultWindows dialogs;
-  const MiscSwitches& switches = Switches();
-  const auto engine = MakePostalLookup(sibling.postalDataUnicode, prompt, &dialogs,
-                                       {switches.kenmeiNashi, switches.bangoHyphen, switches.bangoZenkaku});
+  const auto engine = MakePostalLookup(sibling.postalDataUnicode, prompt, &dialogs, Switches().postal);
   engine->Lookup(page.postalCode, page.address1 + page.address2, page.company1 + page.company2,
                  sibling.postalDataPath);
   if (engine->addressResult().empty() && engine->codeResult().empty()) return;
@@ -28,9 +26,7 @@ void RunPostalSearch(AddressEditorDialog& editor) {
   if (!engine->companyResult().empty()) page.company1 = engine->companyResult();
   editor.PushMembers();
   editor.MarkModified();
-  SetKenmeiNashi(engine->options().kenmeiNashi);
-  SetBangoHyphen(engine->options().bangoHyphen);
-  SetBangoZenkaku(engine->options().bangoZenkaku);
+  SetPostalOptions(engine->options());
 }
 
 }  // namespace mirelon

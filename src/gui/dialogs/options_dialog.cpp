@@ -91,8 +91,8 @@ void OptionsDialog::OnAdvanceYear() {
 }
 
 void OptionsDialog::OnWriteImportFile() {
-  book_.fileKind = BookFileKind::ImportFile;
-  const std::string question = "インポートファイルを作成します\r\n"_sjis + PathText(book_.FilePathForKind());
+  const std::string question =
+      "インポートファイルを作成します\r\n"_sjis + PathText(FamilyPath(book_.file, BookFileKind::ImportFile));
   if (!ShowMessageBox(question, PromptButtons::OkCancel)) return;
   SaveBookFile(book_, BookFileKind::ImportFile);
 }

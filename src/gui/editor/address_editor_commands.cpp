@@ -40,7 +40,7 @@ void AddressEditorDialog::OnNewButton() {
 
 void AddressEditorDialog::NewPage() {
   if (book_.recordCount() >= kBookCapacity) return;
-  if (CommitPage(currentPage_) == kCommitInvalid) return;
+  if (CommitPage(book_.currentPage) == kCommitInvalid) return;
   ShowNewPage();
   window_->FindWindow(kIdRegistrationName)->SetFocus();  // a new entry starts with its name
 }
@@ -48,9 +48,9 @@ void AddressEditorDialog::NewPage() {
 void AddressEditorDialog::ShowNewPage() {
   ClearMembers();
   pageModified_ = false;
-  currentPage_ = book_.recordCount() + 1;
+  book_.currentPage = book_.recordCount() + 1;
   exchange_.Push();
-  SyncPageSpin(currentPage_);
+  SyncPageSpin(book_.currentPage);
   UpdateEnabling();
 }
 
@@ -65,7 +65,7 @@ void AddressEditorDialog::CopyPageToClipboard() {
 }
 
 void AddressEditorDialog::PasteFromClipboard() {
-  if (currentPage_ <= book_.recordCount()) return;
+  if (book_.currentPage <= book_.recordCount()) return;
   wxTextDataObject data;
   {
     wxClipboardLocker clipboard;
@@ -90,23 +90,22 @@ void AddressEditorDialog::PasteFromClipboard() {
 }
 
 void AddressEditorDialog::OnDelete() {
-  if (currentPage_ <= book_.recordCount()) {
+  if (book_.currentPage <= book_.recordCount()) {
     const std::string question =
-        "このページを削除します"_sjis + "\r\n\"" + book_.record(currentPage_ - 1).registrationName + "\"";
+        "このページを削除します"_sjis + "\r\n\"" + book_.record(book_.currentPage - 1).registrationName + "\"";
     if (!ShowMessageBox(question, PromptButtons::OkCancelDefaultCancel)) return;
-    book_.DeleteRecord(currentPage_ - 1);
+    book_.DeleteRecord(book_.currentPage - 1);
     book_.modified = true;
     UpdateLaunchButton();
-    if (currentPage_ > book_.recordCount()) --currentPage_;
+    if (book_.currentPage > book_.recordCount()) --book_.currentPage;
   } else {
-    currentPage_ = book_.recordCount();
+    book_.currentPage = book_.recordCount();
   }
   // The page's unsaved edits go with it, a deleted record's as an abandoned new entry's;
   // otherwise the new page that follows in an empty book would commit them as a record.
   pageModified_ = false;
-  if (currentPage_ == 0) currentPage_ = 1;
-  book_.currentPage = currentPage_;
-  ShowPage(currentPage_);
+  if (book_.currentPage == 0) book_.currentPage = 1;
+  ShowPage(book_.currentPage);
   UpdatePageSpin();
   UpdateLabels();
   if (book_.recordCount() > 0) {
@@ -117,15 +116,15 @@ void AddressEditorDialog::OnDelete() {
 }
 
 void AddressEditorDialog::OnHistoryButton(int kind) {
-  const int committed = CommitPage(currentPage_);
+  const int committed = CommitPage(book_.currentPage);
   // The new page has no record whose history could be shown.
   if (committed < 1 || committed > book_.recordCount()) return;
-  currentPage_ = committed;
+  book_.currentPage = committed;
   exchange_.PushOne(kIdPageNumber);
-  HistoryViewDialog dialog(window_, book_, currentPage_, kind == 0 ? HistoryKind::Send : HistoryKind::Receive,
+  HistoryViewDialog dialog(window_, book_, book_.currentPage, kind == 0 ? HistoryKind::Send : HistoryKind::Receive,
                            app_.dialogTextHeight);
   dialog.ShowModal();
-  const AddressRecord& record = book_.record(currentPage_ - 1);
+  const AddressRecord& record = book_.record(book_.currentPage - 1);
   const std::string& stored = kind == 0 ? record.sendHistory : record.receiveHistory;
   if (dialog.History() == stored) return;
   (kind == 0 ? members_.sendMarks : members_.receiveMarks) = SplitHistoryCells(dialog.History());

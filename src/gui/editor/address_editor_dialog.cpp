@@ -87,13 +87,15 @@ void AddressEditorDialog::DestroyEditorWindow() {
   window->Destroy();
 }
 
+int AddressEditorDialog::CurrentPage() const { return book_.currentPage; }
+void AddressEditorDialog::SetCurrentPage(int page) { book_.currentPage = page; }
+
 void AddressEditorDialog::InitialiseWindow() {
   exchange_.Push();
   window_->SetIcons(AppIcons());
   app_.dialogTextHeight = window_->GetCharHeight();
-  currentPage_ = book_.currentPage;
   // A book that already has its page (the list window never changes the book) shows it.
-  ShowPage(currentPage_);
+  ShowPage(book_.currentPage);
   UpdatePageSpin();
   exchange_.PushOne(kIdPageNumber);
   suppressPageEdit_ = false;

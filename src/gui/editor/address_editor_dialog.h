@@ -58,8 +58,9 @@ class AddressEditorDialog {
 
   AddressBook& Book() { return book_; }
   PageMembers& Members() { return members_; }
-  int CurrentPage() const { return currentPage_; }
-  void SetCurrentPage(int page) { currentPage_ = page; }
+  // The page on display is the book's own current page.
+  int CurrentPage() const;
+  void SetCurrentPage(int page);
   bool PageModified() const { return pageModified_; }
   // The sibling program's executable and the postal data found, as the sibling's flow updates them.
   SiblingProgramData& Sibling() { return sibling_; }
@@ -140,7 +141,6 @@ class AddressEditorDialog {
   // A history edited freely in the history dialog, the base of the five columns at the next
   // commit (so marks inserted or removed before the columns stay in year order).
   std::optional<std::string> sendHistoryBase_, receiveHistoryBase_;
-  int currentPage_ = 0;
   bool pageModified_ = false;
   // The last commit that inserted a record had to give it another name.
   bool commitRenamed_ = false;

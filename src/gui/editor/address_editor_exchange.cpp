@@ -71,7 +71,7 @@ void AddressEditorDialog::BindMembers() {
   for (int i = 0; i < kHistoryColumns; ++i) {
     exchange_.BindText(kIdFirstReceiveMark + i, &m.receiveMarks[i], kMarkLimit, "受信履歴");
   }
-  exchange_.BindConfirmedNumber(kIdPageNumber, &currentPage_, 1, kMaxPage);
+  exchange_.BindConfirmedNumber(kIdPageNumber, &book_.currentPage, 1, kMaxPage);
 }
 
 void AddressEditorDialog::ShowRecordInMembers(const AddressRecord& record) {

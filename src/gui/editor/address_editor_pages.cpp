@@ -34,6 +34,8 @@ bool IsBlankName(std::string_view name) { return TrimmedBlanks(name).empty(); }
 }  // namespace
 
 int AddressEditorDialog::CommitPage(int page) {
+  // A rename is followed once: a later commit that moves nothing lets the editor go where asked.
+  commitRenamed_ = false;
   const int count = book_.recordCount();
   if (page < 1 || page > count + 1 || !pageModified_) return page;
   pageModified_ = false;
@@ -47,41 +49,24 @@ int AddressEditorDialog::CommitPage(int page) {
     return kCommitRefused;
   }
 
-  AddressRecord record;
-  record.registrationName = members_.registrationName;
-  if (page <= count) {
-    const AddressRecord& stored = book_.record(page - 1);
-    if (stored.registrationName == members_.registrationName) {
-      const AddressRecord before = stored;
-      CollectPage(book_.record(page - 1));
-      book_.RecordEdited(page - 1, before);
-      ForgetHistoryBases();
-      return page;
-    }
-    record.sendHistory = stored.sendHistory;
-    record.receiveHistory = stored.receiveHistory;
-    CollectPage(record);
-    book_.DeleteRecord(page - 1);
-  } else {
-    CollectPage(record);
-  }
-  commitRenamed_ = false;
-  const int before = book_.recordCount();
-  const int index = book_.AddRecord(record);
-  if (book_.recordCount() == before) return kCommitRefused;  // the full book refused it, with its message
+  AddressRecord record = book_.PageBase(page, members_.registrationName);
+  CollectPage(record);
+  const PageCommit commit = book_.CommitPage(page, record);
+  if (commit.page == 0) return kCommitRefused;  // the full book refused it, with its message
+  ForgetHistoryBases();
+  if (!commit.inserted) return page;
   if (page > count) {
     UpdatePageSpin();
     UpdateLabels();
     UpdateEnabling();
   }
   // The spin steps on from where the record now lives, whatever page the caller shows next.
-  SyncPageSpin(index + 1);
-  if (book_.record(index).registrationName != members_.registrationName) {
-    members_.registrationName = book_.record(index).registrationName;
+  SyncPageSpin(commit.page);
+  if (commit.renamed) {
+    members_.registrationName = book_.record(commit.page - 1).registrationName;
     commitRenamed_ = true;
   }
-  ForgetHistoryBases();
-  return index + 1;
+  return commit.page;
 }
 
 void AddressEditorDialog::MarkModified() {
@@ -93,15 +78,15 @@ void AddressEditorDialog::MarkModified() {
 }
 
 void AddressEditorDialog::ConfirmPageNumber() {
-  if (suppressPageEdit_ || currentPage_ == 0 || confirmingPage_) return;
-  if (window_->Control<wxTextCtrl>(kIdPageNumber).GetValue() == wxString::Format("%d", currentPage_)) return;
+  if (suppressPageEdit_ || book_.currentPage == 0 || confirmingPage_) return;
+  if (window_->Control<wxTextCtrl>(kIdPageNumber).GetValue() == wxString::Format("%d", book_.currentPage)) return;
   // The message of an invalid number takes the focus away from the field: that is no second
   // confirmation.
   confirmingPage_ = true;
-  const int shown = currentPage_;
+  const int shown = book_.currentPage;
   const bool valid = exchange_.PullOne(kIdPageNumber);
-  const int requested = currentPage_;
-  currentPage_ = shown;
+  const int requested = book_.currentPage;
+  book_.currentPage = shown;
   exchange_.PushOne(kIdPageNumber);
   // An invalid number has had its message: the page on display stays, with its edits.
   if (valid) GoToPage(requested);
@@ -111,23 +96,22 @@ void AddressEditorDialog::ConfirmPageNumber() {
 void AddressEditorDialog::GoToPage(int requested) {
   // A number typed into the page field but not confirmed is not the page on display.
   exchange_.PushOne(kIdPageNumber);
-  const int shown = currentPage_;
+  const int shown = book_.currentPage;
   int committed = CommitPage(shown);
   if (committed == kCommitInvalid) return;  // the page keeps its edits and stays on display
   // A record that stayed on its page lets the editor go where it was asked; one that was renamed
   // on insertion is followed even there, so the user sees the name it was given.
   if (committed == shown && !commitRenamed_) committed = -1;
-  currentPage_ = requested;
+  book_.currentPage = requested;
   // A page beyond the new page shows nothing: the editor stays on the page on display, so its
   // edits are not committed into a page that does not exist.
-  if (currentPage_ > book_.recordCount() + 1) currentPage_ = shown;
-  if (committed > 0) currentPage_ = committed;
-  book_.currentPage = currentPage_;
+  if (book_.currentPage > book_.recordCount() + 1) book_.currentPage = shown;
+  if (committed > 0) book_.currentPage = committed;
   // The new page is an empty form: what the previous page showed must not become a new record.
-  if (currentPage_ > book_.recordCount()) {
+  if (book_.currentPage > book_.recordCount()) {
     ShowNewPage();
   } else {
-    ShowPage(currentPage_);
+    ShowPage(book_.currentPage);
   }
   exchange_.PushOne(kIdPageNumber);
 }
@@ -135,15 +119,15 @@ void AddressEditorDialog::GoToPage(int requested) {
 void AddressEditorDialog::OnPageKey(int delta) {
   exchange_.PushOne(kIdPageNumber);  // the keys step from the page on display
   if (!exchange_.Pull()) return;
-  const int target = currentPage_ + delta;
+  const int target = book_.currentPage + delta;
   if (target < 1 || target > book_.recordCount()) return;
   GoToPage(target);
 }
 
 void AddressEditorDialog::OnSpinStep(int delta) {
-  const int target = std::clamp(currentPage_ + delta, 1, std::max(1, book_.recordCount()));
-  if (target == currentPage_) {
-    SyncPageSpin(currentPage_);
+  const int target = std::clamp(book_.currentPage + delta, 1, std::max(1, book_.recordCount()));
+  if (target == book_.currentPage) {
+    SyncPageSpin(book_.currentPage);
     return;
   }
   GoToPage(target);
@@ -172,8 +156,8 @@ void AddressEditorDialog::OnHonorificTyped(int id) {
   // Without a registration name the page cannot go in yet: it is checked when it is committed,
   // not at every keystroke in the box.
   if (IsBlankName(members_.registrationName)) return;
-  const int committed = CommitPage(currentPage_);
-  if (committed >= 1) currentPage_ = committed;
+  const int committed = CommitPage(book_.currentPage);
+  if (committed >= 1) book_.currentPage = committed;
   FillHonorificLists();
   MarkModified();
   auto& combo = window_->Control<wxComboBox>(id);
@@ -227,7 +211,7 @@ void AddressEditorDialog::UpdateEnabling() {
   const bool any = count >= 1;
   for (int id : {kIdWriteFile, kIdOpenList, kIdDeletePage, kIdIndex}) window_->FindWindow(id)->Enable(any);
   window_->FindWindow(kIdNewPage)->Enable(count < kBookCapacity);
-  for (int id : {kIdSendHistory, kIdReceiveHistory}) window_->FindWindow(id)->Enable(any && currentPage_ <= count);
+  for (int id : {kIdSendHistory, kIdReceiveHistory}) window_->FindWindow(id)->Enable(any && book_.currentPage <= count);
   services_.ProbePostalData(sibling_);
   window_->FindWindow(kIdPostalSearch)->Enable(!sibling_.postalDataPath.empty() && HasPostalText());
   UpdatePostalSearchTip();
@@ -246,7 +230,7 @@ void AddressEditorDialog::UpdatePostalSearchTip() {
 void AddressEditorDialog::UpdatePageSpin() {
   auto& spin = window_->Control<wxSpinButton>(kIdPageSpin);
   spin.SetRange(1, std::max(1, book_.recordCount()));
-  SyncPageSpin(currentPage_);
+  SyncPageSpin(book_.currentPage);
   spin.Hide();
   spin.Show();
 }
@@ -258,9 +242,8 @@ void AddressEditorDialog::SyncPageSpin(int page) {
 void AddressEditorDialog::UpdateLaunchButton() { window_->FindWindow(kIdLaunchQuelta)->Enable(!book_.modified); }
 
 void AddressEditorDialog::OnOpenList() {
-  const int committed = CommitPage(currentPage_);
+  const int committed = CommitPage(book_.currentPage);
   if (committed <= 0) return;
-  currentPage_ = committed;
   book_.currentPage = committed;
   suppressPageEdit_ = true;
   if (services_.OpenListWindow(*this)) {
@@ -271,9 +254,9 @@ void AddressEditorDialog::OnOpenList() {
 }
 
 void AddressEditorDialog::OnOptions() {
-  const int committed = CommitPage(currentPage_);
+  const int committed = CommitPage(book_.currentPage);
   if (committed < 1) return;
-  currentPage_ = committed;
+  book_.currentPage = committed;
   exchange_.Push();
   const std::string colour = ReadBackgroundSetting(ProgramSettings());
   const int year = book_.year;
@@ -285,8 +268,8 @@ void AddressEditorDialog::OnOptions() {
   tooltips_.Activate(Switches().toolTipCtrl);
   UpdateLabels();
   UpdateLaunchButton();
-  if (book_.year != year && currentPage_ <= book_.recordCount()) {
-    const AddressRecord& record = book_.record(currentPage_ - 1);
+  if (book_.year != year && book_.currentPage <= book_.recordCount()) {
+    const AddressRecord& record = book_.record(book_.currentPage - 1);
     members_.sendMarks = SplitHistoryCells(record.sendHistory);
     members_.receiveMarks = SplitHistoryCells(record.receiveHistory);
     ForgetHistoryBases();
@@ -295,13 +278,11 @@ void AddressEditorDialog::OnOptions() {
 }
 
 void AddressEditorDialog::OnIndex() {
-  const int committed = CommitPage(currentPage_);
+  const int committed = CommitPage(book_.currentPage);
   if (committed < 1) return;
-  book_.currentPage = currentPage_ = committed;
-  if (services_.RunIndexDialog(window_, sibling_)) {
-    currentPage_ = book_.currentPage;
-  }
-  ShowPage(currentPage_);
+  book_.currentPage = committed;
+  services_.RunIndexDialog(window_, sibling_);  // a chosen record becomes the book's current page
+  ShowPage(book_.currentPage);
 }
 
 }  // namespace mirelon

@@ -61,8 +61,7 @@ void FileFlows::ReadFile() {
 void FileFlows::ReloadAfterQuelta() {
   if (!book_.file.sendExists && !book_.file.noSendExists && !book_.file.historyExists) return;
   book_.ResetForRead();
-  book_.fileKind = BookFileKind::SendFile;
-  if (book_.SetFileName(book_.FilePathForKind())) {
+  if (book_.SetFileName(FamilyPath(book_.file, BookFileKind::SendFile))) {
     if (!LoadBookFamilyFiles(book_)) book_.modified = true;  // as after "ファイル読込"
     if (HasHistoryOnlyRecords(book_)) HistoryMergeDialog(editor_.Window(), book_).ShowModal();
   } else {
@@ -70,12 +69,11 @@ void FileFlows::ReloadAfterQuelta() {
     book_.file.baseName.clear();
   }
   const int count = book_.recordCount();
-  ShowReadBook(count < editor_.CurrentPage() ? std::max(count, 1) : editor_.CurrentPage());
+  ShowReadBook(count < book_.currentPage ? std::max(count, 1) : book_.currentPage);
 }
 
 void FileFlows::ShowReadBook(int page) {
   book_.currentPage = page;
-  editor_.SetCurrentPage(page);
   // A book without records opens on an empty new page, not on what the old book left in the form
   // (and nothing of that form is committed into the book read).
   if (book_.recordCount() > 0) {
@@ -91,9 +89,9 @@ void FileFlows::ShowReadBook(int page) {
 }
 
 void FileFlows::WriteFile() {
-  const int page = editor_.CommitPage(editor_.CurrentPage());
+  const int page = editor_.CommitPage(book_.currentPage);
   if (page < 1) return;
-  editor_.SetCurrentPage(page);
+  book_.currentPage = page;
   editor_.PushMembers();
 
   if (book_.HasFile()) {
@@ -137,8 +135,7 @@ bool FileFlows::ConfirmReplacingFamily(const std::filesystem::path& chosen) {
   family.SetFileName(chosen);
   std::string existing;
   for (const BookFileKind kind : {BookFileKind::SendFile, BookFileKind::NoSendFile, BookFileKind::HistoryFile}) {
-    family.fileKind = kind;
-    const std::filesystem::path path = family.FilePathForKind();
+    const std::filesystem::path path = FamilyPath(family.file, kind);
     std::error_code error;
     if (std::filesystem::exists(path, error)) existing += PathText(path) + "\r\n";
   }
