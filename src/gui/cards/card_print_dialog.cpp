@@ -41,9 +41,11 @@ using namespace res;
 
 const CardDialogTexts& T() { return CardDialogText(); }
 
-// What a small screen leaves the record list, the sender fields and the preview at the least.
+// What a small screen leaves the record list, the sender fields, the settings column (which then
+// scrolls) and the preview at the least.
 const wxSize kSmallRecordList(140, 120);
 constexpr int kSmallFieldWidth = 150;
+constexpr int kSmallSettingsHeight = 120;
 constexpr int kBoxLabelMargin = 16;
 const wxSize kSmallestPreview(120, 177);
 
@@ -98,7 +100,7 @@ void CardPrintDialog::ShrinkToScreen() {
   }
   settingsPanel_->SetScrollRate(0, 10);
   settingsPanel_->SetMinSize(wxSize(settingsPanel_->GetSizer()->CalcMin().x + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X),
-                                    kSmallRecordList.y));
+                                    kSmallSettingsHeight));
   Fit();
   const wxSize over = GetSize() - room;
   const wxSize preview = preview_->GetMinSize();
