@@ -12,6 +12,7 @@
 #include <wx/dcmemory.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
+#include <wx/scrolwin.h>
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 
@@ -20,6 +21,7 @@
 #include "gui/cards/card_preview_panel.h"
 #include "gui/cards/card_print_dialog.h"
 #include "gui/kit/file_chooser.h"
+#include "gui/kit/screen_fit.h"
 #include "list_window_fixture.h"
 #include "print_to_file.h"
 #include "res/card_print_resources.h"
@@ -268,6 +270,36 @@ TEST_F(CardPrintTest, PrintsPostcardsWithTheCodeOverItsBoxes) {
   std::sort(ones.begin(), ones.end());
   EXPECT_NEAR(ones[0], 44.3 + 2.85, 0.6);
   EXPECT_NEAR(ones[1], 86.3 + 2.85, 0.6);
+}
+
+// Run under a 640 x 480 screen by card_print_small_screen_test; skipped on larger screens.
+TEST_F(CardPrintTest, SmallScreenKeepsEveryPartUsable) {
+  const wxRect screen = ScreenAreaOf(nullptr);
+  if (screen.width > 640) GTEST_SKIP() << "needs a 640 x 480 screen";
+  CardPrintDialog& dialog = Dialog();
+  EXPECT_TRUE(screen.Contains(dialog.GetScreenRect())) << "dialog " << dialog.GetSize().x << "x" << dialog.GetSize().y;
+  const wxRect client(dialog.GetClientSize());
+  struct Part {
+    int id;
+    wxSize least;  // a list that shows a few names, a card that can be read, a button's text
+  };
+  const Part parts[] = {{kCardRecordList, {120, 100}}, {kCardPreview, {120, 170}}, {kCardStartAt, {80, 20}},
+                        {kCardPrevious, {30, 20}}, {kCardNext, {30, 20}}, {kCardPrint, {60, 20}},
+                        {kCardCalibration, {60, 20}}, {kCardSavePdf, {60, 20}}, {wxID_OK, {60, 20}},
+                        {wxID_CANCEL, {60, 20}}};
+  for (const Part& part : parts) {
+    wxWindow* window = dialog.FindWindow(part.id);
+    ASSERT_NE(window, nullptr) << part.id;
+    const wxRect rect(dialog.ScreenToClient(window->GetScreenPosition()), window->GetSize());
+    EXPECT_TRUE(client.Contains(rect)) << part.id;
+    EXPECT_GE(rect.width, part.least.x) << part.id;
+    EXPECT_GE(rect.height, part.least.y) << part.id;
+  }
+  // The settings column scrolls to its last control.
+  wxWindow* last = dialog.FindWindow(kCardSenderOffsetY);
+  auto* settings = dynamic_cast<wxScrolledWindow*>(last->GetParent()->GetParent());
+  ASSERT_NE(settings, nullptr);
+  EXPECT_GE(settings->GetVirtualSize().y, settings->ScreenToClient(last->GetScreenPosition()).y + last->GetSize().y);
 }
 
 }  // namespace

@@ -130,5 +130,18 @@ TEST_F(DisplayFormatDialogTest, TheItemListsShowTheBooksMemoTitles) {
   }
 }
 
+// GTK clips a drop-down's text when the control gets less height than its real minimum: every
+// drop-down keeps its text, not squeezed, within its template row.
+TEST_F(DisplayFormatDialogTest, DropDownsAreNoLowerThanTheirRealMinimum) {
+  DisplayFormatDialog& dialog = Open();
+  for (int id : {ItemKindId(0), ItemKindId(29), kIdFilter, kIdColumns, kIdNumbering}) {
+    wxWindow* control = dialog.FindWindow(id);
+    ASSERT_NE(control, nullptr) << id;
+    const int least = control->GetBestSize().y;
+    EXPECT_LE(least, control->GetSize().y) << id;
+    EXPECT_GE(least, control->GetCharHeight() + 2) << id;
+  }
+}
+
 }  // namespace
 }  // namespace mirelon::test

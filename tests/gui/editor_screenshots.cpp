@@ -1,6 +1,6 @@
 // Writes screenshots of the editor (both templates, a record in every field), the explanation
 // panel, the history dialogs, message boxes (one of them the sibling program's blocking message), the
-// version box, the contacts import and column-map windows, the postal result windows and the index window into the folder given as the first
+// version box, the contacts import and column-map windows, the options and history merge windows, the postal result windows and the index window into the folder given as the first
 // argument. Run under xvfb-run with ImageMagick's import (scripts/screenshots).
 #include <cstdio>
 
@@ -14,10 +14,13 @@
 #include "gui/dialogs/column_map_dialog.h"
 #include "gui/dialogs/contact_import_dialog.h"
 #include "gui/dialogs/history_view_dialog.h"
+#include "gui/dialogs/merge_dialog.h"
+#include "gui/dialogs/options_dialog.h"
 #include "gui/editor/address_editor_dialog.h"
 #include "gui/editor/explanation_panel.h"
 #include "gui/kit/message_box.h"
 #include "gui/kit/template_dialog.h"
+#include "gui/kit/toolkit_style.h"
 #include "gui/kit/wx_text.h"
 #include "postal_screenshots.h"
 #include "screenshot_support.h"
@@ -73,6 +76,17 @@ void CaptureContactWindows(wxWindow* parent, const AddressBook& book, SettingsSt
   Capture(&columns, "column_map");
 }
 
+// The options and the history merge over the book.
+void CaptureBookWindows(wxWindow* parent, AddressBook& book) {
+  OptionsDialog options(parent, book);
+  options.Show();
+  Capture(&options, "options");
+  options.Hide();
+  HistoryMergeDialog merge(parent, book);
+  merge.Show();
+  Capture(&merge, "history_merge");
+}
+
 class ScreenshotApp final : public wxApp {
  public:
   bool OnInit() override {
@@ -81,6 +95,7 @@ class ScreenshotApp final : public wxApp {
       return false;
     }
     SetScreenshotFolder(argv[1]);
+    ApplyToolkitStyle();
     UseSettingsStore(&settings_);
     settings_.SetInt("Misc", "convHistChar", 1);
     state_.book.year = 2014;
@@ -123,6 +138,7 @@ class ScreenshotApp final : public wxApp {
         Capture(&running, "quelta_running");
         running.Hide();
         CaptureContactWindows(editor.Window(), state_.book, settings_);
+        CaptureBookWindows(editor.Window(), state_.book);
       }
       editor.DestroyEditorWindow();
       Settle();

@@ -14,6 +14,7 @@
 #include <wx/uilocale.h>
 
 #include "gui/kit/message_box.h"
+#include "gui/kit/toolkit_style.h"
 #include "gui_test_support.h"
 
 namespace {
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
   wxUILocale::UseDefault();
   wxTranslations::Set(new wxTranslations);
   wxTranslations::Get()->AddStdCatalog();
+  mirelon::ApplyToolkitStyle();
   delete wxLog::SetActiveTarget(new wxLogStderr);
   wxSetAssertHandler(FailOnAssert);
   UnexpectedDialogHook unexpected;

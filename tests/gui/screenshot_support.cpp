@@ -13,6 +13,7 @@
 #include <wx/window.h>
 
 #include "appcore/program_settings.h"
+#include "gui/kit/toolkit_style.h"
 
 namespace mirelon {
 namespace {
@@ -33,6 +34,7 @@ bool StartScreenshotProgram(wxApp& app, SettingsStore& settings) {
   wxTranslations::Set(new wxTranslations);
   wxTranslations::Get()->AddStdCatalog();
   wxInitAllImageHandlers();
+  ApplyToolkitStyle();
   UseSettingsStore(&settings);
   ReadSwitches(settings);
   return true;

@@ -9,6 +9,7 @@
 #include "appcore/program_settings.h"
 #include "gui/kit/dialog_background.h"
 #include "gui/kit/template_dialog.h"
+#include "gui/kit/toolkit_style.h"
 
 namespace mirelon {
 
@@ -19,6 +20,7 @@ bool CMirelonApp::OnInit() {
   wxTranslations::Set(new wxTranslations);
   wxTranslations::Get()->AddStdCatalog();
   tooltipsOffWhileModal_.Register();
+  ApplyToolkitStyle();
   SetVendorName(kVendorName);
   SetAppName(kApplicationName);
   settings_ = std::make_unique<WxSettingsStore>();

@@ -8,6 +8,8 @@
 #include <wx/checkbox.h>
 #include <wx/checklst.h>
 #include <wx/choice.h>
+#include <wx/scrolwin.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/spinctrl.h>
 #include <wx/statbox.h>
@@ -39,6 +41,14 @@ using namespace res;
 
 const CardDialogTexts& T() { return CardDialogText(); }
 
+// What a small screen leaves the record list, the sender fields, the settings column (which then
+// scrolls) and the preview at the least.
+const wxSize kSmallRecordList(140, 120);
+constexpr int kSmallFieldWidth = 150;
+constexpr int kSmallSettingsHeight = 120;
+constexpr int kBoxLabelMargin = 16;
+const wxSize kSmallestPreview(120, 177);
+
 wxString Format(std::string_view utf8, const wxString& argument) { return wxString::Format(U8(utf8), argument); }
 
 wxString RecordLabel(const AddressRecord& record, int index) {
@@ -69,8 +79,39 @@ CardPrintDialog::CardPrintDialog(wxWindow* parent, const CardPrintContext& conte
   PaintWithDialogColour(this);
   ChoicesChanged();
   Fit();
-  LimitToScreen(this);  // a 640 x 480 screen: the columns give up room, the buttons stay
+  ShrinkToScreen();
   Centre();
+}
+
+void CardPrintDialog::ShrinkToScreen() {
+  const wxRect area = ScreenAreaOf(GetParent() != nullptr ? GetParent() : this);
+  const wxSize room(area.width - kFrameAllowance.x, area.height - kFrameAllowance.y);
+  const wxSize natural = GetSize();
+  if (natural.x <= room.x && natural.y <= room.y) return;
+  // A small screen (640 x 480): the settings scroll, the widest rows fold, the record list keeps
+  // a usable share, and the preview gives up what is still missing, keeping the card's shape.
+  for (wxBoxSizer* row : foldingRows_) row->SetOrientation(wxVERTICAL);
+  senderOffsets_->SetCols(2);
+  for (wxTextCtrl* field : senderFields_) field->SetMinSize(wxSize(kSmallFieldWidth, -1));
+  records_->SetMinSize(kSmallRecordList);
+  // GTK measures a box by the room its controls take now: it is asked for its label only.
+  for (wxWindow* box : {records_->GetParent(), offsetX_->GetParent(), senderFields_[0]->GetParent()}) {
+    box->CacheBestSize(wxSize(box->GetTextExtent(box->GetLabel()).x + kBoxLabelMargin, 0));
+  }
+  settingsPanel_->SetScrollRate(0, 10);
+  settingsPanel_->SetMinSize(wxSize(settingsPanel_->GetSizer()->CalcMin().x + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X),
+                                    kSmallSettingsHeight));
+  Fit();
+  const wxSize over = GetSize() - room;
+  const wxSize preview = preview_->GetMinSize();
+  int width = preview.x - std::max(0, over.x);
+  int height = preview.y - std::max(0, over.y);
+  width = std::max(kSmallestPreview.x, std::min(width, height * preview.x / preview.y));
+  height = width * preview.y / preview.x;
+  preview_->SetMinSize(wxSize(width, height));
+  Fit();
+  SetSize(GetSize().x, std::min(natural.y, room.y));  // the height there is goes to the settings
+  LimitToScreen(this);
 }
 
 void CardPrintDialog::BuildControls() {
@@ -130,6 +171,7 @@ wxWindow* CardPrintDialog::BuildRecordColumn(wxWindow* parent) {
   box->Add(selectors, 0, wxALL, 4);
 
   auto* start = new wxBoxSizer(wxHORIZONTAL);
+  foldingRows_ = {selectors, start};
   start->Add(new wxStaticText(box->GetStaticBox(), wxID_ANY, U8(T().startAt)), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
   startAt_ = new wxSpinCtrl(box->GetStaticBox(), kCardStartAt, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                             wxSP_ARROW_KEYS, 1, 1, 1);
@@ -141,7 +183,9 @@ wxWindow* CardPrintDialog::BuildRecordColumn(wxWindow* parent) {
 }
 
 wxWindow* CardPrintDialog::BuildSettingsColumn(wxWindow* parent) {
-  auto* panel = new wxPanel(parent);
+  // Scrolls only when a small screen leaves it less than its height.
+  auto* panel = new wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxVSCROLL);
+  settingsPanel_ = panel;
   auto* column = new wxBoxSizer(wxVERTICAL);
   const auto changed = [this](wxEvent&) { ChoicesChanged(); };
 
@@ -194,7 +238,7 @@ wxWindow* CardPrintDialog::BuildSettingsColumn(wxWindow* parent) {
     senderFields_.push_back(field);
   }
   sender->Add(fields, 0, wxEXPAND | wxALL, 4);
-  auto* senderOffsets = new wxFlexGridSizer(4, 4, 6);
+  auto* senderOffsets = senderOffsets_ = new wxFlexGridSizer(4, 4, 6);
   for (auto [target, id, label] : {std::tuple{&senderOffsetX_, kCardSenderOffsetX, T().senderOffsetX},
                                    std::tuple{&senderOffsetY_, kCardSenderOffsetY, T().senderOffsetY}}) {
     senderOffsets->Add(new wxStaticText(sender->GetStaticBox(), wxID_ANY, U8(label)), 0, wxALIGN_CENTER_VERTICAL);

@@ -14,7 +14,10 @@
 #include "gui/kit/tooltip_set.h"
 
 class wxCheckBox;
+class wxBoxSizer;
 class wxCheckListBox;
+class wxFlexGridSizer;
+class wxScrolledWindow;
 class wxChoice;
 class wxSpinCtrl;
 class wxSpinCtrlDouble;
@@ -50,6 +53,8 @@ class CardPrintDialog final : public wxDialog {
 
  private:
   void BuildControls();
+  // Lays the dialog out again within a screen too small for it.
+  void ShrinkToScreen();
   wxWindow* BuildRecordColumn(wxWindow* parent);
   wxWindow* BuildSettingsColumn(wxWindow* parent);
   wxWindow* BuildPreviewColumn(wxWindow* parent);
@@ -90,6 +95,9 @@ class CardPrintDialog final : public wxDialog {
   std::vector<wxTextCtrl*> senderFields_;  // code, address 1, address 2, name, joint name
   CardPreviewPanel* preview_ = nullptr;
   wxStaticText* position_ = nullptr;
+  wxScrolledWindow* settingsPanel_ = nullptr;
+  wxFlexGridSizer* senderOffsets_ = nullptr;
+  std::vector<wxBoxSizer*> foldingRows_;  // laid out as columns on a small screen
 };
 
 // Runs the dialog modally over `parent`.
