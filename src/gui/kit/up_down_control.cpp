@@ -72,8 +72,8 @@ void UpDownControl::OnPaint() {
   const wxRect upper(0, 0, size.x, half);
   const wxRect lower(0, half, size.x, size.y - half);
   wxRendererNative& renderer = wxRendererNative::Get();
-  renderer.DrawPushButton(this, dc, upper, pressed_ > 0 ? wxCONTROL_PRESSED : 0);
-  renderer.DrawPushButton(this, dc, lower, pressed_ < 0 ? wxCONTROL_PRESSED : 0);
+  renderer.DrawPushButton(this, dc, upper, pressed_ > 0 ? int{wxCONTROL_PRESSED} : 0);
+  renderer.DrawPushButton(this, dc, lower, pressed_ < 0 ? int{wxCONTROL_PRESSED} : 0);
   dc.SetPen(*wxTRANSPARENT_PEN);
   dc.SetBrush(IsEnabled() ? *wxBLACK_BRUSH : *wxGREY_BRUSH);
   const int arm = std::max(2, std::min(size.x / 4, half / 3));
