@@ -18,13 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const BookFileKind kind : {BookFileKind::SendFile, BookFileKind::NoSendFile, BookFileKind::HistoryFile,
                                   BookFileKind::ImportFile}) {
     AddressBook book;
-    book.fileKind = kind;
-    book.Read(content);
-    const std::string written = book.Write();
+    book.Read(kind, content);
+    const std::string written = book.Write(kind);
     AddressBook again;
-    again.fileKind = kind;
-    again.Read(written);
-    if (again.Write() != written) std::abort();
+    again.Read(kind, written);
+    if (again.Write(kind) != written) std::abort();
   }
   return 0;
 }

@@ -13,8 +13,7 @@ const mirelon::AddressBook& SampleBook() {
   static const mirelon::AddressBook book = [] {
     using namespace mirelon::literals;
     mirelon::AddressBook made;
-    made.fileKind = mirelon::BookFileKind::ImportFile;
-    made.Read("あおき,100-0001,東京都千代田区千代田1-1,表参道ビル,株式会社,営業部,部長,青木一郎,様,花子,様,太郎,"
+    made.Read(mirelon::BookFileKind::ImportFile, "あおき,100-0001,東京都千代田区千代田1-1,表参道ビル,株式会社,営業部,部長,青木一郎,様,花子,様,太郎,"
               "くん,次郎,さん,03-1234-5678,03-1234-5679,090-1234-5678,a@example.jp,一行目\\n二行目,メモ,"
               "送信する,□□後,□○○\r\n"
               "いとう,１２３－４５６７,大阪府,,,,,伊藤,殿,,,,,,,,,,,,,送信しない,×,○\r\n"
