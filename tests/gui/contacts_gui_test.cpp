@@ -8,6 +8,7 @@
 #include "book/address_book.h"
 #include "contacts/contact_files.h"
 #include "editor_fixture.h"
+#include "platform/utf8_path.h"
 #include "gui/app/contacts_flow.h"
 #include "gui/dialogs/column_map_dialog.h"
 #include "gui/dialogs/contact_import_dialog.h"
@@ -111,7 +112,7 @@ TEST_F(ContactsGui, ExportWritesTheChosenKindAndSaysSo) {
   AddRecord("アイ", "愛");
   Open();
   wxTEST_DIALOG(RunContactsExport(*editor_), Choose(folder_ / "out", 1),
-                ExpectMessage("1件の連絡先を書き出しました\n" + ToUtf8(folder_ / "out.csv"), wxID_OK));
+                ExpectMessage("1件の連絡先を書き出しました\n" + PathToUtf8(folder_ / "out.csv"), wxID_OK));
   EXPECT_TRUE(test::ReadBytes(folder_ / "out.csv").starts_with("\xEF\xBB\xBF登録名,"));
 }
 

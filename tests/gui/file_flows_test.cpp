@@ -25,6 +25,7 @@
 #include "gui/kit/message_box.h"
 #include "gui/kit/wx_settings_store.h"
 #include "gui_test_support.h"
+#include "platform/utf8_path.h"
 #include "res/merge_resources.h"
 
 namespace mirelon {
@@ -49,7 +50,7 @@ ExpectDialog<wxFileDialog> Chooser(std::string_view title, const std::filesystem
   return ExpectDialog<wxFileDialog>([=](wxFileDialog& dialog) {
     EXPECT_EQ(std::string(dialog.GetMessage().utf8_str()), title);
     EXPECT_EQ(std::string(dialog.GetWildcard().utf8_str()), "CSVﾌｧｲﾙ (*.csv)|*.csv");
-    EXPECT_EQ(std::string(dialog.GetDirectory().utf8_str()), ToUtf8(folder));
+    EXPECT_EQ(std::string(dialog.GetDirectory().utf8_str()), PathToUtf8(folder));
     dialog.SetPath(FromPath(path));
     return wxID_OK;
   });
@@ -72,7 +73,7 @@ ExpectDialog<HistoryMergeDialog> MergeClosed() {
 }
 
 std::string FileMessage(const std::filesystem::path& path, std::string_view reason) {
-  return ToUtf8(path) + "\n" + std::string(reason);
+  return PathToUtf8(path) + "\n" + std::string(reason);
 }
 
 std::vector<std::string> ComboItems(wxWindow* window, int id) {
@@ -140,7 +141,7 @@ TEST_F(FileFlowsTest, EachNameOfAFamilyReadsTheWholeFamilyAndShowsPageOne) {
     EXPECT_FALSE(book_.modified);
     EXPECT_EQ(book_.currentPage, 1);
     EXPECT_EQ(editor_->CurrentPage(), 1);
-    EXPECT_EQ(RecentFile(), ToUtf8(folder_ / chosen));
+    EXPECT_EQ(RecentFile(), PathToUtf8(folder_ / chosen));
 
     EXPECT_EQ(LabelOf(window_, res::kIdFileName), "sample");
     EXPECT_EQ(LabelOf(window_, res::kIdRecordCount), "/12");
@@ -284,7 +285,7 @@ TEST_F(FileFlowsTest, AnOpenedBookIsWrittenBackByteForByteWithThePageOnDisplay) 
   EXPECT_EQ(ReadBytes(folder_ / "b_nen.csv"), history);
   EXPECT_FALSE(book_.modified);
   EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
-  EXPECT_EQ(RecentFile(), ToUtf8(folder_ / "b_nos.csv"));  // a write without chooser leaves it
+  EXPECT_EQ(RecentFile(), PathToUtf8(folder_ / "b_nos.csv"));  // a write without chooser leaves it
 }
 
 TEST_F(FileFlowsTest, ANewBookIsWrittenUnderTheChosenNameAndKeepsIt) {
@@ -301,7 +302,7 @@ TEST_F(FileFlowsTest, ANewBookIsWrittenUnderTheChosenNameAndKeepsIt) {
   EXPECT_FALSE(book_.modified);
   EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
   EXPECT_EQ(editor_->CurrentPage(), 1);
-  EXPECT_EQ(RecentFile(), ToUtf8(folder_ / "neu.csv"));
+  EXPECT_EQ(RecentFile(), PathToUtf8(folder_ / "neu.csv"));
 }
 
 TEST_F(FileFlowsTest, ARefusedPageStopsTheWriteBeforeAnyQuestion) {
@@ -316,9 +317,9 @@ TEST_F(FileFlowsTest, ARefusedPageStopsTheWriteBeforeAnyQuestion) {
 TEST_F(FileFlowsTest, ReplacingAnotherBooksFilesUnderANewNameIsAskedFirst) {
   WriteBytes(folder_ / "old_nen.csv", "2020,x,,,\r\n");
   AddRecord("アイ");
-  settings_.SetString(misc::kSection, misc::kRecentFile, ToUtf8(folder_ / "any.csv"));
+  settings_.SetString(misc::kSection, misc::kRecentFile, PathToUtf8(folder_ / "any.csv"));
   Open();
-  const std::string question = ToUtf8(folder_ / "old_nen.csv") + "\nは既に存在します。\n上書きしますか？";
+  const std::string question = PathToUtf8(folder_ / "old_nen.csv") + "\nは既に存在します。\n上書きしますか？";
   wxTEST_DIALOG(Write(), SaveChooser(folder_ / "old.csv"), ExpectMessage(question, wxID_NO));
   EXPECT_EQ(ReadBytes(folder_ / "old_nen.csv"), "2020,x,,,\r\n");
   EXPECT_FALSE(std::filesystem::exists(folder_ / "old.csv"));
@@ -438,7 +439,7 @@ TEST_F(FileFlowsTest, AWriteThatRunsOutOfSpaceKeepsTheFilesOnDiskAndOffersToWrit
   }
   EXPECT_NE(ReadBytes(elsewhere / "moved.csv").find("新しい住所"_sjis), std::string::npos);
   EXPECT_TRUE(book_.file.sendExists && book_.file.noSendExists && book_.file.historyExists);
-  EXPECT_EQ(RecentFile(), ToUtf8(elsewhere / "moved.csv"));
+  EXPECT_EQ(RecentFile(), PathToUtf8(elsewhere / "moved.csv"));
   EXPECT_EQ(LabelOf(window_, res::kIdFileName), "moved");
   EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
 }

@@ -16,6 +16,7 @@
 #include "gui/kit/message_box.h"
 #include "gui/kit/template_dialog.h"
 #include "gui/kit/wx_text.h"
+#include "platform/utf8_path.h"
 #include "platform/user_folders.h"
 #include "text/cp932.h"
 
@@ -54,7 +55,7 @@ void FileFlows::ReadFile() {
   // must not count as saved (closing asks, and the sibling program is not started on it).
   if (read == FamilyRead::Incomplete) book_.modified = true;
   if (HasHistoryOnlyRecords(book_)) HistoryMergeDialog(editor_.Window(), book_).ShowModal();
-  WriteMiscString(misc::kRecentFile, ToUtf8(*chosen));
+  WriteMiscString(misc::kRecentFile, PathToUtf8(*chosen));
   ShowReadBook(1);
 }
 
@@ -110,7 +111,7 @@ void FileFlows::SaveUnderChosenName() {
     const std::optional<std::filesystem::path> chosen = ChooseFile(Chooser::Save);
     if (!chosen || !ConfirmReplacingFamily(*chosen)) return;
     if (SaveBookFamilyAs(book_, *chosen)) {
-      WriteMiscString(misc::kRecentFile, ToUtf8(*chosen));
+      WriteMiscString(misc::kRecentFile, PathToUtf8(*chosen));
       editor_.PushMembers();
       editor_.UpdateLabels();
       editor_.UpdateLaunchButton();

@@ -9,8 +9,6 @@ std::filesystem::path ToPath(const wxString& text) {
   return PathFromUtf8(std::string_view(utf8.data(), utf8.length()));
 }
 
-std::string ToUtf8(const std::filesystem::path& path) { return PathToUtf8(path); }
-
-wxString FromPath(const std::filesystem::path& path) { return wxString::FromUTF8(ToUtf8(path)); }
+wxString FromPath(const std::filesystem::path& path) { return wxString::FromUTF8(PathToUtf8(path)); }
 
 }  // namespace mirelon

@@ -27,9 +27,8 @@ class FileChooserDialog final : public wxFileDialog {
   wxString answer_;
 };
 
-// A chosen path (control text) as a native path, and back; a native path as UTF-8.
+// A chosen path (control text) as a native path, and back.
 std::filesystem::path ToPath(const wxString& text);
 wxString FromPath(const std::filesystem::path& path);
-std::string ToUtf8(const std::filesystem::path& path);
 
 }  // namespace mirelon
