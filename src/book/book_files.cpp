@@ -190,6 +190,13 @@ bool SameFamily(const BookFileIdentity& a, const BookFileIdentity& b) {
   return a.directory == b.directory || std::filesystem::equivalent(a.directory, b.directory, error);
 }
 
+// Reads the file of `kind` into the book. False when the file could not be opened or read
+// ("%s\r\nファイルのオープンに失敗しました" also for a folder, FIFO or device, or a file far larger
+// than a book; "%s\r\nファイルが壊れています" also for a file that is not Shift-JIS text; records
+// read before a read error stay) or when the full book had to drop records. A file in UTF-8 is
+// read after the question (asked once for the family: `utf8Answer` carries the answer), converted
+// to CP932, and leaves the book modified; one with a character CP932 cannot hold is refused
+// naming its line and field.
 bool LoadFile(AddressBook& book, BookFileKind kind, Utf8Files& utf8Answer) {
   const std::filesystem::path path = FamilyPath(book.file, kind);
   std::string content;
@@ -230,11 +237,6 @@ bool LoadFile(AddressBook& book, BookFileKind kind, Utf8Files& utf8Answer) {
 }
 
 }  // namespace
-
-bool LoadBookFile(AddressBook& book, BookFileKind kind) {
-  Utf8Files answer = book.utf8Files;
-  return LoadFile(book, kind, answer);
-}
 
 bool SaveBookFile(AddressBook& book, BookFileKind kind) {
   const std::string text = book.Write(kind);

@@ -19,14 +19,6 @@ std::string PathText(const std::filesystem::path& path);
 // where the system gave none worth telling.
 std::string ReasonLine(FileError reason);
 
-// Reads the file of `kind` into the book. False when the file could not be opened or read
-// ("%s\r\nファイルのオープンに失敗しました" also for a folder, FIFO or device, or a file far larger
-// than a book; "%s\r\nファイルが壊れています" also for a file that is not Shift-JIS text; records
-// read before a read error stay) or when the full book had to drop records. A file in UTF-8 is
-// read, after the question (see `utf8Files`), converted to CP932, and leaves the book modified;
-// one with a character CP932 cannot hold is refused naming its line and field.
-bool LoadBookFile(AddressBook& book, BookFileKind kind);
-
 // Writes the file of `kind` in place of the old one, only when complete; clears `modified` for
 // the send, no-send and history files. False, with the message, when it could not be written;
 // the old file is then untouched.

@@ -7,6 +7,7 @@
 #include <hb.h>
 
 #include <array>
+#include <filesystem>
 #include <string>
 #include <system_error>
 
@@ -42,7 +43,6 @@ class LoadedFonts {
     const Slot& slot = slots_[static_cast<size_t>(font)];
     return slot.loaded ? &slot.face : nullptr;
   }
-  const std::filesystem::path& File(CellFont font) const { return slots_[static_cast<size_t>(font)].file; }
 
  private:
   struct Slot {
@@ -92,7 +92,5 @@ const LoadedFonts& Fonts() {
 }  // namespace
 
 const CardFace* CardFontFace(CellFont font) { return Fonts().Face(font); }
-
-std::filesystem::path CardFontFile(CellFont font) { return Fonts().File(font); }
 
 }  // namespace mirelon

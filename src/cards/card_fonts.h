@@ -3,7 +3,6 @@
 // card looks the same wherever it is printed. The fonts are named here and nowhere else.
 #pragma once
 
-#include <filesystem>
 #include <string_view>
 
 #include "cards/card_cells.h"
@@ -29,8 +28,5 @@ struct CardFace {
 
 // The loaded face of a cell font, or nullptr when its file was not found or does not load.
 const CardFace* CardFontFace(CellFont font);
-
-// Where the font's file was found (empty when it was not).
-std::filesystem::path CardFontFile(CellFont font);
 
 }  // namespace mirelon
