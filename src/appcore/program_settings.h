@@ -1,6 +1,5 @@
-// Section Misc of the user's settings: value names, types and defaults, the store the program
-// uses, and the program-wide copies of the switches, read once when the editor is constructed;
-// afterwards every writer updates the copy and the store together.
+// Section Misc of the user's settings: value names, types and defaults, and ProgramSettings, the
+// one object over the store the program uses with its copy of the switches.
 #pragma once
 
 #include <string>
@@ -26,27 +25,39 @@ inline constexpr const char* kSettingFile = "settingFile";    // string, ""
 inline constexpr const char* kDefaultBkColor = "0 0 0";
 }  // namespace misc
 
-// The store every window uses (a wxConfig one in the program, an in-memory one in tests).
-void UseSettingsStore(SettingsStore* store);
-SettingsStore& ProgramSettings();
-
-// The switches of section Misc as the whole program sees them.
+// The switches of section Misc.
 struct MiscSwitches {
   bool convHistChar = false;
   LookupOptions postal;  // kenmeiNashi, bangoHyphen, bangoZenkaku
   bool toolTipCtrl = true;
 };
-const MiscSwitches& Switches();
-void ReadSwitches(const SettingsStore& settings);  // once, at editor construction
 
-// Each updates the program-wide copy and writes the value to the store.
-void SetConvHistChar(bool on);
-void SetPostalOptions(const LookupOptions& options);
-void SetToolTipCtrl(bool on);
+// The settings as the whole run sees them: the store (a wxConfig one in the program, an in-memory
+// one in tests) and the switches, read from it once when the object is made. Every writer goes
+// through the object, which updates the copy and the store together.
+class ProgramSettings {
+ public:
+  explicit ProgramSettings(SettingsStore& store);
+  ProgramSettings(const ProgramSettings&) = delete;
+  ProgramSettings& operator=(const ProgramSettings&) = delete;
+
+  SettingsStore& Store() const { return store_; }
+  const MiscSwitches& Switches() const { return switches_; }
+
+  void SetConvHistChar(bool on);
+  void SetPostalOptions(const LookupOptions& options);
+  void SetToolTipCtrl(bool on);
+  void WriteMiscString(const char* name, const std::string& value);
+
+ private:
+  void WriteFlag(const char* name, bool on);
+
+  SettingsStore& store_;
+  MiscSwitches switches_;
+};
 
 // The string values of section Misc, with their defaults.
 std::string ReadBackgroundSetting(const SettingsStore& settings);
 std::string ReadMiscString(const SettingsStore& settings, const char* name);  // default ""
-void WriteMiscString(const char* name, const std::string& value);
 
 }  // namespace mirelon

@@ -77,7 +77,7 @@ class CardPrintTest : public ListWindowTest {
   }
   // The dialog shown without a modal run, as the menu would make it.
   CardPrintDialog& Dialog() {
-    dialog_ = new CardPrintDialog(nullptr, {book_, settings_, printing_});
+    dialog_ = new CardPrintDialog(nullptr, {book_, programSettings_, printing_});
     dialog_->Show();
     Pump();
     return *dialog_;
@@ -92,7 +92,7 @@ class CardPrintTest : public ListWindowTest {
 
 TEST_F(CardPrintTest, TheFileMenuOpensTheDialogWithThisYearsRecordsChecked) {
   int opened = 0;
-  context_.printCards = [&](wxWindow* parent) { RunCardPrintDialog(parent, {book_, settings_, printing_}); };
+  context_.printCards = [&](wxWindow* parent) { RunCardPrintDialog(parent, {book_, programSettings_, printing_}); };
   Open();
   const wxMenuItem* item = frame_->GetMenuBar()->FindItem(CommandWindowId(kCmdPrintCards));
   ASSERT_NE(item, nullptr);

@@ -78,7 +78,7 @@ void SetSender(SettingsStore& settings) {
 class CardScreenshotApp final : public wxApp {
  public:
   bool OnInit() override {
-    if (!StartScreenshotProgram(*this, settings_)) return false;
+    if (!StartScreenshotProgram(*this)) return false;
     FillBook(book_);
     SetSender(settings_);
     return true;
@@ -86,7 +86,8 @@ class CardScreenshotApp final : public wxApp {
 
   int OnRun() override {
     PrintSetup printing;
-    auto* dialog = new CardPrintDialog(nullptr, {book_, settings_, printing});
+    ProgramSettings settings(settings_);
+    auto* dialog = new CardPrintDialog(nullptr, {book_, settings, printing});
     dialog->Show();
     const char* names[] = {"card_one_line", "card_company_title", "card_joint_names"};
     for (int i = 0; i < 3; ++i) {

@@ -53,7 +53,7 @@ TEST_F(ContactsGui, ImportShowsThePreviewThenAddsAndKeepsThePageOnDisplay) {
   editor_->SetCurrentPage(page);
   book_.modified = false;
   wxString reports;
-  wxTEST_DIALOG(RunContactsImport(*editor_, settings_), Choose(Fixture("phone_export.vcf")),
+  wxTEST_DIALOG(RunContactsImport(*editor_, state_.settings), Choose(Fixture("phone_export.vcf")),
                 ExpectDialog<ContactImportDialog>([&](ContactImportDialog& dialog) {
                   EXPECT_EQ(LabelOf(&dialog, res::kIdContactCounts), "新規 4件、更新 0件、変更なし 0件、取り込めない 0件");
                   EXPECT_EQ(Items(&dialog, res::kIdContactEntries),
@@ -78,7 +78,7 @@ TEST_F(ContactsGui, ImportShowsThePreviewThenAddsAndKeepsThePageOnDisplay) {
   EXPECT_EQ(copied.GetText(), reports);
 
   // Cancelled, nothing changes.
-  wxTEST_DIALOG(RunContactsImport(*editor_, settings_), Choose(Fixture("v4_card.vcf")),
+  wxTEST_DIALOG(RunContactsImport(*editor_, state_.settings), Choose(Fixture("v4_card.vcf")),
                 ExpectDialog<ContactImportDialog>([](ContactImportDialog&) { return wxID_CANCEL; }));
   EXPECT_EQ(book_.recordCount(), 5);
 }
@@ -93,7 +93,7 @@ TEST_F(ContactsGui, AnUnknownTableIsMappedOverItsFirstRowsAndTheMapIsKept) {
     test::Select(&dialog, res::kIdColumnField, 1);  // 登録名
     return wxID_OK;
   };
-  wxTEST_DIALOG(RunContactsImport(*editor_, settings_), Choose(Fixture("unknown_header.csv")),
+  wxTEST_DIALOG(RunContactsImport(*editor_, state_.settings), Choose(Fixture("unknown_header.csv")),
                 ExpectDialog<ColumnMapDialog>(mapColumns),
                 ExpectDialog<ContactImportDialog>([](ContactImportDialog& dialog) {
                   EXPECT_EQ(LabelOf(&dialog, res::kIdContactCounts), "新規 2件、更新 0件、変更なし 0件、取り込めない 0件");

@@ -4,7 +4,6 @@
 #include <wx/choice.h>
 #include <wx/textctrl.h>
 
-#include "appcore/program_settings.h"
 #include "book/address_book.h"
 #include "gui/kit/up_down_control.h"
 #include "gui/list/display_format_dialog.h"
@@ -31,25 +30,21 @@ void Toggle(wxWindow* dialog, int id) {
 class DisplayFormatDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    UseSettingsStore(&settings_);
-    ReadSwitches(settings_);
     format_ = BuiltInDisplayFormat();
     format_.columnLayout = 3;
   }
   void TearDown() override {
     if (dialog_ != nullptr) dialog_->Destroy();
     Pump();
-    UseSettingsStore(nullptr);
   }
   DisplayFormatDialog& Open() {
-    dialog_ = new DisplayFormatDialog(nullptr, format_, book_);
+    dialog_ = new DisplayFormatDialog(nullptr, format_, book_, true);
     dialog_->Show();
     Pump();
     return *dialog_;
   }
   bool ColumnsEnabled() { return ControlOf<wxChoice>(dialog_, kIdColumns).IsEnabled(); }
 
-  MemorySettingsStore settings_;
   AddressBook book_;
   DisplayFormat format_;
   DisplayFormatDialog* dialog_ = nullptr;

@@ -143,7 +143,7 @@ TEST_F(EditorTest, DeleteOnTheNewPageAbandonsItWithoutAsking) {
 }
 
 TEST_F(EditorTest, MarksAreConvertedWhileTheConversionIsOn) {
-  settings_.SetInt("Misc", "convHistChar", 1);
+  state_.settings.SetConvHistChar(true);
   AddRecord("あべ");
   Open();
   EXPECT_EQ(LabelOf(window_, kIdConversionIndicator), "*");

@@ -5,7 +5,6 @@
 namespace mirelon::test {
 
 void EditorTest::SetUp() {
-  UseSettingsStore(&settings_);
   book_.SetPrompt(&prompt_);
   book_.year = 2014;
 }

@@ -31,7 +31,7 @@ class EditorTest : public ::testing::Test {
 
   MemorySettingsStore settings_;
   MessageBoxPrompt prompt_;
-  AppState state_;
+  AppState state_{settings_};
   FakeEditorServices services_;
   AddressBook& book_ = state_.book;
   std::unique_ptr<AddressEditorDialog> editor_;

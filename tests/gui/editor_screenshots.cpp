@@ -61,7 +61,7 @@ AddressRecord FullRecord() {
 }
 
 // The import window over a phone's export, the column map over a table of unknown columns.
-void CaptureContactWindows(wxWindow* parent, const AddressBook& book, SettingsStore& settings) {
+void CaptureContactWindows(wxWindow* parent, const AddressBook& book, ProgramSettings& settings) {
   const std::filesystem::path data = std::filesystem::path(MIRELON_TEST_DATA) / "contacts";
   ContactSource cards;
   ReadContactFile(data / "phone_export.vcf", cards);
@@ -71,18 +71,18 @@ void CaptureContactWindows(wxWindow* parent, const AddressBook& book, SettingsSt
   import.Hide();
   ContactSource table;
   ReadContactFile(data / "unknown_header.csv", table);
-  ColumnMapDialog columns(parent, table.table, table.columns);
+  ColumnMapDialog columns(parent, table.table, table.columns, true);
   columns.Show();
   Capture(&columns, "column_map");
 }
 
 // The options and the history merge over the book.
-void CaptureBookWindows(wxWindow* parent, AddressBook& book) {
-  OptionsDialog options(parent, book);
+void CaptureBookWindows(wxWindow* parent, AddressBook& book, ProgramSettings& settings) {
+  OptionsDialog options(parent, book, settings);
   options.Show();
   Capture(&options, "options");
   options.Hide();
-  HistoryMergeDialog merge(parent, book);
+  HistoryMergeDialog merge(parent, book, true);
   merge.Show();
   Capture(&merge, "history_merge");
 }
@@ -96,8 +96,7 @@ class ScreenshotApp final : public wxApp {
     }
     SetScreenshotFolder(argv[1]);
     ApplyToolkitStyle();
-    UseSettingsStore(&settings_);
-    settings_.SetInt("Misc", "convHistChar", 1);
+    state_.settings.SetConvHistChar(true);
     state_.book.year = 2014;
     state_.book.file.baseName = "年賀状2014";
     state_.book.AddRecord(FullRecord());
@@ -116,10 +115,10 @@ class ScreenshotApp final : public wxApp {
         panel->Show();
         panel->Raise();
         Capture(editor.Window(), "editor_explanation");
-        HistoryViewDialog view(editor.Window(), state_.book, 1, HistoryKind::Send, state_.dialogTextHeight);
+        HistoryViewDialog view(editor.Window(), state_.book, 1, HistoryKind::Send, state_.dialogTextHeight, true);
         view.Show();
         Capture(&view, "history_view");
-        HistoryEditDialog edit(editor.Window(), 2014, "受信", state_.book.record(0).receiveHistory);
+        HistoryEditDialog edit(editor.Window(), 2014, "受信", state_.book.record(0).receiveHistory, true);
         edit.Show();
         Capture(&edit, "history_edit");
         MessageBoxDialog box(editor.Window(), U8("最新送信履歴も変更しますか？"), PromptButtons::YesNo);
@@ -137,8 +136,8 @@ class ScreenshotApp final : public wxApp {
         running.Show();
         Capture(&running, "quelta_running");
         running.Hide();
-        CaptureContactWindows(editor.Window(), state_.book, settings_);
-        CaptureBookWindows(editor.Window(), state_.book);
+        CaptureContactWindows(editor.Window(), state_.book, state_.settings);
+        CaptureBookWindows(editor.Window(), state_.book, state_.settings);
       }
       editor.DestroyEditorWindow();
       Settle();
@@ -149,7 +148,7 @@ class ScreenshotApp final : public wxApp {
 
  private:
   MemorySettingsStore settings_;
-  AppState state_;
+  AppState state_{settings_};
 };
 
 }  // namespace

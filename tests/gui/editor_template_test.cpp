@@ -74,13 +74,12 @@ TEST_F(EditorTest, TheCompactLayoutFitsASmallScreenWithItsTitleBar) {
 INSTANTIATE_TEST_SUITE_P(FullAndCompact, EditorTemplates, ::testing::Values(kEditorFullTemplate, kEditorCompactTemplate));
 
 TEST_F(EditorTest, TooltipsFollowTheSettingAndDistinguishTheNewestSendMark) {
-  settings_.SetInt("Misc", "toolTipCtrl", 0);
+  state_.settings.SetToolTipCtrl(false);
   Open();
   for (const TooltipEntry& entry : EditorTooltips()) {
     for (int id : entry.ids) EXPECT_EQ(window_->FindWindow(id)->GetToolTip(), nullptr) << id;
   }
-  settings_.SetInt("Misc", "toolTipCtrl", 1);
-  services_.options = [](wxWindow*) { SetToolTipCtrl(true); };
+  services_.options = [this](wxWindow*) { state_.settings.SetToolTipCtrl(true); };
   AddRecord("あべ");
   Click(window_, kIdOptions);
   const auto tip = [&](int id) { return std::string(window_->FindWindow(id)->GetToolTipText().utf8_str()); };

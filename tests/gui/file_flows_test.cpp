@@ -109,8 +109,8 @@ class FileFlowsTest : public test::EditorTest {
     return Chooser("書き込みCSVファイル選択", recent.empty() ? Documents() : std::filesystem::path(recent).parent_path(),
                    path);
   }
-  void Read() { FileFlows(*editor_).ReadFile(); }
-  void Write() { FileFlows(*editor_).WriteFile(); }
+  void Read() { FileFlows(*editor_, state_.settings).ReadFile(); }
+  void Write() { FileFlows(*editor_, state_.settings).WriteFile(); }
   // Sets the book's family to `name` in the test folder as if it had been read from there.
   void HoldFamily(std::string_view name) {
     book_.file.directory = folder_.path().string() + "/";

@@ -135,7 +135,7 @@ TEST_P(IndexDialogTest, WhenEveryCodeFitsTheNoDataLineChoosesNothing) {
   AddRecord("あ");
   book_.record(0).postalCode = "1050011";
   book_.record(0).address1 = "東京都港区芝公園"_sjis;
-  IndexDialog index(nullptr, book_, dataFile_, GetParam());
+  IndexDialog index(nullptr, book_, dataFile_, GetParam(), true);
   Click(&index, kIdCheckAddresses);
   EXPECT_EQ(LinesOf(&index, kIdIndexList), std::vector<std::string>{"　　　　該当するデータはありません"});
   book_.currentPage = 5;
@@ -148,7 +148,7 @@ TEST_P(IndexDialogTest, WhenEveryCodeFitsTheNoDataLineChoosesNothing) {
 TEST_P(IndexDialogTest, ACheckThatCouldNotReadTheDataLeavesTheBoxOff) {
   AddCheckedBook();
   const std::string missing = dataFile_ + ".gone";
-  IndexDialog index(nullptr, book_, missing, GetParam());
+  IndexDialog index(nullptr, book_, missing, GetParam(), true);
   wxTEST_DIALOG(Click(&index, kIdCheckAddresses),
                 test::ExpectMessage(missing + "\nファイルのオープンに失敗しました", wxID_OK));
   EXPECT_FALSE(EnabledIn(&index, kIdMismatchOnly));
@@ -179,7 +179,7 @@ using IndexWindowTest = test::EditorTest;
 
 TEST_F(IndexWindowTest, ListsEveryRecordAndAnEmptyBooksLineGivesPageOne) {
   {
-    IndexDialog index(nullptr, book_, "", true);
+    IndexDialog index(nullptr, book_, "", true, true);
     EXPECT_EQ(LinesOf(&index, kIdIndexList), std::vector<std::string>{"　　　　該当するデータはありません"});
     EXPECT_FALSE(EnabledIn(&index, kIdCheckAddresses));  // no data file
     book_.currentPage = 3;
@@ -189,7 +189,7 @@ TEST_F(IndexWindowTest, ListsEveryRecordAndAnEmptyBooksLineGivesPageOne) {
   AddRecord("ｱｲｳｴｵｶｷｸｹさしすせそた", "名前");  // 21 cells
   for (int i = 2; i <= 1000; ++i) AddRecord("た" + std::to_string(i));
   book_.currentPage = 1000;
-  IndexDialog index(nullptr, book_, "", true);
+  IndexDialog index(nullptr, book_, "", true, true);
   const std::vector<std::string> lines = LinesOf(&index, kIdIndexList);
   ASSERT_EQ(lines.size(), 1000u);
   EXPECT_EQ(ControlOf<wxListBox>(&index, kIdIndexList).GetSelection(), 999);
@@ -217,7 +217,7 @@ TEST_F(IndexWindowTest, OnlyTheUsersClickOrKeyChoosesARecord) {
   for (size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE(i);
     book_.currentPage = cases[i].currentPage;
-    IndexDialog index(nullptr, book_, "", true);
+    IndexDialog index(nullptr, book_, "", true, true);
     index.Move(0, 0);
     index.Show();
     test::Settle();

@@ -26,7 +26,6 @@ using namespace res;
 class ListHandoverTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    UseSettingsStore(&settings_);
     state_.book.SetPrompt(&prompt_);
     for (const char* name : {"あべ", "いとう", "うえだ"}) {
       AddressRecord record;
@@ -46,7 +45,6 @@ class ListHandoverTest : public ::testing::Test {
     Pump();
     editor_.reset();
     Pump();
-    UseSettingsStore(nullptr);
   }
 
   CMainFrame* ListFrame() { return dynamic_cast<CMainFrame*>(wxTheApp->GetTopWindow()); }
@@ -58,7 +56,7 @@ class ListHandoverTest : public ::testing::Test {
 
   MemorySettingsStore settings_;
   MessageBoxPrompt prompt_;
-  AppState state_;
+  AppState state_{settings_};
   ApplicationServices services_{state_};
   std::unique_ptr<AddressEditorDialog> editor_;
 };

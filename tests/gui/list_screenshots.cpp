@@ -62,7 +62,7 @@ void SendCommand(wxWindow* frame, int command) {
 class ListScreenshotApp final : public wxApp {
  public:
   bool OnInit() override {
-    if (!StartScreenshotProgram(*this, settings_)) return false;
+    if (!StartScreenshotProgram(*this)) return false;
     FillBook(book_);
     SetThreeLines(settings_);
     settings_.SetInt(misc::kSection, misc::kWndWidth, 600);
@@ -72,14 +72,15 @@ class ListScreenshotApp final : public wxApp {
 
   int OnRun() override {
     PrintSetup printing;
-    const ListWindowContext context{book_, settings_, printing, [] {}, {}};
+    ProgramSettings settings(settings_);
+    const ListWindowContext context{book_, settings, printing, [] {}, {}};
     CMainFrame* frame = OpenListWindow(context);
     Capture(frame, "list_frame");
     SendCommand(frame, res::kCmdWordWrap);
     Capture(frame, "list_frame_wrapped");
 
     DisplayFormat format = frame->View()->Format();
-    auto* dialog = new DisplayFormatDialog(frame, format, book_);
+    auto* dialog = new DisplayFormatDialog(frame, format, book_, true);
     dialog->Show();
     Capture(dialog, "format_dialog");
     dialog->Destroy();

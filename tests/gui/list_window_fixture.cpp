@@ -13,8 +13,6 @@
 namespace mirelon::test {
 
 void ListWindowTest::SetUp() {
-  UseSettingsStore(&settings_);
-  ReadSwitches(settings_);
   book_.SetPrompt(&prompt_);
 }
 
@@ -24,7 +22,6 @@ void ListWindowTest::TearDown() {
     CloseFrame();
   }
   Pump();
-  UseSettingsStore(nullptr);
 }
 
 void ListWindowTest::AddRecords(int count) {

@@ -40,11 +40,12 @@ class ListWindowTest : public ::testing::Test {
   void TypeAtEnd(std::string_view utf8);
 
   MemorySettingsStore settings_;
+  ProgramSettings programSettings_{settings_};
   MessageBoxPrompt prompt_;
   AddressBook book_;
   PrintSetup printing_;
   int closedCount_ = 0;
-  ListWindowContext context_{book_, settings_, printing_, [this] { ++closedCount_; }, {}};
+  ListWindowContext context_{book_, programSettings_, printing_, [this] { ++closedCount_; }, {}};
   CMainFrame* frame_ = nullptr;
 };
 

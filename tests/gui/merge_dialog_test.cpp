@@ -3,7 +3,6 @@
 #include <wx/button.h>
 #include <wx/choice.h>
 
-#include "appcore/program_settings.h"
 #include "book/address_book.h"
 #include "gui/dialogs/merge_dialog.h"
 #include "gui/kit/message_box.h"
@@ -27,10 +26,8 @@ std::vector<std::string> Entries(wxWindow* dialog, int id) {
 
 class MergeDialogTest : public ::testing::Test {
  protected:
-  void SetUp() override { UseSettingsStore(&settings_); }
   void TearDown() override {
     if (dialog_ != nullptr) dialog_->Destroy();
-    UseSettingsStore(nullptr);
   }
 
   void Add(std::string_view registrationName, std::string_view name, Pairing pairing,
@@ -44,14 +41,13 @@ class MergeDialogTest : public ::testing::Test {
     book_.AddRecord(record);
   }
   HistoryMergeDialog& Open() {
-    dialog_ = new HistoryMergeDialog(nullptr, book_);
+    dialog_ = new HistoryMergeDialog(nullptr, book_, true);
     dialog_->Show();
     test::Pump();
     return *dialog_;
   }
   bool JoinEnabled() { return test::ControlOf<wxButton>(dialog_, res::kIdMergeJoin).IsEnabled(); }
 
-  MemorySettingsStore settings_;
   AddressBook book_;
   HistoryMergeDialog* dialog_ = nullptr;
 };

@@ -40,8 +40,6 @@ std::string YearQuestion(int year) {
 class OptionsDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    UseSettingsStore(&settings_);
-    ReadSwitches(settings_);
     book_.SetPrompt(&prompt_);
     book_.file.directory = folder_.path().string() + "/";
     book_.file.baseName = "book";
@@ -50,7 +48,6 @@ class OptionsDialogTest : public ::testing::Test {
   }
   void TearDown() override {
     if (dialog_ != nullptr) dialog_->Destroy();
-    UseSettingsStore(nullptr);
   }
 
   void Add(std::string_view registrationName, std::string_view sendState, std::string_view sendHistory) {
@@ -62,7 +59,7 @@ class OptionsDialogTest : public ::testing::Test {
     book_.AddRecord(record);
   }
   OptionsDialog& Open() {
-    dialog_ = new OptionsDialog(nullptr, book_);
+    dialog_ = new OptionsDialog(nullptr, book_, programSettings_);
     dialog_->Show();
     test::Pump();
     return *dialog_;
@@ -72,6 +69,7 @@ class OptionsDialogTest : public ::testing::Test {
 
   test::TempFolder folder_;
   MemorySettingsStore settings_;
+  ProgramSettings programSettings_{settings_};
   MessageBoxPrompt prompt_;
   AddressBook book_;
   OptionsDialog* dialog_ = nullptr;
@@ -170,8 +168,8 @@ TEST_F(OptionsDialogTest, CancelKeepsTheSwitchesButDropsTheTextsAndTheColour) {
   Toggle(&dialog, res::kIdToolTipCtrl);
   EXPECT_EQ(settings_.GetInt(misc::kSection, misc::kConvHistChar, -1), 1);
   EXPECT_EQ(settings_.GetInt(misc::kSection, misc::kToolTipCtrl, -1), 0);
-  EXPECT_TRUE(Switches().convHistChar);
-  EXPECT_FALSE(Switches().toolTipCtrl);
+  EXPECT_TRUE(programSettings_.Switches().convHistChar);
+  EXPECT_FALSE(programSettings_.Switches().toolTipCtrl);
   EXPECT_EQ(dialog.FindWindow(res::kIdNotes)->GetToolTip(), nullptr);  // at once
 
   test::Type(&dialog, res::kIdMemoTitle1Text, "家族");
@@ -257,7 +255,7 @@ class EditorOptionsTest : public test::EditorTest {
  protected:
   void SetUp() override {
     EditorTest::SetUp();
-    services_.options = [this](wxWindow* parent) { OptionsDialog(parent, book_).ShowModal(); };
+    services_.options = [this](wxWindow* parent) { OptionsDialog(parent, book_, state_.settings).ShowModal(); };
   }
 };
 

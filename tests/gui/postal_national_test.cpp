@@ -115,7 +115,7 @@ void FillBook(AddressBook& book) {
 
 TEST_P(NationalDataTest, CheckOfAFullBookIncludingTheRefill) {
   FillBook(book_);
-  IndexDialog index(nullptr, book_, NationalFile(GetParam()).string(), GetParam());
+  IndexDialog index(nullptr, book_, NationalFile(GetParam()).string(), GetParam(), true);
   const Clock::time_point click = Clock::now();
   test::Click(&index, kIdCheckAddresses);
   const double ms = Milliseconds(click, Clock::now());

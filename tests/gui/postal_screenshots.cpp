@@ -2,7 +2,7 @@
 // fill it, and the index window after an address check on the data excerpt.
 #include "postal_screenshots.h"
 
-#include "appcore/app_state.h"
+#include "book/address_book.h"
 #include "gui/dialogs/index_dialog.h"
 #include "gui/postal/postal_result_dialog.h"
 #include "res/index_resources.h"
@@ -45,17 +45,17 @@ void CapturePostalWindows(const std::function<void(wxWindow*, const char*)>& cap
       {PostalDialogKind::BusinessCodeChoice, "postal_145"},  {PostalDialogKind::BusinessAddressChoice, "postal_146"},
   };
   for (const auto& [kind, name] : kinds) {
-    std::unique_ptr<PostalResultDialog> dialog = MakePostalResultDialog(Request(kind, true));
+    std::unique_ptr<PostalResultDialog> dialog = MakePostalResultDialog(Request(kind, true), true);
     dialog->Show();
     capture(dialog.get(), name);
     dialog->Hide();
   }
-  std::unique_ptr<PostalResultDialog> untyped = MakePostalResultDialog(Request(PostalDialogKind::AddressResult, false));
+  std::unique_ptr<PostalResultDialog> untyped = MakePostalResultDialog(Request(PostalDialogKind::AddressResult, false), true);
   untyped->Show();
   capture(untyped.get(), "postal_139_nothing_typed");
   untyped->Hide();
 
-  AppState state;
+  AddressBook book;
   const char* rows[][3] = {{"アオキ", "1050011", "東京都港区芝公園"}, {"イノウエ", "1050011", "東京都港区白金台"},
                            {"ウエダ", "1080071", "東京都港区白金台"}, {"エンドウ", "1080071", "東京都港区芝公園"},
                            {"オオタ", "1050012", "東京都港区高輪"}};
@@ -65,10 +65,10 @@ void CapturePostalWindows(const std::function<void(wxWindow*, const char*)>& cap
     record.name = Sjis(std::string(row[0]) + " 様");
     record.postalCode = Sjis(row[1]);
     record.address1 = Sjis(row[2]);
-    state.book.AddRecord(record);
+    book.AddRecord(record);
   }
-  state.book.currentPage = 4;
-  IndexDialog index(nullptr, state.book, MIRELON_TEST_DATA "/postal/sjis/QUELTAJUSHO.CSV", false);
+  book.currentPage = 4;
+  IndexDialog index(nullptr, book, MIRELON_TEST_DATA "/postal/sjis/QUELTAJUSHO.CSV", false, true);
   index.Show();
   capture(&index, "index_133");
   wxCommandEvent click(wxEVT_BUTTON, res::kIdCheckAddresses);

@@ -153,7 +153,7 @@ TEST_P(PostalSearchTest, CancelLeavesTheFieldsAndTheOptions) {
   EXPECT_EQ(TextOf(window_, kIdAddress1), "港区芝");
   EXPECT_EQ(Setting(misc::kBangoHyphen), -1);
   EXPECT_EQ(Setting(misc::kKenmeiNashi), -1);
-  EXPECT_FALSE(Switches().postal.bangoHyphen);
+  EXPECT_FALSE(state_.settings.Switches().postal.bangoHyphen);
 }
 
 TEST_P(PostalSearchTest, ChoosingALineOfSeveralCodesComposesFromThatRow) {
@@ -313,19 +313,17 @@ INSTANTIATE_TEST_SUITE_P(BothEncodings, PostalSearchTest, ::testing::Bool(), tes
 // A composed address beyond 100 bytes: its code can still be taken, and only writing the address
 // is refused.
 TEST(PostalCodeDialogTest, AnAddressTooLongToWriteBlocksOnlyTheRewrite) {
-  MemorySettingsStore settings;
-  UseSettingsStore(&settings);
   PostalDialogRequest request;
   request.kind = PostalDialogKind::CodeResult;
   std::string townArea;
   for (int i = 0; i < 12; ++i) townArea += Sjis("十和田湖畔");
   request.rows.push_back({"0340301", "", Sjis("青森県"), Sjis("十和田市"), townArea, ""});
-  PostalCodeDialog dialog(request);
+  PostalCodeDialog dialog(request, true);
   test::Click(&dialog, kIdPostalOk);
   EXPECT_TRUE(dialog.Answer().ok);
   EXPECT_EQ(dialog.Answer().codeText, "0340301");
 
-  PostalCodeDialog rewriting(request);
+  PostalCodeDialog rewriting(request, true);
   SetCheck(&rewriting, kIdRewriteAddress, true);
   wxTEST_DIALOG(test::Click(&rewriting, kIdPostalOk),
                 ExpectMessage("「住所」は半角 100 文字 (全角 50 文字) 以内で入力してください。", wxID_OK));
@@ -334,8 +332,6 @@ TEST(PostalCodeDialogTest, AnAddressTooLongToWriteBlocksOnlyTheRewrite) {
 
 // "都道府県名を省く" takes the prefecture off, or puts it back, and leaves what the user changed.
 TEST(PostalResultDialogTest, OmittingThePrefectureKeepsTheUsersChanges) {
-  MemorySettingsStore settings;
-  UseSettingsStore(&settings);
   const PostalRow business{"0038502", Sjis("大丸　株式会社"), Sjis("北海道"), Sjis("札幌市白石区"), Sjis("流通センター"),
                            Sjis("１丁目３－４５")};
   const struct {
@@ -348,7 +344,7 @@ TEST(PostalResultDialogTest, OmittingThePrefectureKeepsTheUsersChanges) {
     request.kind = c.kind;
     request.rows = {business};
     request.typedCompany = Sjis("大丸経理部");
-    const auto dialog = MakePostalResultDialog(request);
+    const auto dialog = MakePostalResultDialog(request, true);
     if (IsCodeDialog(c.kind)) SetCheck(dialog.get(), kIdRewriteAddress, true);
     auto& address = ControlOf<wxTextCtrl>(dialog.get(), kIdOfferedAddress);
     address.AppendText(U8(c.typedAfter));
@@ -365,13 +361,12 @@ TEST(PostalResultDialogTest, OmittingThePrefectureKeepsTheUsersChanges) {
 // The button in the real program: the sibling's folder from the settings, then the data file in it.
 TEST(PostalDataLocationTest, TheSiblingsFolderFromTheSettingsHoldsTheDataFile) {
   MemorySettingsStore settings;
-  UseSettingsStore(&settings);
   test::TempFolder folder;
   std::filesystem::create_directories(folder / "Quelta");
   test::WriteBytes(folder / "Quelta" / "QUELTAJUSHO.CSV", "\"1050011\",\"x\",\"y\",\"z\"\r\n");
   test::WriteBytes(folder / "Quelta" / "Quelta.exe", "");  // a stored executable counts only while it exists
   settings.SetString(misc::kSection, misc::kQueltaPath, (folder / "Quelta" / "Quelta.exe").string());
-  AppState state;
+  AppState state(settings);
   ApplicationServices services(state);
   SiblingProgramData sibling;
   services.ReadQueltaPath(sibling);

@@ -24,7 +24,7 @@ wxString gFolder;
 
 void SetScreenshotFolder(const wxString& folder) { gFolder = folder; }
 
-bool StartScreenshotProgram(wxApp& app, SettingsStore& settings) {
+bool StartScreenshotProgram(wxApp& app) {
   if (app.argc < 2) {
     std::fprintf(stderr, "usage: %s FOLDER\n", static_cast<const char*>(app.argv[0].utf8_str()));
     return false;
@@ -35,8 +35,6 @@ bool StartScreenshotProgram(wxApp& app, SettingsStore& settings) {
   wxTranslations::Get()->AddStdCatalog();
   wxInitAllImageHandlers();
   ApplyToolkitStyle();
-  UseSettingsStore(&settings);
-  ReadSwitches(settings);
   return true;
 }
 

@@ -15,8 +15,8 @@ class SettingsStore;
 
 void SetScreenshotFolder(const wxString& folder);
 // A screenshot program's start: the folder from the first argument (false after a usage line when
-// there is none), the Japanese UI with wx's catalog, image handlers, `settings` as the program's.
-bool StartScreenshotProgram(wxApp& app, SettingsStore& settings);
+// there is none), the Japanese UI with wx's catalog, image handlers.
+bool StartScreenshotProgram(wxApp& app);
 // Page 1 of `printout` as a printer of `ppi` dots an inch gets it on paper of `pageMm`, written to
 // <folder>/<name>.png.
 void RenderPrintedPage(wxPrintout& printout, double ppi, wxSize pageMm, const char* name);

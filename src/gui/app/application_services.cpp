@@ -2,7 +2,6 @@
 
 #include <wx/app.h>
 
-#include "appcore/program_settings.h"
 #include "appcore/sibling_program.h"
 #include "gui/app/contacts_flow.h"
 #include "gui/app/help_page.h"
@@ -18,14 +17,16 @@
 
 namespace mirelon {
 
-void ApplicationServices::ReadFile(AddressEditorDialog& editor) { FileFlows(editor).ReadFile(); }
+void ApplicationServices::ReadFile(AddressEditorDialog& editor) { FileFlows(editor, state_.settings).ReadFile(); }
 
-void ApplicationServices::WriteFile(AddressEditorDialog& editor) { FileFlows(editor).WriteFile(); }
+void ApplicationServices::WriteFile(AddressEditorDialog& editor) { FileFlows(editor, state_.settings).WriteFile(); }
 
-void ApplicationServices::RunOptionsDialog(wxWindow* parent) { OptionsDialog(parent, state_.book).ShowModal(); }
+void ApplicationServices::RunOptionsDialog(wxWindow* parent) { OptionsDialog(parent, state_.book, state_.settings).ShowModal(); }
 
 bool ApplicationServices::RunIndexDialog(wxWindow* parent, const SiblingProgramData& sibling) {
-  return IndexDialog(parent, state_.book, sibling.postalDataPath, sibling.postalDataUnicode).ShowModal() == wxID_OK;
+  return IndexDialog(parent, state_.book, sibling.postalDataPath, sibling.postalDataUnicode,
+                     state_.settings.Switches().toolTipCtrl)
+             .ShowModal() == wxID_OK;
 }
 
 PrintSetup& ApplicationServices::Printing() {
@@ -36,10 +37,10 @@ PrintSetup& ApplicationServices::Printing() {
 // The frame becomes the main window before the editor's window goes, so the program never runs
 // without one.
 bool ApplicationServices::OpenListWindow(AddressEditorDialog& editor) {
-  wxWindow* frame = mirelon::OpenListWindow({state_.book, ProgramSettings(), Printing(),
+  wxWindow* frame = mirelon::OpenListWindow({state_.book, state_.settings, Printing(),
                                              [this, &editor] { ReturnToEditor(editor); },
                                              [this](wxWindow* parent) {
-                                               RunCardPrintDialog(parent, {state_.book, ProgramSettings(), Printing()});
+                                               RunCardPrintDialog(parent, {state_.book, state_.settings, Printing()});
                                              }});
   if (frame == nullptr) return false;
   wxTheApp->SetTopWindow(frame);
@@ -51,17 +52,17 @@ void ApplicationServices::ReturnToEditor(AddressEditorDialog& editor) {
   wxTheApp->SetTopWindow(editor.Window());
 }
 
-void ApplicationServices::LaunchQuelta(AddressEditorDialog& editor, bool ctrlDown) { QueltaLaunch(editor).Run(ctrlDown); }
+void ApplicationServices::LaunchQuelta(AddressEditorDialog& editor, bool ctrlDown) { QueltaLaunch(editor, state_.settings).Run(ctrlDown); }
 
 void ApplicationServices::OpenHelp(AddressEditorDialog&) { OpenInBrowser(ManualPage()); }
 
-void ApplicationServices::PostalSearch(AddressEditorDialog& editor) { RunPostalSearch(editor); }
+void ApplicationServices::PostalSearch(AddressEditorDialog& editor) { RunPostalSearch(editor, state_.settings); }
 
-void ApplicationServices::ImportContacts(AddressEditorDialog& editor) { RunContactsImport(editor, ProgramSettings()); }
+void ApplicationServices::ImportContacts(AddressEditorDialog& editor) { RunContactsImport(editor, state_.settings); }
 
 void ApplicationServices::ExportContacts(AddressEditorDialog& editor) { RunContactsExport(editor); }
 
-void ApplicationServices::ReadQueltaPath(SiblingProgramData& sibling) { mirelon::ReadQueltaPath(ProgramSettings(), sibling); }
+void ApplicationServices::ReadQueltaPath(SiblingProgramData& sibling) { mirelon::ReadQueltaPath(state_.settings.Store(), sibling); }
 
 void ApplicationServices::ProbePostalData(SiblingProgramData& sibling) { mirelon::ProbePostalData(sibling); }
 

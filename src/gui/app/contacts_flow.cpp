@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "appcore/program_settings.h"
 #include "book/book_files.h"
 #include "contacts/contact_files.h"
 #include "contacts/contact_import.h"
@@ -57,7 +58,7 @@ void ShowBookAfterImport(AddressEditorDialog& editor, const std::optional<std::s
 
 }  // namespace
 
-void RunContactsImport(AddressEditorDialog& editor, SettingsStore& settings) {
+void RunContactsImport(AddressEditorDialog& editor, ProgramSettings& settings) {
   if (!CommitShownPage(editor)) return;
   AddressBook& book = editor.Book();
   FileChooserDialog chooser(editor.Window(), U8("取り込む連絡先のファイル選択"), ChooserFolder(book), wxString(),
@@ -71,7 +72,7 @@ void RunContactsImport(AddressEditorDialog& editor, SettingsStore& settings) {
     return;
   }
   if (source.kind == ContactFileKind::Table && !source.columnsKnown) {
-    source.columns = MappingFromStored(settings, source.table.header);
+    source.columns = MappingFromStored(settings.Store(), source.table.header);
     if (!ChooseColumns(editor.Window(), source, settings)) return;
   }
   ContactImportDialog dialog(editor.Window(), book, source, settings, path);

@@ -6,9 +6,9 @@
 namespace mirelon {
 
 class AddressEditorDialog;
-class SettingsStore;
+class ProgramSettings;
 
-void RunContactsImport(AddressEditorDialog& editor, SettingsStore& settings);
+void RunContactsImport(AddressEditorDialog& editor, ProgramSettings& settings);
 void RunContactsExport(AddressEditorDialog& editor);
 
 }  // namespace mirelon

@@ -6,7 +6,6 @@
 
 #include "appcore/app_identity.h"
 #include "appcore/editor_layout_choice.h"
-#include "appcore/program_settings.h"
 #include "gui/kit/dialog_background.h"
 #include "gui/kit/template_dialog.h"
 #include "gui/kit/toolkit_style.h"
@@ -24,14 +23,15 @@ bool CMirelonApp::OnInit() {
   SetVendorName(kVendorName);
   SetAppName(kApplicationName);
   settings_ = std::make_unique<WxSettingsStore>();
-  UseSettingsStore(settings_.get());
-  state_.book.SetPrompt(&prompt_);
+  state_ = std::make_unique<AppState>(*settings_);
+  services_ = std::make_unique<ApplicationServices>(*state_);
+  state_->book.SetPrompt(&prompt_);
 
   InitDialogColour(*settings_);
   const std::string firstArgument = argc > 1 ? std::string(argv[1].utf8_str()) : std::string();
-  state_.editorTemplate = ChooseEditorTemplate(firstArgument, wxDisplay(0u).GetGeometry().GetWidth());
+  state_->editorTemplate = ChooseEditorTemplate(firstArgument, wxDisplay(0u).GetGeometry().GetWidth());
 
-  editor_ = std::make_unique<AddressEditorDialog>(state_, services_);
+  editor_ = std::make_unique<AddressEditorDialog>(*state_, *services_);
   editor_->CreateEditorWindow();
   SetTopWindow(editor_->Window());
   return true;

@@ -1,5 +1,5 @@
 // The application object: the settings, the one book and the editor for the whole run. Start-up
-// sets the settings store, applies the dialog colour, picks the editor template and creates the
+// opens the settings store, applies the dialog colour, picks the editor template and creates the
 // editor as the modeless main window; the program ends when the main window is gone.
 #pragma once
 
@@ -21,14 +21,13 @@ class CMirelonApp : public wxApp {
   bool OnInit() override;
   int OnExit() override;
 
-  AppState& State() { return state_; }
-
  private:
-  std::unique_ptr<WxSettingsStore> settings_;
   MessageBoxPrompt prompt_;
   TooltipsOffWhileModal tooltipsOffWhileModal_;
-  AppState state_;
-  ApplicationServices services_{state_};
+  // Made at start-up, in this order: the store needs the toolkit, the rest reads the store.
+  std::unique_ptr<WxSettingsStore> settings_;
+  std::unique_ptr<AppState> state_;
+  std::unique_ptr<ApplicationServices> services_;
   std::unique_ptr<AddressEditorDialog> editor_;
 };
 

@@ -10,13 +10,13 @@
 
 namespace mirelon {
 
-void RunPostalSearch(AddressEditorDialog& editor) {
+void RunPostalSearch(AddressEditorDialog& editor, ProgramSettings& settings) {
   if (!editor.PullMembers()) return;
   const SiblingProgramData& sibling = editor.Sibling();
   PageMembers& page = editor.Members();
   MessageBoxPrompt prompt;
-  PostalResultWindows dialogs;
-  const auto engine = MakePostalLookup(sibling.postalDataUnicode, prompt, &dialogs, Switches().postal);
+  PostalResultWindows dialogs(settings.Switches().toolTipCtrl);
+  const auto engine = MakePostalLookup(sibling.postalDataUnicode, prompt, &dialogs, settings.Switches().postal);
   engine->Lookup(page.postalCode, page.address1 + page.address2, page.company1 + page.company2,
                  sibling.postalDataPath);
   if (engine->addressResult().empty() && engine->codeResult().empty()) return;
@@ -26,7 +26,7 @@ void RunPostalSearch(AddressEditorDialog& editor) {
   if (!engine->companyResult().empty()) page.company1 = engine->companyResult();
   editor.PushMembers();
   editor.MarkModified();
-  SetPostalOptions(engine->options());
+  settings.SetPostalOptions(engine->options());
 }
 
 }  // namespace mirelon

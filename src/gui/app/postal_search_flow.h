@@ -5,8 +5,9 @@
 namespace mirelon {
 
 class AddressEditorDialog;
+class ProgramSettings;
 
 // Button 1174. Nothing changes when the user cancels or nothing was found.
-void RunPostalSearch(AddressEditorDialog& editor);
+void RunPostalSearch(AddressEditorDialog& editor, ProgramSettings& settings);
 
 }  // namespace mirelon

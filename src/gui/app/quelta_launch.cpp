@@ -28,7 +28,8 @@ constexpr std::chrono::milliseconds kWindowWaitLimit{20000};
 
 }  // namespace
 
-QueltaLaunch::QueltaLaunch(AddressEditorDialog& editor) : editor_(editor), sibling_(editor.Sibling()) {}
+QueltaLaunch::QueltaLaunch(AddressEditorDialog& editor, ProgramSettings& settings)
+    : editor_(editor), settings_(settings), sibling_(editor.Sibling()) {}
 
 void QueltaLaunch::Run(bool ctrlDown) {
   // The program works on the same files: unsaved changes have to be written first.
@@ -42,11 +43,11 @@ void QueltaLaunch::Run(bool ctrlDown) {
     if (!started) {
       ShowMessageBox(PathText(sibling_.queltaPath) + "\r\nQuelta を起動できませんでした"_sjis);
       // A choice that does not start is not kept: the next click asks again.
-      ReadQueltaPath(ProgramSettings(), sibling_);
+      ReadQueltaPath(settings_.Store(), sibling_);
       return;
     }
   }
-  if (chosen) WriteMiscString(misc::kQueltaPath, PathToUtf8(sibling_.queltaPath));
+  if (chosen) settings_.WriteMiscString(misc::kQueltaPath, PathToUtf8(sibling_.queltaPath));
   if (started) {
     // A program that failed at once opens no window; one that ended well may have handed over to
     // another process, whose window is still awaited.
@@ -59,7 +60,7 @@ void QueltaLaunch::Run(bool ctrlDown) {
   }
 
   ProbePostalData(sibling_);  // the program may have installed its postal data meanwhile
-  FileFlows(editor_).ReloadAfterQuelta();
+  FileFlows(editor_, settings_).ReloadAfterQuelta();
   editor_.UpdateEnabling();
 }
 

@@ -5,11 +5,12 @@
 namespace mirelon {
 
 class AddressEditorDialog;
+class ProgramSettings;
 struct SiblingProgramData;
 
 class QueltaLaunch {
  public:
-  explicit QueltaLaunch(AddressEditorDialog& editor);
+  QueltaLaunch(AddressEditorDialog& editor, ProgramSettings& settings);
 
   // Button 1172; `ctrlDown` asks for the executable again.
   void Run(bool ctrlDown);
@@ -20,6 +21,7 @@ class QueltaLaunch {
   bool ChooseExecutable();
 
   AddressEditorDialog& editor_;
+  ProgramSettings& settings_;
   SiblingProgramData& sibling_;
 };
 

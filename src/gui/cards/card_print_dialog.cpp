@@ -68,14 +68,14 @@ CardPrintDialog::CardPrintDialog(wxWindow* parent, const CardPrintContext& conte
     : wxDialog(parent, wxID_ANY, U8(T().title), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       book_(context.book),
-      settings_(context.settings),
+      settings_(context.settings.Store()),
       printSetup_(context.printSetup),
       printer_(context.printSetup.PrintData().GetPrinterName().utf8_string()) {
   BuildControls();
   ShowSettings(LoadCardSettings(settings_, printer_));
   CheckRecords(DefaultCardRecords(book_));
   tooltips_.Add(this, CardDialogTooltips());
-  tooltips_.Activate(Switches().toolTipCtrl);
+  tooltips_.Activate(context.settings.Switches().toolTipCtrl);
   PaintWithDialogColour(this);
   ChoicesChanged();
   Fit();

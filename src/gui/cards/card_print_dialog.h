@@ -29,11 +29,12 @@ namespace mirelon {
 class AddressBook;
 class CardPreviewPanel;
 class PrintSetup;
+class ProgramSettings;
 struct CardLayout;
 
 struct CardPrintContext {
   const AddressBook& book;
-  SettingsStore& settings;
+  ProgramSettings& settings;
   PrintSetup& printSetup;  // the printer whose offsets are shown, and the printing
 };
 

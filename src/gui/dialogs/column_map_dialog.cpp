@@ -5,7 +5,6 @@
 #include <wx/choice.h>
 #include <wx/listctrl.h>
 
-#include "appcore/program_settings.h"
 #include "gui/kit/wx_text.h"
 #include "res/contacts_resources.h"
 
@@ -33,7 +32,8 @@ wxString ColumnHeading(const std::string& name, const ColumnTarget& target) {
   return wxString::FromUTF8(name) + U8(" → ") + U8(TargetText(target));
 }
 
-ColumnMapDialog::ColumnMapDialog(wxWindow* parent, const ContactTable& table, ColumnMapping mapping)
+ColumnMapDialog::ColumnMapDialog(wxWindow* parent, const ContactTable& table, ColumnMapping mapping,
+                                 bool tooltips)
     : TemplateDialog(parent, ColumnMapTemplate()), table_(table), mapping_(std::move(mapping)) {
   mapping_.resize(table_.header.size());
   const wxRect rect = ControlRect(kIdColumnPreview);
@@ -64,7 +64,7 @@ ColumnMapDialog::ColumnMapDialog(wxWindow* parent, const ContactTable& table, Co
     ShowColumn(0);
   }
   tooltips_.Add(this, ColumnMapTooltips());
-  tooltips_.Activate(Switches().toolTipCtrl);
+  tooltips_.Activate(tooltips);
 }
 
 void ColumnMapDialog::ShowColumn(int column) {

@@ -12,7 +12,7 @@ namespace mirelon {
 
 class ColumnMapDialog final : public TemplateDialog {
  public:
-  ColumnMapDialog(wxWindow* parent, const ContactTable& table, ColumnMapping mapping);
+  ColumnMapDialog(wxWindow* parent, const ContactTable& table, ColumnMapping mapping, bool tooltips);
 
   const ColumnMapping& Mapping() const { return mapping_; }
 

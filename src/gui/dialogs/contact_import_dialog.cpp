@@ -16,24 +16,24 @@ namespace mirelon {
 
 using namespace res;
 
-bool ChooseColumns(wxWindow* parent, ContactSource& source, SettingsStore& settings) {
-  ColumnMapDialog dialog(parent, source.table, source.columns);
+bool ChooseColumns(wxWindow* parent, ContactSource& source, ProgramSettings& settings) {
+  ColumnMapDialog dialog(parent, source.table, source.columns, settings.Switches().toolTipCtrl);
   if (dialog.ShowModal() != wxID_OK) return false;
   source.columns = dialog.Mapping();
   source.columnsKnown = true;
-  StoreColumnMap(settings, ColumnMapText(source.table.header, source.columns));
+  StoreColumnMap(settings.Store(), ColumnMapText(source.table.header, source.columns));
   return true;
 }
 
 ContactImportDialog::ContactImportDialog(wxWindow* parent, const AddressBook& book, ContactSource& source,
-                                         SettingsStore& settings, const std::filesystem::path& file)
+                                         ProgramSettings& settings, const std::filesystem::path& file)
     : TemplateDialog(parent, ContactImportTemplate()), book_(book), source_(source), settings_(settings) {
   Control<wxStaticText>(kIdContactFileName).SetLabel(FromPath(file));
   Control<wxButton>(kIdContactColumns).Show(source_.kind == ContactFileKind::Table);
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnColumns(); }, kIdContactColumns);
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnCopy(); }, kIdCopyContactReports);
   tooltips_.Add(this, ContactImportTooltips());
-  tooltips_.Activate(Switches().toolTipCtrl);
+  tooltips_.Activate(settings.Switches().toolTipCtrl);
   ShowPreview();
 }
 

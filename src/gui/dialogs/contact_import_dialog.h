@@ -13,11 +13,11 @@
 
 namespace mirelon {
 
-class SettingsStore;
+class ProgramSettings;
 
 class ContactImportDialog final : public TemplateDialog {
  public:
-  ContactImportDialog(wxWindow* parent, const AddressBook& book, ContactSource& source, SettingsStore& settings,
+  ContactImportDialog(wxWindow* parent, const AddressBook& book, ContactSource& source, ProgramSettings& settings,
                       const std::filesystem::path& file);
 
   const ImportSummary& Preview() const { return preview_; }
@@ -31,12 +31,12 @@ class ContactImportDialog final : public TemplateDialog {
 
   const AddressBook& book_;
   ContactSource& source_;
-  SettingsStore& settings_;
+  ProgramSettings& settings_;
   ImportSummary preview_;
   TooltipSet tooltips_;
 };
 
 // "列の対応" over `source`'s table; on OK its columns take the choice and the settings keep it.
-bool ChooseColumns(wxWindow* parent, ContactSource& source, SettingsStore& settings);
+bool ChooseColumns(wxWindow* parent, ContactSource& source, ProgramSettings& settings);
 
 }  // namespace mirelon

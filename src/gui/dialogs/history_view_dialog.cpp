@@ -6,7 +6,6 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "appcore/program_settings.h"
 #include "book/address_book.h"
 #include "book/free_history_text.h"
 #include "gui/kit/message_box.h"
@@ -30,11 +29,12 @@ std::string_view KindWord(HistoryKind kind) { return kind == HistoryKind::Receiv
 }  // namespace
 
 HistoryViewDialog::HistoryViewDialog(wxWindow* parent, const AddressBook& book, int page, HistoryKind kind,
-                                     int textHeight)
+                                     int textHeight, bool tooltips)
     : TemplateDialog(parent, HistoryViewTemplate()),
       year_(book.year),
       kind_(kind),
-      enlarged_(textHeight > kNormalTextHeight) {
+      enlarged_(textHeight > kNormalTextHeight),
+      showTooltips_(tooltips) {
   const AddressRecord& record = book.record(page - 1);
   history_ = kind == HistoryKind::Receive ? record.receiveHistory : record.sendHistory;
   SetTitle(U8(kind == HistoryKind::Receive ? "受信履歴確認" : "送信履歴確認"));
@@ -52,7 +52,7 @@ HistoryViewDialog::HistoryViewDialog(wxWindow* parent, const AddressBook& book, 
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnFreeEdit(); }, kIdFreeEdit);
   Bind(wxEVT_PAINT, &HistoryViewDialog::OnPaint, this);
   tooltips_.Add(this, HistoryViewTooltips());
-  tooltips_.Activate(Switches().toolTipCtrl);
+  tooltips_.Activate(tooltips);
 }
 
 void HistoryViewDialog::ShowHistory() {
@@ -74,13 +74,14 @@ void HistoryViewDialog::OnPaint(wxPaintEvent&) {
 }
 
 void HistoryViewDialog::OnFreeEdit() {
-  HistoryEditDialog edit(this, year_, KindWord(kind_), history_);
+  HistoryEditDialog edit(this, year_, KindWord(kind_), history_, showTooltips_);
   if (edit.ShowModal() != wxID_OK) return;
   history_ = edit.History();
   ShowHistory();
 }
 
-HistoryEditDialog::HistoryEditDialog(wxWindow* parent, int year, std::string_view kindWord, const std::string& history)
+HistoryEditDialog::HistoryEditDialog(wxWindow* parent, int year, std::string_view kindWord, const std::string& history,
+                                     bool tooltips)
     : TemplateDialog(parent, HistoryEditTemplate()), history_(history) {
   SetTitle(U8(kindWord) + U8("履歴自由編集"));
   Control<wxStaticText>(kIdHistoryLabel).SetLabel(wxString::Format(U8("%d年までの%s履歴です"), year, U8(kindWord)));
@@ -88,7 +89,7 @@ HistoryEditDialog::HistoryEditDialog(wxWindow* parent, int year, std::string_vie
   exchange_.Attach(this);
   exchange_.Push();
   tooltips_.Add(this, HistoryEditTooltips());
-  tooltips_.Activate(Switches().toolTipCtrl);
+  tooltips_.Activate(tooltips);
 }
 
 void HistoryEditDialog::OnOk() {

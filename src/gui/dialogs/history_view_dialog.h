@@ -24,8 +24,10 @@ struct HistoryRuler {
 
 class HistoryViewDialog : public TemplateDialog {
  public:
-  // `textHeight` is the editor font's pixel height: above 20 the layout is enlarged.
-  HistoryViewDialog(wxWindow* parent, const AddressBook& book, int page, HistoryKind kind, int textHeight);
+  // `textHeight` is the editor font's pixel height: above 20 the layout is enlarged. `tooltips`
+  // is the toolTipCtrl switch, for this dialog and its free edit.
+  HistoryViewDialog(wxWindow* parent, const AddressBook& book, int page, HistoryKind kind, int textHeight,
+                    bool tooltips);
 
   const std::string& History() const { return history_; }
   HistoryRuler Ruler() const;
@@ -40,6 +42,7 @@ class HistoryViewDialog : public TemplateDialog {
   HistoryKind kind_;
   std::string history_;
   bool enlarged_;
+  bool showTooltips_;
   TooltipSet tooltips_;
 };
 
@@ -47,7 +50,7 @@ class HistoryViewDialog : public TemplateDialog {
 class HistoryEditDialog : public TemplateDialog {
  public:
   // `kindWord` is "送信" or "受信" (UTF-8).
-  HistoryEditDialog(wxWindow* parent, int year, std::string_view kindWord, const std::string& history);
+  HistoryEditDialog(wxWindow* parent, int year, std::string_view kindWord, const std::string& history, bool tooltips);
   const std::string& History() const { return history_; }
 
  protected:

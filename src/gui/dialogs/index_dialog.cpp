@@ -5,7 +5,6 @@
 #include <wx/listbox.h>
 #include <wx/utils.h>
 
-#include "appcore/program_settings.h"
 #include "book/address_book.h"
 #include "gui/kit/message_box.h"
 #include "gui/kit/wx_text.h"
@@ -16,7 +15,8 @@ namespace mirelon {
 
 using namespace res;
 
-IndexDialog::IndexDialog(wxWindow* parent, AddressBook& book, const std::filesystem::path& postalDataPath, bool unicode)
+IndexDialog::IndexDialog(wxWindow* parent, AddressBook& book, const std::filesystem::path& postalDataPath, bool unicode,
+                         bool tooltips)
     : TemplateDialog(parent, IndexTemplate()), book_(book), postalDataPath_(postalDataPath), unicode_(unicode) {
   // No valid check result: the restricted list would mean nothing.
   if (!book_.postalCheckDone) book_.mismatchOnly = false;
@@ -25,7 +25,7 @@ IndexDialog::IndexDialog(wxWindow* parent, AddressBook& book, const std::filesys
   Control<wxButton>(kIdCheckAddresses).Enable(!postalDataPath_.empty());
   Control<wxCheckBox>(kIdMismatchOnly).Enable(book_.postalCheckDone);
   tooltips_.Add(this, IndexTooltips());
-  tooltips_.Activate(Switches().toolTipCtrl);
+  tooltips_.Activate(tooltips);
 
   // Only the user's click or key chooses. GTK selects the first line by itself when the list gets
   // the focus without a selection (also at the start of a click elsewhere in it): a change of the

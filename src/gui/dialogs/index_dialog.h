@@ -18,7 +18,8 @@ class IndexDialog final : public TemplateDialog {
  public:
   // `postalDataPath` empty: no data file was found, and the check is unavailable; `unicode`
   // selects the engine of the UTF-16 file.
-  IndexDialog(wxWindow* parent, AddressBook& book, const std::filesystem::path& postalDataPath, bool unicode);
+  IndexDialog(wxWindow* parent, AddressBook& book, const std::filesystem::path& postalDataPath, bool unicode,
+              bool tooltips);
 
   const IndexList& Lines() const { return list_; }
 

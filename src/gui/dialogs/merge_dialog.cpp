@@ -3,7 +3,6 @@
 #include <wx/button.h>
 #include <wx/choice.h>
 
-#include "appcore/program_settings.h"
 #include "book/address_book.h"
 #include "book/history_merge.h"
 #include "gui/kit/message_box.h"
@@ -35,7 +34,7 @@ std::string JoinQuestion(const AddressRecord& history, const AddressRecord& addr
 
 }  // namespace
 
-HistoryMergeDialog::HistoryMergeDialog(wxWindow* parent, AddressBook& book)
+HistoryMergeDialog::HistoryMergeDialog(wxWindow* parent, AddressBook& book, bool tooltips)
     : TemplateDialog(parent, res::MergeTemplate()), book_(book) {
   tooltips_.Add(this, res::MergeTooltips());
   tooltips_.Add(this, {res::kIdMergeJoin},
@@ -46,7 +45,7 @@ HistoryMergeDialog::HistoryMergeDialog(wxWindow* parent, AddressBook& book)
                 "メインの設定ウィンドウへ移行します。\r\n"
                 "選択可能な「宛名のない履歴データ」は宛名が「★★★★★」になります。\r\n"
                 "選択可能な「履歴のない宛名データ」は履歴なしになります。");
-  tooltips_.Activate(Switches().toolTipCtrl);
+  tooltips_.Activate(tooltips);
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnJoin(); }, res::kIdMergeJoin);
   FillLists();
 }

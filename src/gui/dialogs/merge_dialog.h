@@ -14,7 +14,7 @@ class AddressBook;
 
 class HistoryMergeDialog final : public TemplateDialog {
  public:
-  HistoryMergeDialog(wxWindow* parent, AddressBook& book);
+  HistoryMergeDialog(wxWindow* parent, AddressBook& book, bool tooltips);
 
  protected:
   // "閉じる", Escape and the close box: what is still unjoined is named "★★★★★".

@@ -28,14 +28,15 @@ wxColour ToWxColour(const RgbColour& colour) {
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(wxWindow* parent, AddressBook& book)
+OptionsDialog::OptionsDialog(wxWindow* parent, AddressBook& book, ProgramSettings& settings)
     : TemplateDialog(parent, res::OptionsTemplate()),
       book_(book),
+      settings_(settings),
       notes_(book.notes),
       memoTitle1_(book.memoTitle1),
       memoTitle2_(book.memoTitle2),
       nonSendMark_(book.nonSendMark),
-      colourText_(FormatDialogColour(ParseDialogColour(ReadBackgroundSetting(ProgramSettings())))),
+      colourText_(FormatDialogColour(ParseDialogColour(ReadBackgroundSetting(settings.Store())))),
       originalNotes_(book.notes),
       originalMemoTitle1_(book.memoTitle1),
       originalMemoTitle2_(book.memoTitle2),
@@ -47,8 +48,8 @@ OptionsDialog::OptionsDialog(wxWindow* parent, AddressBook& book)
   exchange_.BindText(res::kIdColourText, &colourText_, 0, "ダイアログの背景色");
   exchange_.Attach(this);
   exchange_.Push();
-  Control<wxCheckBox>(res::kIdConvHistChar).SetValue(Switches().convHistChar);
-  Control<wxCheckBox>(res::kIdToolTipCtrl).SetValue(Switches().toolTipCtrl);
+  Control<wxCheckBox>(res::kIdConvHistChar).SetValue(settings.Switches().convHistChar);
+  Control<wxCheckBox>(res::kIdToolTipCtrl).SetValue(settings.Switches().toolTipCtrl);
 
   PaintBackground();
   UpdateYearButton();
@@ -58,16 +59,17 @@ OptionsDialog::OptionsDialog(wxWindow* parent, AddressBook& book)
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnAdvanceYear(); }, res::kIdAdvanceYear);
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnWriteImportFile(); }, res::kIdWriteImportFile);
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnChooseColour(); }, res::kIdChooseColour);
-  Bind(wxEVT_CHECKBOX, [](wxCommandEvent& event) { SetConvHistChar(event.IsChecked()); }, res::kIdConvHistChar);
+  Bind(wxEVT_CHECKBOX, [this](wxCommandEvent& event) { settings_.SetConvHistChar(event.IsChecked()); },
+       res::kIdConvHistChar);
   Bind(wxEVT_CHECKBOX, [this](wxCommandEvent& event) {
-    SetToolTipCtrl(event.IsChecked());
+    settings_.SetToolTipCtrl(event.IsChecked());
     tooltips_.Activate(event.IsChecked());
   }, res::kIdToolTipCtrl);
 }
 
 void OptionsDialog::AddTooltips() {
   tooltips_.Add(this, res::OptionsTooltips());
-  tooltips_.Activate(Switches().toolTipCtrl);
+  tooltips_.Activate(settings_.Switches().toolTipCtrl);
 }
 
 void OptionsDialog::UpdateYearButton() {
@@ -125,7 +127,7 @@ void OptionsDialog::PaintBackground() {
 void OptionsDialog::OnOk() {
   if (!exchange_.Pull()) return;
   nonSendMark_ = NormalizeNonSendMark(nonSendMark_);
-  WriteMiscString(misc::kBkColor, FormatDialogColour(ParseDialogColour(colourText_)));
+  settings_.WriteMiscString(misc::kBkColor, FormatDialogColour(ParseDialogColour(colourText_)));
   if (nonSendMark_ != originalNonSendMark_ || memoTitle1_ != originalMemoTitle1_ ||
       memoTitle2_ != originalMemoTitle2_ || notes_ != originalNotes_) {
     book_.nonSendMark = nonSendMark_;

@@ -14,10 +14,11 @@
 namespace mirelon {
 
 class AddressBook;
+class ProgramSettings;
 
 class OptionsDialog final : public TemplateDialog {
  public:
-  OptionsDialog(wxWindow* parent, AddressBook& book);
+  OptionsDialog(wxWindow* parent, AddressBook& book, ProgramSettings& settings);
 
  protected:
   void OnOk() override;
@@ -33,6 +34,7 @@ class OptionsDialog final : public TemplateDialog {
   void PaintBackground();
 
   AddressBook& book_;
+  ProgramSettings& settings_;
   DataExchange exchange_;
   std::string notes_;
   std::string memoTitle1_;

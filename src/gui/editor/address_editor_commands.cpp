@@ -122,7 +122,7 @@ void AddressEditorDialog::OnHistoryButton(int kind) {
   book_.currentPage = committed;
   exchange_.PushOne(kIdPageNumber);
   HistoryViewDialog dialog(window_, book_, book_.currentPage, kind == 0 ? HistoryKind::Send : HistoryKind::Receive,
-                           app_.dialogTextHeight);
+                           app_.dialogTextHeight, settings_.Switches().toolTipCtrl);
   dialog.ShowModal();
   const AddressRecord& record = book_.record(book_.currentPage - 1);
   const std::string& stored = kind == 0 ? record.sendHistory : record.receiveHistory;
@@ -141,7 +141,7 @@ std::string* AddressEditorDialog::MarkMember(int id) {
 void AddressEditorDialog::OnMarkTyped(int id) {
   exchange_.Pull();
   std::string& cell = *MarkMember(id);
-  if (Switches().convHistChar && cell.size() == 1) {
+  if (settings_.Switches().convHistChar && cell.size() == 1) {
     cell = ConvertHistoryInput(cell, book_.nonSendMark);
     exchange_.PushOne(id);
   }
@@ -152,15 +152,15 @@ void AddressEditorDialog::OnIndicatorClick() {
   HideExplanation();
   if (wxGetKeyState(WXK_CONTROL)) {
     ToggleConversion();
-  } else if (Switches().convHistChar) {
+  } else if (settings_.Switches().convHistChar) {
     explanation_->Show();
     explanation_->Raise();
   }
 }
 
 void AddressEditorDialog::ToggleConversion() {
-  SetConvHistChar(!Switches().convHistChar);
-  window_->FindWindow(kIdConversionIndicator)->SetLabel(Switches().convHistChar ? "*" : "-");
+  settings_.SetConvHistChar(!settings_.Switches().convHistChar);
+  window_->FindWindow(kIdConversionIndicator)->SetLabel(settings_.Switches().convHistChar ? "*" : "-");
 }
 
 void AddressEditorDialog::HideExplanation() {

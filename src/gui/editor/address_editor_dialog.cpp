@@ -10,7 +10,6 @@
 #include <wx/utils.h>
 
 #include "appcore/app_state.h"
-#include "appcore/program_settings.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/editor/explanation_panel.h"
 #include "gui/kit/app_icon.h"
@@ -56,8 +55,7 @@ constexpr int kPlainFields[] = {kIdRegistrationName, kIdCompany1,   kIdCompany2,
 }  // namespace
 
 AddressEditorDialog::AddressEditorDialog(AppState& app, EditorServices& services)
-    : app_(app), services_(services), book_(app.book) {
-  ReadSwitches(ProgramSettings());
+    : app_(app), services_(services), settings_(app.settings), book_(app.book) {
   ClearMembers();
   BindMembers();
   services_.ReadQueltaPath(sibling_);
@@ -81,6 +79,9 @@ void AddressEditorDialog::DestroyEditorWindow() {
   suppressPageEdit_ = true;
   exchange_.Detach();
   tooltips_.Clear();
+  // GTK moves the focus out of the page field while the window is deleted, later, when this
+  // object may be gone.
+  window_->FindWindow(kIdPageNumber)->Unbind(wxEVT_KILL_FOCUS, &AddressEditorDialog::OnPageFieldLeft, this);
   TemplateDialog* window = window_;
   window_ = nullptr;
   explanation_ = nullptr;
@@ -111,7 +112,7 @@ void AddressEditorDialog::InitialiseWindow() {
 void AddressEditorDialog::RegisterTooltips() {
   tooltips_.Add(window_, EditorTooltips());
   UpdatePostalSearchTip();
-  tooltips_.Activate(Switches().toolTipCtrl);
+  tooltips_.Activate(settings_.Switches().toolTipCtrl);
 }
 
 void AddressEditorDialog::BindEvents() {
@@ -140,10 +141,7 @@ void AddressEditorDialog::BindEvents() {
   }
   w.Bind(wxEVT_CHOICE, userEdit([this](wxCommandEvent&) { OnSendStateChanged(); }), kIdSendState);
   // Not at each keystroke: an emptied field or an input method's intermediate text is no page.
-  w.FindWindow(kIdPageNumber)->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
-    event.Skip();
-    if (window_ != nullptr) window_->CallAfter([this] { ConfirmPageNumber(); });  // none while it goes
-  });
+  w.FindWindow(kIdPageNumber)->Bind(wxEVT_KILL_FOCUS, &AddressEditorDialog::OnPageFieldLeft, this);
   // The spin steps from the page on display, whatever position it had (the new page lies beyond
   // its range). After the spin has taken its new position, so that showing the page can set it
   // again.
@@ -198,6 +196,11 @@ void AddressEditorDialog::ShowWindowMenu() {
   menu.AppendSeparator();
   menu.Append(kCommandAbout, U8(kAboutMenuText));
   window_->PopupMenu(&menu);
+}
+
+void AddressEditorDialog::OnPageFieldLeft(wxFocusEvent& event) {
+  event.Skip();
+  window_->CallAfter([this] { ConfirmPageNumber(); });
 }
 
 void AddressEditorDialog::OnCharHook(wxKeyEvent& event) {

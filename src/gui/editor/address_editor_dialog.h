@@ -18,6 +18,7 @@
 #include "gui/kit/tooltip_set.h"
 
 class wxCommandEvent;
+class wxFocusEvent;
 class wxKeyEvent;
 
 namespace mirelon {
@@ -27,6 +28,7 @@ class EditorServices;
 class AddressBook;
 class AddressRecord;
 class ExplanationPanel;
+class ProgramSettings;
 class TemplateDialog;
 
 // The page on display as the controls show it (CP932).
@@ -105,6 +107,7 @@ class AddressEditorDialog {
   void OnCharHook(wxKeyEvent& event);
   // The page field is read when the user confirms it (Return, or the focus leaves it), once.
   void ConfirmPageNumber();
+  void OnPageFieldLeft(wxFocusEvent& event);
   // Commits the page on display, then shows page `requested` (or where the committed record went).
   void GoToPage(int requested);
   void OnPageKey(int delta);
@@ -136,6 +139,7 @@ class AddressEditorDialog {
 
   AppState& app_;
   EditorServices& services_;
+  ProgramSettings& settings_;
   AddressBook& book_;
   PageMembers members_;
   // A history edited freely in the history dialog, the base of the five columns at the next

@@ -203,7 +203,7 @@ void AddressEditorDialog::UpdateLabels() {
     setLabel(kIdFirstYear + column, FromCp932(YearLabel(year)));
     setLabel(kIdFirstZodiac + column, FromCp932(ZodiacSign(year)));
   }
-  setLabel(kIdConversionIndicator, Switches().convHistChar ? "*" : "-");
+  setLabel(kIdConversionIndicator, settings_.Switches().convHistChar ? "*" : "-");
 }
 
 void AddressEditorDialog::UpdateEnabling() {
@@ -258,14 +258,14 @@ void AddressEditorDialog::OnOptions() {
   if (committed < 1) return;
   book_.currentPage = committed;
   exchange_.Push();
-  const std::string colour = ReadBackgroundSetting(ProgramSettings());
+  const std::string colour = ReadBackgroundSetting(settings_.Store());
   const int year = book_.year;
   services_.RunOptionsDialog(window_);
-  if (ReadBackgroundSetting(ProgramSettings()) != colour) {
-    ApplyDialogColour(ProgramSettings());
+  if (ReadBackgroundSetting(settings_.Store()) != colour) {
+    ApplyDialogColour(settings_.Store());
     window_->Refresh();
   }
-  tooltips_.Activate(Switches().toolTipCtrl);
+  tooltips_.Activate(settings_.Switches().toolTipCtrl);
   UpdateLabels();
   UpdateLaunchButton();
   if (book_.year != year && book_.currentPage <= book_.recordCount()) {

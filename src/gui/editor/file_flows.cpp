@@ -30,8 +30,8 @@ constexpr const char* kDefaultExtension = ".csv";
 
 // Both choosers open in the folder of the last file used, else in the user's documents folder
 // (the program's own folder is a build or system folder, no place for the user's books).
-wxString InitialFolder() {
-  const std::string recent = ReadMiscString(ProgramSettings(), misc::kRecentFile);
+wxString InitialFolder(const SettingsStore& settings) {
+  const std::string recent = ReadMiscString(settings, misc::kRecentFile);
   if (recent.empty()) return FromPath(UserDocumentsFolder());
   const wxString text = wxString::FromUTF8(recent);
   const size_t cut = text.find_last_of(wxFILE_SEP_PATH);
@@ -40,7 +40,8 @@ wxString InitialFolder() {
 
 }  // namespace
 
-FileFlows::FileFlows(AddressEditorDialog& editor) : editor_(editor), book_(editor.Book()) {}
+FileFlows::FileFlows(AddressEditorDialog& editor, ProgramSettings& settings)
+    : editor_(editor), book_(editor.Book()), settings_(settings) {}
 
 void FileFlows::ReadFile() {
   if (book_.modified &&
@@ -54,8 +55,8 @@ void FileFlows::ReadFile() {
   // A file that failed or records the full book dropped: the book is not what is on disk, so it
   // must not count as saved (closing asks, and the sibling program is not started on it).
   if (read == FamilyRead::Incomplete) book_.modified = true;
-  if (HasHistoryOnlyRecords(book_)) HistoryMergeDialog(editor_.Window(), book_).ShowModal();
-  WriteMiscString(misc::kRecentFile, PathToUtf8(*chosen));
+  if (HasHistoryOnlyRecords(book_)) HistoryMergeDialog(editor_.Window(), book_, settings_.Switches().toolTipCtrl).ShowModal();
+  settings_.WriteMiscString(misc::kRecentFile, PathToUtf8(*chosen));
   ShowReadBook(1);
 }
 
@@ -64,7 +65,7 @@ void FileFlows::ReloadAfterQuelta() {
   book_.ResetForRead();
   if (book_.SetFileName(FamilyPath(book_.file, BookFileKind::SendFile))) {
     if (!LoadBookFamilyFiles(book_)) book_.modified = true;  // as after "ファイル読込"
-    if (HasHistoryOnlyRecords(book_)) HistoryMergeDialog(editor_.Window(), book_).ShowModal();
+    if (HasHistoryOnlyRecords(book_)) HistoryMergeDialog(editor_.Window(), book_, settings_.Switches().toolTipCtrl).ShowModal();
   } else {
     ShowMessageBox("ファイルが見つかりません"_sjis);
     book_.file.baseName.clear();
@@ -111,7 +112,7 @@ void FileFlows::SaveUnderChosenName() {
     const std::optional<std::filesystem::path> chosen = ChooseFile(Chooser::Save);
     if (!chosen || !ConfirmReplacingFamily(*chosen)) return;
     if (SaveBookFamilyAs(book_, *chosen)) {
-      WriteMiscString(misc::kRecentFile, PathToUtf8(*chosen));
+      settings_.WriteMiscString(misc::kRecentFile, PathToUtf8(*chosen));
       editor_.PushMembers();
       editor_.UpdateLabels();
       editor_.UpdateLaunchButton();
@@ -123,7 +124,7 @@ void FileFlows::SaveUnderChosenName() {
 std::optional<std::filesystem::path> FileFlows::ChooseFile(Chooser chooser) {
   const bool open = chooser == Chooser::Open;
   FileChooserDialog dialog(editor_.Window(), U8(open ? "読み込みCSVファイル選択" : "書き込みCSVファイル選択"),
-                           InitialFolder(), wxString(), U8(kCsvFilter), open ? wxFD_OPEN : wxFD_SAVE);
+                           InitialFolder(settings_.Store()), wxString(), U8(kCsvFilter), open ? wxFD_OPEN : wxFD_SAVE);
   if (dialog.ShowModal() != wxID_OK) return std::nullopt;
   std::filesystem::path path = ToPath(dialog.GetPath());
   if (!path.has_extension()) path += kDefaultExtension;

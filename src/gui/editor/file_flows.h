@@ -10,10 +10,11 @@ namespace mirelon {
 
 class AddressBook;
 class AddressEditorDialog;
+class ProgramSettings;
 
 class FileFlows {
  public:
-  explicit FileFlows(AddressEditorDialog& editor);
+  FileFlows(AddressEditorDialog& editor, ProgramSettings& settings);
 
   void ReadFile();   // button 1001
   void WriteFile();  // button 1002; after a failure, the save chooser is offered
@@ -35,6 +36,7 @@ class FileFlows {
 
   AddressEditorDialog& editor_;
   AddressBook& book_;
+  ProgramSettings& settings_;
 };
 
 }  // namespace mirelon

@@ -7,7 +7,6 @@
 #include <wx/spinbutt.h>  // wxSpinEvent
 #include <wx/textctrl.h>
 
-#include "appcore/program_settings.h"
 #include "gui/kit/up_down_control.h"
 #include "gui/kit/wx_text.h"
 #include "list/list_item_kind.h"
@@ -25,7 +24,8 @@ void SelectIndex(wxChoice& choice, int index) {
 
 }  // namespace
 
-DisplayFormatDialog::DisplayFormatDialog(wxWindow* parent, DisplayFormat& format, const AddressBook& book)
+DisplayFormatDialog::DisplayFormatDialog(wxWindow* parent, DisplayFormat& format, const AddressBook& book,
+                                         bool tooltips)
     : TemplateDialog(parent, DisplayFormatTemplate()), format_(format) {
   std::copy(format.itemKind.begin(), format.itemKind.end(), itemKind_.begin());
   std::copy(format.itemWidth.begin(), format.itemWidth.end(), itemWidth_.begin());
@@ -42,7 +42,7 @@ DisplayFormatDialog::DisplayFormatDialog(wxWindow* parent, DisplayFormat& format
   PushChoices();
   UpdateColumnList();
   tooltips_.Add(this, DisplayFormatTooltips());
-  tooltips_.Activate(Switches().toolTipCtrl);
+  tooltips_.Activate(tooltips);
 
   for (int line = 0; line < kListLineCount; ++line) {
     Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {

@@ -16,7 +16,7 @@ class AddressBook;
 class DisplayFormatDialog final : public TemplateDialog {
  public:
   // The item lists show the book's memo titles as they are now.
-  DisplayFormatDialog(wxWindow* parent, DisplayFormat& format, const AddressBook& book);
+  DisplayFormatDialog(wxWindow* parent, DisplayFormat& format, const AddressBook& book, bool tooltips);
 
  protected:
   void OnOk() override;

@@ -11,11 +11,11 @@ namespace mirelon {
 class AddressBook;
 class CMainFrame;
 class PrintSetup;
-class SettingsStore;
+class ProgramSettings;
 
 struct ListWindowContext {
   AddressBook& book;
-  SettingsStore& settings;
+  ProgramSettings& settings;
   PrintSetup& printSetup;  // the program's one print set-up, kept for the run
   // Runs once the frame has closed for good (not for a close cancelled at the save question),
   // while the frame still exists: the program gives the main-window role back to the editor.

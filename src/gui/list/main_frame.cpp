@@ -7,6 +7,7 @@
 #include <wx/toolbar.h>
 
 #include "appcore/list_window_size.h"
+#include "appcore/program_settings.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/kit/app_icon.h"
 #include "gui/kit/file_chooser.h"
@@ -181,7 +182,7 @@ void CMainFrame::OnClose(wxCloseEvent& event) {
                                 : IsIconized() ? ListWindowState::Minimised
                                                : ListWindowState::Normal;
   const wxSize size = GetSize();
-  StoreListWindowSize(context_.settings, state, size.x, size.y);
+  StoreListWindowSize(context_.settings.Store(), state, size.x, size.y);
   if (context_.onClosed) context_.onClosed();
   Destroy();
 }

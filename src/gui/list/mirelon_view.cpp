@@ -69,11 +69,11 @@ CMirelonView::CMirelonView(const ListWindowContext& context, CMainFrame& frame)
     : context_(context),
       frame_(frame),
       font_(CellExactFont(frame)) {
-  LoadListSettings(context_.settings, format_, wordWrap_);
+  LoadListSettings(context_.settings.Store(), format_, wordWrap_);
 }
 
 CMirelonView::~CMirelonView() {
-  StoreListSettings(context_.settings, format_, wordWrap_);
+  StoreListSettings(context_.settings.Store(), format_, wordWrap_);
   frame_.SetEdit(nullptr);
   if (edit_ != nullptr) edit_->Destroy();
 }
@@ -147,22 +147,22 @@ void CMirelonView::ToggleWordWrap() {
 }
 
 void CMirelonView::RunFormatDialog() {
-  DisplayFormatDialog dialog(&frame_, format_, context_.book);
+  DisplayFormatDialog dialog(&frame_, format_, context_.book, context_.settings.Switches().toolTipCtrl);
   if (dialog.ShowModal() == wxID_OK) Rebuild();
 }
 
 void CMirelonView::LoadFormatFile() {
-  const auto path = ChooseFormatFile(&frame_, context_.settings, true);
+  const auto path = ChooseFormatFile(&frame_, context_.settings.Store(), true);
   if (!path) return;
   MessageBoxPrompt prompt;
-  if (LoadDisplayFormatFile(*path, format_, prompt, context_.settings)) Rebuild();
+  if (LoadDisplayFormatFile(*path, format_, prompt, context_.settings.Store())) Rebuild();
 }
 
 void CMirelonView::SaveFormatFile() {
-  const auto path = ChooseFormatFile(&frame_, context_.settings, false);
+  const auto path = ChooseFormatFile(&frame_, context_.settings.Store(), false);
   if (!path) return;
   MessageBoxPrompt prompt;
-  SaveDisplayFormatFile(*path, format_, prompt, context_.settings);
+  SaveDisplayFormatFile(*path, format_, prompt, context_.settings.Store());
 }
 
 wxPrintout* CMirelonView::OnCreatePrintout() {

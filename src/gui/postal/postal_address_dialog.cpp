@@ -20,7 +20,8 @@ constexpr std::pair<int, int> kCopyPairs[] = {{kIdTypedAddress, kIdOfferedAddres
                                               {kIdTypedCompany, kIdOfferedBusiness}};
 }  // namespace
 
-PostalAddressDialog::PostalAddressDialog(const PostalDialogRequest& request) : PostalResultDialog(request) {
+PostalAddressDialog::PostalAddressDialog(const PostalDialogRequest& request, bool tooltips)
+    : PostalResultDialog(request, tooltips) {
   if (!request.typedAddress.empty() || (Business() && !request.typedCompany.empty())) {
     wxWindow* copyButton = FindWindow(kIdPartialCopy);
     for (const auto& [source, target] : kCopyPairs) {

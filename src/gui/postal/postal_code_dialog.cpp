@@ -10,7 +10,8 @@ namespace mirelon {
 
 using namespace res;
 
-PostalCodeDialog::PostalCodeDialog(const PostalDialogRequest& request) : PostalResultDialog(request) {
+PostalCodeDialog::PostalCodeDialog(const PostalDialogRequest& request, bool tooltips)
+    : PostalResultDialog(request, tooltips) {
   SetChecked(kIdHyphen, request.options.bangoHyphen);
   SetChecked(kIdFullWidth, request.options.bangoZenkaku);
   SetChecked(kIdRewriteAddress, false);

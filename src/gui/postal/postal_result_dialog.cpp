@@ -3,7 +3,6 @@
 #include <wx/checkbox.h>
 #include <wx/listbox.h>
 
-#include "appcore/program_settings.h"
 #include "gui/kit/message_box.h"
 #include "gui/kit/wx_text.h"
 #include "gui/postal/selection_edit.h"
@@ -34,12 +33,12 @@ int PostalResultTemplateNumber(PostalDialogKind kind) {
   return kCodeResultTemplate;
 }
 
-std::unique_ptr<PostalResultDialog> MakePostalResultDialog(const PostalDialogRequest& request) {
-  if (IsCodeDialog(request.kind)) return std::make_unique<PostalCodeDialog>(request);
-  return std::make_unique<PostalAddressDialog>(request);
+std::unique_ptr<PostalResultDialog> MakePostalResultDialog(const PostalDialogRequest& request, bool tooltips) {
+  if (IsCodeDialog(request.kind)) return std::make_unique<PostalCodeDialog>(request, tooltips);
+  return std::make_unique<PostalAddressDialog>(request, tooltips);
 }
 
-PostalResultDialog::PostalResultDialog(const PostalDialogRequest& request)
+PostalResultDialog::PostalResultDialog(const PostalDialogRequest& request, bool tooltips)
     : TemplateDialog(nullptr, PostalResultTemplate(PostalResultTemplateNumber(request.kind))), request_(request) {
   CreateSelectionEdits();
   if (Has(kIdCodeText)) codeExchange_.BindText(kIdCodeText, &codeText_, kPostalTextLimit, "郵便番号");
@@ -51,7 +50,7 @@ PostalResultDialog::PostalResultDialog(const PostalDialogRequest& request)
   SetChecked(kIdOmitPrefecture, request_.options.kenmeiNashi);
   ComposeAddress();
   tooltips_.Add(this, PostalResultTooltips(CodeKind(), Business()));
-  tooltips_.Activate(Switches().toolTipCtrl);
+  tooltips_.Activate(tooltips);
 
   Bind(wxEVT_LISTBOX, [this](wxCommandEvent& event) {
     if (event.GetSelection() < 0 || static_cast<size_t>(event.GetSelection()) >= request_.rows.size()) return;

@@ -26,8 +26,8 @@ namespace mirelon {
 
 class PostalResultDialog : public TemplateDialog {
  public:
-  // The rows are shown from the start; the dialog has no parent.
-  explicit PostalResultDialog(const PostalDialogRequest& request);
+  // The rows are shown from the start; the dialog has no parent. `tooltips`: the toolTipCtrl switch.
+  PostalResultDialog(const PostalDialogRequest& request, bool tooltips);
 
   // The texts and check boxes as they were at OK (ok false before).
   const PostalDialogAnswer& Answer() const { return answer_; }
@@ -75,7 +75,7 @@ class PostalResultDialog : public TemplateDialog {
 
 class PostalCodeDialog final : public PostalResultDialog {
  public:
-  explicit PostalCodeDialog(const PostalDialogRequest& request);
+  PostalCodeDialog(const PostalDialogRequest& request, bool tooltips);
 
  private:
   void ComposeCode();
@@ -87,7 +87,7 @@ class PostalCodeDialog final : public PostalResultDialog {
 
 class PostalAddressDialog final : public PostalResultDialog {
  public:
-  explicit PostalAddressDialog(const PostalDialogRequest& request);
+  PostalAddressDialog(const PostalDialogRequest& request, bool tooltips);
 
  private:
   void Recompose();
@@ -101,6 +101,6 @@ class PostalAddressDialog final : public PostalResultDialog {
 int PostalResultTemplateNumber(PostalDialogKind kind);
 
 // The dialog of the request's kind.
-std::unique_ptr<PostalResultDialog> MakePostalResultDialog(const PostalDialogRequest& request);
+std::unique_ptr<PostalResultDialog> MakePostalResultDialog(const PostalDialogRequest& request, bool tooltips);
 
 }  // namespace mirelon

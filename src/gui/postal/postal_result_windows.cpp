@@ -7,7 +7,7 @@
 namespace mirelon {
 
 PostalDialogAnswer PostalResultWindows::Show(const PostalDialogRequest& request) {
-  std::unique_ptr<PostalResultDialog> dialog = MakePostalResultDialog(request);
+  std::unique_ptr<PostalResultDialog> dialog = MakePostalResultDialog(request, tooltips_);
   if (dialog->ShowModal() != wxID_OK) return {};
   return dialog->Answer();
 }
