@@ -9,7 +9,7 @@
 #include "contacts/contact_files.h"
 #include "editor_fixture.h"
 #include "platform/utf8_path.h"
-#include "gui/app/contacts_flow.h"
+#include "gui/app/application_services.h"
 #include "gui/dialogs/column_map_dialog.h"
 #include "gui/dialogs/contact_import_dialog.h"
 #include "gui/kit/file_chooser.h"
@@ -43,6 +43,21 @@ std::vector<std::string> Items(wxWindow* window, int id) {
 
 class ContactsGui : public test::EditorTest {
  protected:
+  void SetUp() override {
+    EditorTest::SetUp();
+    services_.importContacts = [this](wxWindow* parent) { return app_.ImportContacts(parent); };
+    services_.exportContacts = [this](wxWindow* parent) { app_.ExportContacts(parent); };
+  }
+  // The window menu's items, with the program's flows behind them.
+  void Menu(int command) {
+    wxCommandEvent event(wxEVT_MENU, command);
+    window_->ProcessWindowEvent(event);
+    test::Pump();
+  }
+  void Import() { Menu(res::kCommandImportContacts); }
+  void Export() { Menu(res::kCommandExportContacts); }
+
+  ApplicationServices app_{state_};
   test::TempFolder folder_;
 };
 
@@ -53,7 +68,7 @@ TEST_F(ContactsGui, ImportShowsThePreviewThenAddsAndKeepsThePageOnDisplay) {
   editor_->SetCurrentPage(page);
   book_.modified = false;
   wxString reports;
-  wxTEST_DIALOG(RunContactsImport(*editor_, state_.settings), Choose(Fixture("phone_export.vcf")),
+  wxTEST_DIALOG(Import(), Choose(Fixture("phone_export.vcf")),
                 ExpectDialog<ContactImportDialog>([&](ContactImportDialog& dialog) {
                   EXPECT_EQ(LabelOf(&dialog, res::kIdContactCounts), "新規 4件、更新 0件、変更なし 0件、取り込めない 0件");
                   EXPECT_EQ(Items(&dialog, res::kIdContactEntries),
@@ -78,7 +93,7 @@ TEST_F(ContactsGui, ImportShowsThePreviewThenAddsAndKeepsThePageOnDisplay) {
   EXPECT_EQ(copied.GetText(), reports);
 
   // Cancelled, nothing changes.
-  wxTEST_DIALOG(RunContactsImport(*editor_, state_.settings), Choose(Fixture("v4_card.vcf")),
+  wxTEST_DIALOG(Import(), Choose(Fixture("v4_card.vcf")),
                 ExpectDialog<ContactImportDialog>([](ContactImportDialog&) { return wxID_CANCEL; }));
   EXPECT_EQ(book_.recordCount(), 5);
 }
@@ -93,7 +108,7 @@ TEST_F(ContactsGui, AnUnknownTableIsMappedOverItsFirstRowsAndTheMapIsKept) {
     test::Select(&dialog, res::kIdColumnField, 1);  // 登録名
     return wxID_OK;
   };
-  wxTEST_DIALOG(RunContactsImport(*editor_, state_.settings), Choose(Fixture("unknown_header.csv")),
+  wxTEST_DIALOG(Import(), Choose(Fixture("unknown_header.csv")),
                 ExpectDialog<ColumnMapDialog>(mapColumns),
                 ExpectDialog<ContactImportDialog>([](ContactImportDialog& dialog) {
                   EXPECT_EQ(LabelOf(&dialog, res::kIdContactCounts), "新規 2件、更新 0件、変更なし 0件、取り込めない 0件");
@@ -111,7 +126,7 @@ TEST_F(ContactsGui, AnUnknownTableIsMappedOverItsFirstRowsAndTheMapIsKept) {
 TEST_F(ContactsGui, ExportWritesTheChosenKindAndSaysSo) {
   AddRecord("アイ", "愛");
   Open();
-  wxTEST_DIALOG(RunContactsExport(*editor_), Choose(folder_ / "out", 1),
+  wxTEST_DIALOG(Export(), Choose(folder_ / "out", 1),
                 ExpectMessage("1件の連絡先を書き出しました\n" + PathToUtf8(folder_ / "out.csv"), wxID_OK));
   EXPECT_TRUE(test::ReadBytes(folder_ / "out.csv").starts_with("\xEF\xBB\xBF登録名,"));
 }

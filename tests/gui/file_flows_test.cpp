@@ -20,7 +20,7 @@
 #include "editor_fixture.h"
 #include "gui/dialogs/merge_dialog.h"
 #include "gui/editor/address_editor_dialog.h"
-#include "gui/editor/file_flows.h"
+#include "gui/app/application_services.h"
 #include "gui/kit/file_chooser.h"
 #include "gui/kit/message_box.h"
 #include "gui/kit/wx_settings_store.h"
@@ -87,6 +87,8 @@ class FileFlowsTest : public test::EditorTest {
   void SetUp() override {
     EditorTest::SetUp();
     std::filesystem::create_directory(Documents());
+    services_.readFile = [this](wxWindow* parent) { return app_.ReadFile(parent); };
+    services_.writeFile = [this](wxWindow* parent) { app_.WriteFile(parent); };
   }
   // A user with a documents folder and no recent file: the choosers start there.
   std::filesystem::path Documents() const { return home_ / "Documents"; }
@@ -109,8 +111,9 @@ class FileFlowsTest : public test::EditorTest {
     return Chooser("書き込みCSVファイル選択", recent.empty() ? Documents() : std::filesystem::path(recent).parent_path(),
                    path);
   }
-  void Read() { FileFlows(*editor_, state_.settings).ReadFile(); }
-  void Write() { FileFlows(*editor_, state_.settings).WriteFile(); }
+  // The editor's buttons, with the program's flows behind them.
+  void Read() { test::Click(window_, res::kIdReadFile); }
+  void Write() { test::Click(window_, res::kIdWriteFile); }
   // Sets the book's family to `name` in the test folder as if it had been read from there.
   void HoldFamily(std::string_view name) {
     book_.file.directory = folder_.path().string() + "/";
@@ -119,6 +122,7 @@ class FileFlowsTest : public test::EditorTest {
     book_.file.sendExists = true;
   }
 
+  ApplicationServices app_{state_};
   test::TempFolder folder_;
   test::TempFolder home_;
   ScopedEnvironment homeVariable_{"HOME", home_.path().c_str()};

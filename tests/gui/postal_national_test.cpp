@@ -40,7 +40,9 @@ class NationalDataTest : public test::EditorTest, public ::testing::WithParamInt
       sibling.postalDataPath = NationalFile(GetParam()).string();
       sibling.postalDataUnicode = GetParam();
     };
-    services_.postalSearch = [this](AddressEditorDialog& editor) { app_.PostalSearch(editor); };
+    services_.postalSearch = [this](const PageMembers& page, const SiblingProgramData& sibling) {
+      return app_.PostalSearch(page, sibling);
+    };
     AddRecord("やまだ");
     Open();
   }

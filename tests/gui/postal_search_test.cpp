@@ -56,7 +56,9 @@ class PostalSearchTest : public test::EditorTest, public ::testing::WithParamInt
       sibling.postalDataPath = file;
       sibling.postalDataUnicode = unicode;
     };
-    services_.postalSearch = [this](AddressEditorDialog& editor) { app_.PostalSearch(editor); };
+    services_.postalSearch = [this](const PageMembers& page, const SiblingProgramData& sibling) {
+      return app_.PostalSearch(page, sibling);
+    };
     AddRecord("やまだ");
     Open();
   }

@@ -129,10 +129,13 @@ class QueltaLaunchTest : public test::EditorTest {
   }
   std::filesystem::path BookFile() const { return bookFolder_ / "book.csv"; }
   void Store(const StandIn& standIn) { settings_.SetString("Misc", "queltaPath", standIn.executable().string()); }
-  // The stored program read as at start-up, then button 1172.
+  // The stored program read as at start-up, then button 1172 (Ctrl held when `ctrlDown`).
   void Launch(bool ctrlDown = false) {
-    ApplicationServices(state_).ReadQueltaPath(editor_->Sibling());
-    ApplicationServices(state_).LaunchQuelta(*editor_, ctrlDown);
+    app_.ReadQueltaPath(editor_->Sibling());
+    services_.launchQuelta = [this, ctrlDown](wxWindow* parent, SiblingProgramData& sibling, bool) {
+      return app_.LaunchQuelta(parent, sibling, ctrlDown);
+    };
+    test::Click(window_, res::kIdLaunchQuelta);
   }
   // The blocking message, answered; the stand-in is told to exit with the answer when `quit`.
   static ExpectDialog<MessageBoxDialog> Running(StandIn& standIn, bool quit) {
@@ -144,6 +147,7 @@ class QueltaLaunchTest : public test::EditorTest {
   }
   int SpinPosition() { return test::ControlOf<wxSpinButton>(window_, res::kIdPageSpin).GetValue(); }
 
+  ApplicationServices app_{state_};
   test::TempFolder bookFolder_;
 };
 
@@ -259,7 +263,7 @@ class HelpPageTest : public test::EditorTest {
                                       std::to_string(status) + "\n");
     std::filesystem::permissions(bin_ / "xdg-open", std::filesystem::perms::owner_all);
   }
-  void Help() { ApplicationServices(state_).OpenHelp(*editor_); }
+  void Help() { ApplicationServices(state_).OpenHelp(); }
 
   test::TempFolder bin_;
   test::ScopedEnvironment path_{"PATH", bin_.path().c_str()};

@@ -10,16 +10,17 @@
 #include "gui/cards/card_print_dialog.h"
 #include "gui/dialogs/index_dialog.h"
 #include "gui/dialogs/options_dialog.h"
-#include "gui/editor/address_editor_dialog.h"
 #include "gui/editor/file_flows.h"
 #include "gui/list/list_window.h"
 #include "gui/list/main_frame.h"
 
 namespace mirelon {
 
-void ApplicationServices::ReadFile(AddressEditorDialog& editor) { FileFlows(editor, state_.settings).ReadFile(); }
+PageToShow ApplicationServices::ReadFile(wxWindow* parent) {
+  return FileFlows(parent, state_.book, state_.settings).ReadFile();
+}
 
-void ApplicationServices::WriteFile(AddressEditorDialog& editor) { FileFlows(editor, state_.settings).WriteFile(); }
+void ApplicationServices::WriteFile(wxWindow* parent) { FileFlows(parent, state_.book, state_.settings).WriteFile(); }
 
 void ApplicationServices::RunOptionsDialog(wxWindow* parent) { OptionsDialog(parent, state_.book, state_.settings).ShowModal(); }
 
@@ -35,10 +36,10 @@ PrintSetup& ApplicationServices::Printing() {
 }
 
 // The frame becomes the main window before the editor's window goes, so the program never runs
-// without one.
-bool ApplicationServices::OpenListWindow(AddressEditorDialog& editor) {
+// without one; when it has closed, the editor is the main window again, on the book's currentPage.
+bool ApplicationServices::OpenListWindow(std::function<wxWindow*()> reopenEditor) {
   wxWindow* frame = mirelon::OpenListWindow({state_.book, state_.settings, Printing(),
-                                             [this, &editor] { ReturnToEditor(editor); },
+                                             [reopenEditor] { wxTheApp->SetTopWindow(reopenEditor()); },
                                              [this](wxWindow* parent) {
                                                RunCardPrintDialog(parent, {state_.book, state_.settings, Printing()});
                                              }});
@@ -47,20 +48,21 @@ bool ApplicationServices::OpenListWindow(AddressEditorDialog& editor) {
   return true;
 }
 
-void ApplicationServices::ReturnToEditor(AddressEditorDialog& editor) {
-  editor.CreateEditorWindow();
-  wxTheApp->SetTopWindow(editor.Window());
+PageToShow ApplicationServices::LaunchQuelta(wxWindow* parent, SiblingProgramData& sibling, bool ctrlDown) {
+  return QueltaLaunch(parent, state_.book, state_.settings, sibling).Run(ctrlDown);
 }
 
-void ApplicationServices::LaunchQuelta(AddressEditorDialog& editor, bool ctrlDown) { QueltaLaunch(editor, state_.settings).Run(ctrlDown); }
+void ApplicationServices::OpenHelp() { OpenInBrowser(ManualPage()); }
 
-void ApplicationServices::OpenHelp(AddressEditorDialog&) { OpenInBrowser(ManualPage()); }
+std::optional<FoundFields> ApplicationServices::PostalSearch(const PageMembers& page, const SiblingProgramData& sibling) {
+  return RunPostalSearch(page, sibling, state_.settings);
+}
 
-void ApplicationServices::PostalSearch(AddressEditorDialog& editor) { RunPostalSearch(editor, state_.settings); }
+PageToShow ApplicationServices::ImportContacts(wxWindow* parent) {
+  return RunContactsImport(parent, state_.book, state_.settings);
+}
 
-void ApplicationServices::ImportContacts(AddressEditorDialog& editor) { RunContactsImport(editor, state_.settings); }
-
-void ApplicationServices::ExportContacts(AddressEditorDialog& editor) { RunContactsExport(editor); }
+void ApplicationServices::ExportContacts(wxWindow* parent) { RunContactsExport(parent, state_.book); }
 
 void ApplicationServices::ReadQueltaPath(SiblingProgramData& sibling) { mirelon::ReadQueltaPath(state_.settings.Store(), sibling); }
 

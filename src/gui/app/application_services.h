@@ -15,16 +15,16 @@ class ApplicationServices final : public EditorServices {
  public:
   explicit ApplicationServices(AppState& state) : state_(state) {}
 
-  void ReadFile(AddressEditorDialog& editor) override;
-  void WriteFile(AddressEditorDialog& editor) override;
-  bool OpenListWindow(AddressEditorDialog& editor) override;
+  PageToShow ReadFile(wxWindow* parent) override;
+  void WriteFile(wxWindow* parent) override;
+  bool OpenListWindow(std::function<wxWindow*()> reopenEditor) override;
   void RunOptionsDialog(wxWindow* parent) override;
   bool RunIndexDialog(wxWindow* parent, const SiblingProgramData& sibling) override;
-  void LaunchQuelta(AddressEditorDialog& editor, bool ctrlDown) override;
-  void OpenHelp(AddressEditorDialog& editor) override;
-  void PostalSearch(AddressEditorDialog& editor) override;
-  void ImportContacts(AddressEditorDialog& editor) override;
-  void ExportContacts(AddressEditorDialog& editor) override;
+  PageToShow LaunchQuelta(wxWindow* parent, SiblingProgramData& sibling, bool ctrlDown) override;
+  void OpenHelp() override;
+  std::optional<FoundFields> PostalSearch(const PageMembers& page, const SiblingProgramData& sibling) override;
+  PageToShow ImportContacts(wxWindow* parent) override;
+  void ExportContacts(wxWindow* parent) override;
   void ReadQueltaPath(SiblingProgramData& sibling) override;
   void ProbePostalData(SiblingProgramData& sibling) override;
 
@@ -33,9 +33,6 @@ class ApplicationServices final : public EditorServices {
   PrintSetup& Printing();
 
  private:
-  // The list frame has closed: the editor is the main window again, on the book's currentPage.
-  void ReturnToEditor(AddressEditorDialog& editor);
-
   AppState& state_;
   std::unique_ptr<PrintSetup> printing_;
 };

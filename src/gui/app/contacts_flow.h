@@ -1,14 +1,19 @@
-// The editor's "連絡先の取り込み..." and "連絡先の書き出し...": the page committed, a file chosen,
-// the import window (and the column map for a table whose columns are not known) or the export,
-// and the editor refreshed on the page it showed.
+// The editor's "連絡先の取り込み..." and "連絡先の書き出し...", the page on display committed: a file
+// chosen, the import window (and the column map for a table whose columns are not known) or the
+// export. An import answers the page that keeps the record shown before on display.
 #pragma once
+
+#include "gui/editor/editor_services.h"
+
+class wxWindow;
 
 namespace mirelon {
 
-class AddressEditorDialog;
+class AddressBook;
 class ProgramSettings;
 
-void RunContactsImport(AddressEditorDialog& editor, ProgramSettings& settings);
-void RunContactsExport(AddressEditorDialog& editor);
+// `parent`: the editor's window, over which the chooser and the windows open.
+PageToShow RunContactsImport(wxWindow* parent, AddressBook& book, ProgramSettings& settings);
+void RunContactsExport(wxWindow* parent, const AddressBook& book);
 
 }  // namespace mirelon

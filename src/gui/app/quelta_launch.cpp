@@ -7,11 +7,9 @@
 #include "book/address_book.h"
 #include "book/book_files.h"
 #include "gui/app/bounded_wait.h"
-#include "gui/editor/address_editor_dialog.h"
 #include "gui/editor/file_flows.h"
 #include "gui/kit/file_chooser.h"
 #include "gui/kit/message_box.h"
-#include "gui/kit/template_dialog.h"
 #include "platform/utf8_path.h"
 #include "gui/kit/wx_text.h"
 #include "platform/process.h"
@@ -28,14 +26,14 @@ constexpr std::chrono::milliseconds kWindowWaitLimit{20000};
 
 }  // namespace
 
-QueltaLaunch::QueltaLaunch(AddressEditorDialog& editor, ProgramSettings& settings)
-    : editor_(editor), settings_(settings), sibling_(editor.Sibling()) {}
+QueltaLaunch::QueltaLaunch(wxWindow* parent, AddressBook& book, ProgramSettings& settings, SiblingProgramData& sibling)
+    : parent_(parent), book_(book), settings_(settings), sibling_(sibling) {}
 
-void QueltaLaunch::Run(bool ctrlDown) {
+PageToShow QueltaLaunch::Run(bool ctrlDown) {
   // The program works on the same files: unsaved changes have to be written first.
-  if (editor_.Book().modified) return;
+  if (book_.modified) return std::nullopt;
   const bool chosen = ctrlDown || QueltaNeedsChoosing(sibling_);
-  if (chosen && !ChooseExecutable()) return;
+  if (chosen && !ChooseExecutable()) return std::nullopt;
 
   std::unique_ptr<StartedProcess> started;
   if (!IsQueltaRunning(sibling_, nullptr)) {
@@ -44,7 +42,7 @@ void QueltaLaunch::Run(bool ctrlDown) {
       ShowMessageBox(PathText(sibling_.queltaPath) + "\r\nQuelta を起動できませんでした"_sjis);
       // A choice that does not start is not kept: the next click asks again.
       ReadQueltaPath(settings_.Store(), sibling_);
-      return;
+      return std::nullopt;
     }
   }
   if (chosen) settings_.WriteMiscString(misc::kQueltaPath, PathToUtf8(sibling_.queltaPath));
@@ -60,14 +58,13 @@ void QueltaLaunch::Run(bool ctrlDown) {
   }
 
   ProbePostalData(sibling_);  // the program may have installed its postal data meanwhile
-  FileFlows(editor_, settings_).ReloadAfterQuelta();
-  editor_.UpdateEnabling();
+  return FileFlows(parent_, book_, settings_).ReloadAfterQuelta();
 }
 
 bool QueltaLaunch::ChooseExecutable() {
   const std::filesystem::path start = QueltaChooserStart(sibling_);
   const bool stored = !QueltaNeedsChoosing(sibling_);
-  FileChooserDialog dialog(editor_.Window(), U8("Quelta 実行ファイルの検索"),
+  FileChooserDialog dialog(parent_, U8("Quelta 実行ファイルの検索"),
                            FromPath(stored ? start.parent_path() : start), stored ? FromPath(start.filename()) : wxString(),
                            U8(kExecutableFilter), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   if (dialog.ShowModal() != wxID_OK) return false;

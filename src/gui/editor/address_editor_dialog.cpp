@@ -7,7 +7,6 @@
 #include <wx/menu.h>
 #include <wx/spinbutt.h>
 #include <wx/textctrl.h>
-#include <wx/utils.h>
 
 #include "appcore/app_state.h"
 #include "gui/dialogs/about_dialog.h"
@@ -185,8 +184,8 @@ void AddressEditorDialog::BindEvents() {
     ShowWindowMenu();
   });
   w.Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowAboutDialog(window_); }, kCommandAbout);
-  w.Bind(wxEVT_MENU, [this](wxCommandEvent&) { services_.ImportContacts(*this); }, kCommandImportContacts);
-  w.Bind(wxEVT_MENU, [this](wxCommandEvent&) { services_.ExportContacts(*this); }, kCommandExportContacts);
+  w.Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnImportContacts(); }, kCommandImportContacts);
+  w.Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnExportContacts(); }, kCommandExportContacts);
 }
 
 void AddressEditorDialog::ShowWindowMenu() {
@@ -230,10 +229,10 @@ void AddressEditorDialog::OnCancel() {
 void AddressEditorDialog::OnCommand(int id) {
   switch (id) {
     case kIdReadFile:
-      services_.ReadFile(*this);
+      if (const PageToShow page = services_.ReadFile(window_)) ShowBook(*page);
       break;
     case kIdWriteFile:
-      services_.WriteFile(*this);
+      OnWriteFile();
       break;
     case kIdOpenList:
       OnOpenList();
@@ -245,13 +244,13 @@ void AddressEditorDialog::OnCommand(int id) {
       OnIndex();
       break;
     case kIdLaunchQuelta:
-      services_.LaunchQuelta(*this, wxGetKeyState(WXK_CONTROL));
+      OnLaunchQuelta();
       break;
     case kIdOnlineHelp:
-      services_.OpenHelp(*this);
+      services_.OpenHelp();
       break;
     case kIdPostalSearch:
-      services_.PostalSearch(*this);
+      OnPostalSearch();
       break;
     case kIdNewPage:
       OnNewButton();

@@ -1,11 +1,12 @@
 // The address editor: the program's main window, one record of the book per page. The object
 // lives for the whole run; its window is created at start-up, destroyed while the list window is
 // the main window, and created again afterwards. Edits stay in the members below until the page
-// is committed (CommitPage), which writes them back into the book.
+// is committed (CommitPage), which writes them back into the book. What a service did comes back
+// as its answer, which the editor shows through ShowBook or ApplyFields.
 //   address_editor_dialog.cpp   window, events, keys, exit, window menu (contacts, version box)
-//   address_editor_exchange.cpp members ⇄ controls and records, ShowPage, CollectPage
+//   address_editor_exchange.cpp members ⇄ controls and records, ShowPage, CollectPage, ApplyFields
 //   address_editor_pages.cpp    commit, paging, honorifics, send state, labels, enabling,
-//                               the list, options and index buttons
+//                               ShowBook, the buttons and menu items handed to the services
 //   address_editor_commands.cpp new, copy, paste, delete, history dialogs, marks, indicator
 #pragma once
 
@@ -13,7 +14,7 @@
 #include <string>
 
 #include "appcore/sibling_program_data.h"
-#include "book/history_rules.h"
+#include "gui/editor/page_members.h"
 #include "gui/kit/data_exchange.h"
 #include "gui/kit/tooltip_set.h"
 
@@ -30,15 +31,7 @@ class AddressRecord;
 class ExplanationPanel;
 class ProgramSettings;
 class TemplateDialog;
-
-// The page on display as the controls show it (CP932).
-struct PageMembers {
-  std::string registrationName, postalCode, address1, address2, company1, company2, position, name;
-  std::string honorific, jointName1, jointHonorific1, jointName2, jointHonorific2, jointName3, jointHonorific3;
-  std::string phone, fax, mobile, email, memo1, memo2;
-  std::string sendState;
-  HistoryCells sendMarks, receiveMarks;
-};
+struct FoundFields;
 
 class AddressEditorDialog {
  public:
@@ -58,8 +51,6 @@ class AddressEditorDialog {
   void DestroyEditorWindow();
   TemplateDialog* Window() const { return window_; }
 
-  AddressBook& Book() { return book_; }
-  PageMembers& Members() { return members_; }
   // The page on display is the book's own current page.
   int CurrentPage() const;
   void SetCurrentPage(int page);
@@ -70,6 +61,15 @@ class AddressEditorDialog {
 
   // Shows record `page` (1-based) in the members and controls; other pages are ignored.
   void ShowPage(int page);
+  // The buttons and the postal search's tooltip as the book and the postal data now allow.
+  void UpdateEnabling();
+
+ private:
+  // What a service answered: a book read or changed elsewhere, shown from `page` on (beyond its
+  // records: the empty new page, and nothing of the old form goes into the book) with everything
+  // derived from the book; the texts found for the page's fields, written into them as an edit.
+  void ShowBook(int page);
+  void ApplyFields(const FoundFields& found);
   // Writes page `page` back into the book. Returns the page the record now lives on, `page` when
   // nothing had to be written, or -1 when the registration name is blank.
   int CommitPage(int page);
@@ -77,7 +77,6 @@ class AddressEditorDialog {
   void CollectPage(AddressRecord& record) const;
   void MarkModified();
   void UpdateLabels();
-  void UpdateEnabling();
   void FillHonorificLists();
   // Spin range 1..count (1..1 when empty) at currentPage.
   void UpdatePageSpin();
@@ -85,15 +84,11 @@ class AddressEditorDialog {
   void SyncPageSpin(int page);
   // Button 1172 on exactly while the book has no unsaved change.
   void UpdateLaunchButton();
-  void PushMembers() { exchange_.Push(); }
-  // Reads every control into the members; false when one is invalid (its message is out).
-  bool PullMembers() { return exchange_.Pull(); }
   // The new-page command: commits, then shows an empty form as page count + 1.
   void NewPage();
   // The empty form as page count + 1 without committing (after reading a book without records).
   void ShowNewPage();
 
- private:
   void BindMembers();
   void InitialiseWindow();
   void BindEvents();
@@ -115,9 +110,16 @@ class AddressEditorDialog {
   void OnAddressTextChanged();
   void OnHonorificTyped(int id);
   void OnSendStateChanged();
+  // Commits the page on display and shows it again; false when it cannot be (its message is out).
+  bool CommitShownPage();
   void OnOpenList();
   void OnOptions();
   void OnIndex();
+  void OnWriteFile();
+  void OnLaunchQuelta();
+  void OnPostalSearch();
+  void OnImportContacts();
+  void OnExportContacts();
   void OnCommand(int id);
   void ShowWindowMenu();
 

@@ -4,6 +4,7 @@
 
 #include "appcore/app_state.h"
 #include "gui/editor/address_editor_dialog.h"
+#include "gui/editor/editor_services.h"
 #include "text/cp932.h"
 #include "text/sjis.h"
 
@@ -103,6 +104,15 @@ void AddressEditorDialog::ShowPage(int page) {
   SyncPageSpin(page);
   UpdateEnabling();
   pageModified_ = false;
+}
+
+void AddressEditorDialog::ApplyFields(const FoundFields& found) {
+  // Address line 2 and company line 2 stay: the user corrects them after the rewrite.
+  if (!found.address1.empty()) members_.address1 = found.address1;
+  if (!found.postalCode.empty()) members_.postalCode = found.postalCode;
+  if (!found.company1.empty()) members_.company1 = found.company1;
+  exchange_.Push();
+  MarkModified();
 }
 
 void AddressEditorDialog::CollectPage(AddressRecord& record) const {

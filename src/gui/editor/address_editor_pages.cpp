@@ -1,11 +1,12 @@
 // Committing and paging, the honorific lists, the send state, the derived labels and enabling,
-// and the buttons that hand the book to the list window, the options and the index dialog.
+// showing a book changed elsewhere, and the buttons and menu items handed to the services.
 #include <algorithm>
 
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/spinbutt.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 
 #include "appcore/app_state.h"
 #include "appcore/program_settings.h"
@@ -241,12 +242,38 @@ void AddressEditorDialog::SyncPageSpin(int page) {
 
 void AddressEditorDialog::UpdateLaunchButton() { window_->FindWindow(kIdLaunchQuelta)->Enable(!book_.modified); }
 
+void AddressEditorDialog::ShowBook(int page) {
+  book_.currentPage = page;
+  if (page <= book_.recordCount()) {
+    ShowPage(page);
+  } else {
+    ShowNewPage();
+  }
+  UpdatePageSpin();
+  UpdateLabels();
+  UpdateEnabling();
+  FillHonorificLists();
+  UpdateLaunchButton();
+}
+
+bool AddressEditorDialog::CommitShownPage() {
+  const int committed = CommitPage(book_.currentPage);
+  if (committed < 1) return false;
+  book_.currentPage = committed;
+  exchange_.Push();
+  return true;
+}
+
 void AddressEditorDialog::OnOpenList() {
   const int committed = CommitPage(book_.currentPage);
   if (committed <= 0) return;
   book_.currentPage = committed;
   suppressPageEdit_ = true;
-  if (services_.OpenListWindow(*this)) {
+  const auto reopen = [this]() -> wxWindow* {
+    CreateEditorWindow();
+    return window_;
+  };
+  if (services_.OpenListWindow(reopen)) {
     DestroyEditorWindow();
   } else {
     suppressPageEdit_ = false;
@@ -254,10 +281,7 @@ void AddressEditorDialog::OnOpenList() {
 }
 
 void AddressEditorDialog::OnOptions() {
-  const int committed = CommitPage(book_.currentPage);
-  if (committed < 1) return;
-  book_.currentPage = committed;
-  exchange_.Push();
+  if (!CommitShownPage()) return;
   const std::string colour = ReadBackgroundSetting(settings_.Store());
   const int year = book_.year;
   services_.RunOptionsDialog(window_);
@@ -283,6 +307,33 @@ void AddressEditorDialog::OnIndex() {
   book_.currentPage = committed;
   services_.RunIndexDialog(window_, sibling_);  // a chosen record becomes the book's current page
   ShowPage(book_.currentPage);
+}
+
+void AddressEditorDialog::OnWriteFile() {
+  if (!CommitShownPage()) return;
+  services_.WriteFile(window_);
+  // A first write names the book; a write that went through leaves nothing unsaved.
+  UpdateLabels();
+  UpdateLaunchButton();
+}
+
+void AddressEditorDialog::OnLaunchQuelta() {
+  if (const PageToShow page = services_.LaunchQuelta(window_, sibling_, wxGetKeyState(WXK_CONTROL))) ShowBook(*page);
+  UpdateEnabling();  // the program may have installed its postal data meanwhile
+}
+
+void AddressEditorDialog::OnPostalSearch() {
+  if (!exchange_.Pull()) return;
+  if (const std::optional<FoundFields> found = services_.PostalSearch(members_, sibling_)) ApplyFields(*found);
+}
+
+void AddressEditorDialog::OnImportContacts() {
+  if (!CommitShownPage()) return;
+  if (const PageToShow page = services_.ImportContacts(window_)) ShowBook(*page);
+}
+
+void AddressEditorDialog::OnExportContacts() {
+  if (CommitShownPage()) services_.ExportContacts(window_);
 }
 
 }  // namespace mirelon

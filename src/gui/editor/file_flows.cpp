@@ -11,10 +11,8 @@
 #include "book/book_files.h"
 #include "book/history_merge.h"
 #include "gui/dialogs/merge_dialog.h"
-#include "gui/editor/address_editor_dialog.h"
 #include "gui/kit/file_chooser.h"
 #include "gui/kit/message_box.h"
-#include "gui/kit/template_dialog.h"
 #include "gui/kit/wx_text.h"
 #include "platform/utf8_path.h"
 #include "platform/user_folders.h"
@@ -40,66 +38,47 @@ wxString InitialFolder(const SettingsStore& settings) {
 
 }  // namespace
 
-FileFlows::FileFlows(AddressEditorDialog& editor, ProgramSettings& settings)
-    : editor_(editor), book_(editor.Book()), settings_(settings) {}
+FileFlows::FileFlows(wxWindow* parent, AddressBook& book, ProgramSettings& settings)
+    : parent_(parent), book_(book), settings_(settings) {}
 
-void FileFlows::ReadFile() {
+PageToShow FileFlows::ReadFile() {
   if (book_.modified &&
       !ShowMessageBox("変更点を保存しないで別のファイルを読み込みます"_sjis, PromptButtons::OkCancelDefaultCancel)) {
-    return;
+    return std::nullopt;
   }
   const std::optional<std::filesystem::path> chosen = ChooseFile(Chooser::Open);
-  if (!chosen) return;
+  if (!chosen) return std::nullopt;
   const FamilyRead read = ReadBookFamily(book_, *chosen);
-  if (read == FamilyRead::NameRefused || read == FamilyRead::ImportCancelled || read == FamilyRead::Busy) return;
+  if (read == FamilyRead::NameRefused || read == FamilyRead::ImportCancelled || read == FamilyRead::Busy) {
+    return std::nullopt;
+  }
   // A file that failed or records the full book dropped: the book is not what is on disk, so it
   // must not count as saved (closing asks, and the sibling program is not started on it).
   if (read == FamilyRead::Incomplete) book_.modified = true;
-  if (HasHistoryOnlyRecords(book_)) HistoryMergeDialog(editor_.Window(), book_, settings_.Switches().toolTipCtrl).ShowModal();
+  if (HasHistoryOnlyRecords(book_)) HistoryMergeDialog(parent_, book_, settings_.Switches().toolTipCtrl).ShowModal();
   settings_.WriteMiscString(misc::kRecentFile, PathToUtf8(*chosen));
-  ShowReadBook(1);
+  return 1;
 }
 
-void FileFlows::ReloadAfterQuelta() {
-  if (!book_.file.sendExists && !book_.file.noSendExists && !book_.file.historyExists) return;
+PageToShow FileFlows::ReloadAfterQuelta() {
+  if (!book_.file.sendExists && !book_.file.noSendExists && !book_.file.historyExists) return std::nullopt;
   book_.ResetForRead();
   if (book_.SetFileName(FamilyPath(book_.file, BookFileKind::SendFile))) {
     if (!LoadBookFamilyFiles(book_)) book_.modified = true;  // as after "ファイル読込"
-    if (HasHistoryOnlyRecords(book_)) HistoryMergeDialog(editor_.Window(), book_, settings_.Switches().toolTipCtrl).ShowModal();
+    if (HasHistoryOnlyRecords(book_)) HistoryMergeDialog(parent_, book_, settings_.Switches().toolTipCtrl).ShowModal();
   } else {
     ShowMessageBox("ファイルが見つかりません"_sjis);
     book_.file.baseName.clear();
   }
   const int count = book_.recordCount();
-  ShowReadBook(count < book_.currentPage ? std::max(count, 1) : book_.currentPage);
-}
-
-void FileFlows::ShowReadBook(int page) {
-  book_.currentPage = page;
-  // A book without records opens on an empty new page, not on what the old book left in the form
-  // (and nothing of that form is committed into the book read).
-  if (book_.recordCount() > 0) {
-    editor_.ShowPage(page);
-  } else {
-    editor_.ShowNewPage();
-  }
-  editor_.UpdatePageSpin();
-  editor_.UpdateLabels();
-  editor_.UpdateEnabling();
-  editor_.FillHonorificLists();
-  editor_.UpdateLaunchButton();
+  // A book without records opens on the empty new page.
+  return count < book_.currentPage ? std::max(count, 1) : book_.currentPage;
 }
 
 void FileFlows::WriteFile() {
-  const int page = editor_.CommitPage(book_.currentPage);
-  if (page < 1) return;
-  book_.currentPage = page;
-  editor_.PushMembers();
-
   if (book_.HasFile()) {
     if (!ShowMessageBox("ファイルに保存します"_sjis, PromptButtons::OkCancel)) return;
     const SaveResult written = WriteBookFamily(book_);
-    editor_.UpdateLaunchButton();
     // A family another window holds is still there to be written in a moment.
     if (written || written.outcome == FamilySave::Busy) return;
   }
@@ -113,9 +92,6 @@ void FileFlows::SaveUnderChosenName() {
     if (!chosen || !ConfirmReplacingFamily(*chosen)) return;
     if (SaveBookFamilyAs(book_, *chosen)) {
       settings_.WriteMiscString(misc::kRecentFile, PathToUtf8(*chosen));
-      editor_.PushMembers();
-      editor_.UpdateLabels();
-      editor_.UpdateLaunchButton();
       return;
     }
   }
@@ -123,7 +99,7 @@ void FileFlows::SaveUnderChosenName() {
 
 std::optional<std::filesystem::path> FileFlows::ChooseFile(Chooser chooser) {
   const bool open = chooser == Chooser::Open;
-  FileChooserDialog dialog(editor_.Window(), U8(open ? "読み込みCSVファイル選択" : "書き込みCSVファイル選択"),
+  FileChooserDialog dialog(parent_, U8(open ? "読み込みCSVファイル選択" : "書き込みCSVファイル選択"),
                            InitialFolder(settings_.Store()), wxString(), U8(kCsvFilter), open ? wxFD_OPEN : wxFD_SAVE);
   if (dialog.ShowModal() != wxID_OK) return std::nullopt;
   std::filesystem::path path = ToPath(dialog.GetPath());
