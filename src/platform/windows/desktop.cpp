@@ -4,6 +4,7 @@
 // process that was started for it counts too. Every window can be seen here: never Unavailable.
 #include "platform/desktop.h"
 
+#include "platform/utf8_path.h"
 #include "platform/windows/process_handle.h"
 
 #include <string>
@@ -13,14 +14,6 @@ namespace {
 
 constexpr wchar_t kFrameworkClassPrefix[] = L"Afx:";
 constexpr int kTitleLength = 300;
-
-std::wstring Utf16(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-  return wide;
-}
 
 struct Search {
   std::wstring title;
@@ -51,7 +44,8 @@ BOOL CALLBACK Look(HWND window, LPARAM parameter) {
 }  // namespace
 
 WindowSearch FindVisibleWindow(std::string_view title, const WindowOwner& owner) {
-  Search search{Utf16(title), owner.process ? ProcessIdOf(*owner.process) : 0};
+  // Titles are converted as names are.
+  Search search{PathFromUtf8(title).native(), owner.process ? ProcessIdOf(*owner.process) : 0};
   if (search.title.empty()) return WindowSearch::NotFound;
   EnumWindows(Look, reinterpret_cast<LPARAM>(&search));
   return search.found ? WindowSearch::Found : WindowSearch::NotFound;

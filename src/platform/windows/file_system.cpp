@@ -27,9 +27,9 @@ constexpr size_t kPathMax = 32767 - 1;
 
 FileError ErrorOf(DWORD error) {
   switch (error) {
-    case ERROR_ACCESS_DENIED:
+    case ERROR_ACCESS_DENIED: return FileError::NoPermission;
     case ERROR_SHARING_VIOLATION:  // another program holds it without sharing (an open spreadsheet)
-    case ERROR_LOCK_VIOLATION: return FileError::NoPermission;
+    case ERROR_LOCK_VIOLATION: return FileError::InUse;
     case ERROR_WRITE_PROTECT: return FileError::ReadOnlyDisk;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL: return FileError::NoSpace;
@@ -237,6 +237,16 @@ FileLock::~FileLock() {
   OVERLAPPED range{};
   UnlockFileEx(Handle(handle_), 0, 1, 0, &range);
   CloseHandle(Handle(handle_));
+}
+
+FileError CheckReplaceable(const std::filesystem::path& path) {
+  // Asked for as the rename will need it: a program that opened the file without sharing its
+  // deletion keeps it from being replaced, even where it lets it be written.
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return ErrorOf(GetLastError());
+  CloseHandle(file);
+  return FileError::None;
 }
 
 FileError RenameOver(const std::filesystem::path& from, const std::filesystem::path& to) {
