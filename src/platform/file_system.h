@@ -15,7 +15,8 @@
 namespace mirelon {
 
 // Whether `path` keeps within the platform's limits: its file name and the whole path, each
-// counted in the units the system counts (bytes of a name here, UTF-16 units where names are wide).
+// counted in the units the system counts (bytes of a name here, UTF-16 units where names are wide;
+// on Windows also the folder part, 255 units with its separators).
 bool FitsPathLimits(const std::filesystem::path& path);
 
 // The longest beginning of the file name `name` that leaves room for `reserve` more ASCII
@@ -106,7 +107,7 @@ class FileLock {
 };
 
 // Forces the entries of `folder` (files created or renamed in it) to the disk; true also where
-// the system keeps them durable without being asked.
+// the system keeps them durable without being asked (Windows: RenameOver writes through).
 bool SyncFolder(const std::filesystem::path& folder);
 
 // Whether the existing file `path` may be replaced now: written, and renamed over. None, or why
