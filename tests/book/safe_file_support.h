@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
+#include "book/address_book.h"
 #include "book/safe_file.h"
 #include "support/temp_folder.h"
 
@@ -45,5 +47,23 @@ class SafeFile : public ::testing::Test {
   test::TempFolder folder_;
   std::vector<fs::path> paths_;
 };
+
+// Two versions of a full book, every record in a different file in each (the history moves it
+// between send and no-send), told apart by year and address letter.
+inline std::array<AddressBook, 2> TwoLargeVersions() {
+  std::array<AddressBook, 2> versions;
+  for (int v = 0; v < 2; ++v) {
+    versions[v].year = 2000 + v;
+    for (int i = 0; i < kBookCapacity; ++i) {
+      AddressRecord record;
+      record.registrationName = "name" + std::to_string(i);
+      record.address1 = std::string(150, static_cast<char>('a' + v));
+      record.sendHistory = (i + v) % 2 ? "\x81\x7e" : "";  // ×
+      record.initialSendState = "x";
+      versions[v].AddRecord(record);
+    }
+  }
+  return versions;
+}
 
 }  // namespace mirelon::test

@@ -151,18 +151,7 @@ bool IsOneVersion(const AddressBook& book) {
 // interrupted saves), and in a folder that allows no new files.
 TEST(SafeFileKill, AKilledSaveLeavesOneWholeVersion) {
   test::TempFolder folder;
-  AddressBook versions[2];
-  for (int v = 0; v < 2; ++v) {
-    versions[v].year = 2000 + v;
-    for (int i = 0; i < kBookCapacity; ++i) {
-      AddressRecord record;
-      record.registrationName = "name" + std::to_string(i);
-      record.address1 = std::string(150, static_cast<char>('a' + v));
-      record.sendHistory = (i + v) % 2 ? "\x81\x7e" : "";  // × moves records between send and no-send
-      record.initialSendState = "x";
-      versions[v].AddRecord(record);
-    }
-  }
+  std::array<AddressBook, 2> versions = test::TwoLargeVersions();
   const fs::path path = folder / "book.csv";
   std::array<std::array<std::string, 3>, 2> expected;
   const std::array<fs::path, 3> files{path, folder / "book_nos.csv", folder / "book_nen.csv"};
