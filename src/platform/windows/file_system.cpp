@@ -122,33 +122,60 @@ FileError ReadRegularFilePieces(const std::filesystem::path& path, size_t maxSiz
   return ReadAll(path, maxSize, take);
 }
 
+namespace {
+
+HANDLE CreateFresh(const std::filesystem::path& path, SECURITY_ATTRIBUTES* security, DWORD attributes) {
+  return CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, security, CREATE_NEW,
+                     attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// Whether the access list is just what the folder hands down: a file created beside it gets the
+// same one, and follows the folder's later changes as the old file did.
+bool OnlyInherited(PSECURITY_DESCRIPTOR descriptor, PACL access) {
+  SECURITY_DESCRIPTOR_CONTROL control = 0;
+  DWORD revision = 0;
+  if (access == nullptr || !GetSecurityDescriptorControl(descriptor, &control, &revision) ||
+      (control & SE_DACL_PROTECTED) != 0) {
+    return false;
+  }
+  for (DWORD i = 0; i < access->AceCount; ++i) {
+    ACE_HEADER* entry = nullptr;
+    if (!GetAce(access, i, reinterpret_cast<void**>(&entry)) || (entry->AceFlags & INHERITED_ACE) == 0) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 OutputFile OutputFile::CreateNew(const std::filesystem::path& path) {
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file = CreateFresh(path, nullptr, 0);
   return file == INVALID_HANDLE_VALUE ? OutputFile(kClosed, ErrorOf(GetLastError())) : OutputFile(Stored(file), FileError::None);
 }
 
 OutputFile OutputFile::CreateLike(const std::filesystem::path& path, const std::filesystem::path& model) {
-  // The model's access list is the new file's from its creation on: one the folder would hand
-  // down may let more users read it, and nobody may open it in between. The owner is the
-  // creator's, as Windows sets it.
-  PACL access = nullptr;
-  PSECURITY_DESCRIPTOR descriptor = nullptr;
-  if (GetNamedSecurityInfoW(model.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &access,
-                            nullptr, &descriptor) != ERROR_SUCCESS) {
-    return CreateNew(path);
-  }
-  // Its inherited entries are taken as they are, so the folder hands down nothing more.
-  SECURITY_DESCRIPTOR own{};
-  InitializeSecurityDescriptor(&own, SECURITY_DESCRIPTOR_REVISION);
-  SetSecurityDescriptorDacl(&own, TRUE, access, FALSE);
-  SetSecurityDescriptorControl(&own, SE_DACL_PROTECTED, SE_DACL_PROTECTED);
-  SECURITY_ATTRIBUTES attributes{sizeof attributes, &own, FALSE};
+  // The model's hidden and system marks stay. A model with an access list of its own passes it
+  // to the new file from its creation on: the one the folder would hand down may let more users
+  // read it, and nobody may open the file in between. The owner is the creator's, as Windows
+  // sets it.
   const DWORD modelAttributes = GetFileAttributesW(model.c_str());
   const DWORD kept = modelAttributes == INVALID_FILE_ATTRIBUTES
-                         ? FILE_ATTRIBUTE_NORMAL
+                         ? 0
                          : modelAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, &attributes, CREATE_NEW,
-                                  kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL, nullptr);
+  PACL access = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  const bool read = GetNamedSecurityInfoW(model.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                          &access, nullptr, &descriptor) == ERROR_SUCCESS;
+  SECURITY_DESCRIPTOR own{};
+  SECURITY_ATTRIBUTES security{sizeof security, &own, FALSE};
+  // Without a readable list of its own, the new file takes what the folder hands down.
+  const bool fromFolder = !read || OnlyInherited(descriptor, access);
+  if (!fromFolder) {
+    // Its inherited entries are taken as they are, so the folder hands down nothing more.
+    InitializeSecurityDescriptor(&own, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&own, TRUE, access, FALSE);
+    SetSecurityDescriptorControl(&own, SE_DACL_PROTECTED, SE_DACL_PROTECTED);
+  }
+  const HANDLE file = CreateFresh(path, fromFolder ? nullptr : &security, kept);
   const DWORD error = GetLastError();
   LocalFree(descriptor);
   return file == INVALID_HANDLE_VALUE ? OutputFile(kClosed, ErrorOf(error)) : OutputFile(Stored(file), FileError::None);

@@ -1,5 +1,5 @@
-// Replacing files where Windows decides: another program holding a file open, and the access
-// list of the replaced file. (A folder that allows no new files needs an access list that binds
+// Replacing files where Windows decides: another program holding a file open, and the marks and
+// access list of the replaced file. (A folder that allows no new files needs an access list that binds
 // the tests' user: wine, running as root, binds nobody, so that case is left to Windows itself.)
 #include "book/safe_file.h"
 
@@ -31,6 +31,14 @@ TEST_F(SafeFile, AFileHeldByAnotherProgramReplacesNoneAndLeavesNothingBehind) {
   EXPECT_EQ(outcome.reason, FileError::InUse);
   ExpectOld();
   EXPECT_EQ(Entries(folder_.path()), before);
+}
+
+TEST_F(SafeFile, TheNewFileKeepsTheHiddenMark) {
+  ASSERT_TRUE(SetFileAttributesW(paths_[0].c_str(), FILE_ATTRIBUTE_HIDDEN));
+  const std::vector<FileContent> files = NewContents();
+  ASSERT_EQ(ReplaceFiles(files).result, FileIoResult::Done);
+  EXPECT_EQ(GetFileAttributesW(paths_[0].c_str()) & FILE_ATTRIBUTE_HIDDEN, static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+  EXPECT_EQ(GetFileAttributesW(paths_[1].c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
 }
 
 // The owner alone may read the old file: so may the new one, whatever the folder hands down.

@@ -1,3 +1,4 @@
+// A failed save of a format file where POSIX decides: the file-size limit.
 #include "list/display_format_file.h"
 
 #include <signal.h>
@@ -13,10 +14,9 @@ namespace mirelon::test {
 namespace {
 
 TEST_F(DisplayFormatFileTest, AFailedSaveLeavesTheOldFileWhole) {
-  const fs::path path = folder_ / "format.dat";
-  RecordingPrompt prompt;
-  ASSERT_TRUE(SaveDisplayFormatFile(path, DisplayFormat(), prompt, settings_));
+  const fs::path path = SavedDefaultFormat();
   const std::string old = ReadAll(path);
+  RecordingPrompt prompt;
   // A save that runs into the file-size limit half way, in a child process.
   const pid_t child = fork();
   if (child == 0) {

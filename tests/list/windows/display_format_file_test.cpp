@@ -1,5 +1,5 @@
+// A failed save of a format file where Windows decides: another program holds the file.
 #include "list/display_format_file.h"
-
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,9 @@ namespace {
 
 // Another program keeps the old file open: the save fails before anything is written.
 TEST_F(DisplayFormatFileTest, AFailedSaveLeavesTheOldFileWhole) {
-  const fs::path path = folder_ / "format.dat";
-  RecordingPrompt prompt;
-  ASSERT_TRUE(SaveDisplayFormatFile(path, DisplayFormat(), prompt, settings_));
+  const fs::path path = SavedDefaultFormat();
   const std::string old = ReadAll(path);
+  RecordingPrompt prompt;
   const HoldingProgram holder(path);
   ASSERT_TRUE(holder.started());
   EXPECT_FALSE(SaveDisplayFormatFile(path, SampleFormat(), prompt, settings_));
