@@ -54,13 +54,6 @@ class DisplayFormatFileTest : public ::testing::Test {
     EXPECT_EQ(prompt.shown.size(), loaded ? 0u : 1u);
     return prompt.shown.empty() ? std::string() : Cp932ToUtf8(prompt.shown.front());
   }
-  // A format file with the built-in format, saved for a test of what a failed save leaves.
-  fs::path SavedDefaultFormat() {
-    const fs::path path = folder_ / "format.dat";
-    RecordingPrompt prompt;
-    EXPECT_TRUE(SaveDisplayFormatFile(path, DisplayFormat(), prompt, settings_));
-    return path;
-  }
   std::string SettingFile() const { return settings_.GetString("Misc", "settingFile", ""); }
 
   fs::path folder_;

@@ -14,9 +14,10 @@ namespace mirelon::test {
 namespace {
 
 TEST_F(DisplayFormatFileTest, AFailedSaveLeavesTheOldFileWhole) {
-  const fs::path path = SavedDefaultFormat();
-  const std::string old = ReadAll(path);
+  const fs::path path = folder_ / "format.dat";
   RecordingPrompt prompt;
+  ASSERT_TRUE(SaveDisplayFormatFile(path, DisplayFormat(), prompt, settings_));
+  const std::string old = ReadAll(path);
   // A save that runs into the file-size limit half way, in a child process.
   const pid_t child = fork();
   if (child == 0) {
