@@ -1,11 +1,13 @@
-// What the Windows file services add to the contract: the lock file hides, and pipes and devices
-// are refused without waiting on them, as FIFOs are elsewhere.
+// What the Windows file services add to the contract: the lock file hides, pipes and devices are
+// refused without waiting on them, as FIFOs are elsewhere, and a name with a lone surrogate (NTFS
+// takes any units) still becomes text.
 #include "platform/file_system.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include "platform/utf8_path.h"
 #include "support/temp_folder.h"
 
 namespace mirelon {
@@ -42,6 +44,11 @@ TEST(WindowsFileSystem, PathPartsKeepTheirLimits) {
   EXPECT_TRUE(FitsPathLimits(L"C:\\" + part.substr(2) + L"\\" + part));
   EXPECT_FALSE(FitsPathLimits(L"C:\\" + part + L"\\" + part));
   EXPECT_FALSE(FitsPathLimits(L"C:\\a\\" + part + L"a"));
+}
+
+TEST(WindowsFileSystem, ANameThatIsNoTextStillBecomesText) {
+  EXPECT_EQ(PathToUtf8(std::filesystem::path(L"a\xD800z")), "a\xEF\xBF\xBDz");
+  EXPECT_EQ(PathToUtf8(PathFromUtf8("表\xF0\x9F\x98\x80")), "表\xF0\x9F\x98\x80");  // a pair stays whole
 }
 
 }  // namespace
