@@ -15,12 +15,14 @@ const std::filesystem::path kData = MIRELON_POSTAL_DATA;
 constexpr const char* kCode = "4520961";  // 66 rows, the longest result of a code
 
 void Run(benchmark::State& state, const std::vector<std::string>& words, std::vector<int> accepted = {0}) {
+  double cpuSeconds = 0;
   for (auto _ : state) {
-    if (!bench::RunProcess(words, accepted)) {
+    if (!bench::RunProcess(words, accepted, &cpuSeconds)) {
       state.SkipWithError((words[0] + " failed").c_str());
       break;
     }
   }
+  state.counters["cpu_ms"] = benchmark::Counter(cpuSeconds * 1e3, benchmark::Counter::kAvgIterations);
 }
 
 std::string DataFile(bool unicode) {

@@ -57,6 +57,7 @@ std::vector<std::u16string> WideOnlyFiles() {
       longLine.substr(3) + u"\"4520961\"\n",                                  // the cut falls inside the code
       longLine + u"\n4520961\n",                                              // an empty part before the line feed
       u"\"\x3441\x3500\x3200\x3000\x3900\x3600\x3100\x2C00\n\"1234567\",abcdefgh\n",  // "4\0" "5\0"... from an odd byte
+      u"\"4520961\",\u0A41\u4E00\"4520961\"\n\"4520961\",x\n",  // a line feed's bytes from an odd byte
   };
 }
 
@@ -82,6 +83,26 @@ TEST(PostalLineScanTest, WideScanGivesTheReadersLinesThatCarryTheKey) {
       const auto expected =
           ReaderLinesWithKey<char16_t, WideLineReader>(ReadWideFile(folder / "a.csv"), kKey, &WideLineReader::ReadWideLine);
       EXPECT_EQ(WideLinesWithKey(folder / "a.csv", kKey), expected) << test::U8(SjisOf(text.substr(0, 40)));
+    }
+  }
+}
+
+// A file read in pieces of any size, a unit or a line feed split between two, gives the lines of
+// the file taken whole.
+TEST(PostalLineScanTest, PiecesOfAnySizeGiveTheLinesOfTheWholeFile) {
+  std::vector<std::pair<std::string, bool>> files;  // bytes, UTF-16
+  for (const std::u16string& text : kFiles) files.emplace_back(SjisOf(text), false);
+  for (const std::u16string& text : kFiles) files.emplace_back(test::LittleEndianBytes(text) + "x", true);
+  for (const std::u16string& text : WideOnlyFiles()) files.emplace_back(test::LittleEndianBytes(text), true);
+  for (const auto& [bytes, wide] : files) {
+    const auto scanOf = [wide = wide] { return wide ? KeyLineScan::ForWide(kKey) : KeyLineScan::ForSjis(SjisOf(kKey)); };
+    KeyLineScan whole = scanOf();
+    whole.Take(bytes);
+    const std::vector<std::string> expected = whole.Finish();
+    for (const size_t size : {1, 2, 3, 5}) {
+      KeyLineScan scan = scanOf();
+      for (size_t at = 0; at < bytes.size(); at += size) scan.Take(std::string_view(bytes).substr(at, size));
+      EXPECT_EQ(scan.Finish(), expected) << size << (wide ? " UTF-16 " : " ") << bytes.size();
     }
   }
 }
