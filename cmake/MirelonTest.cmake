@@ -3,7 +3,7 @@
 # display (the GUI tests) under LANG=ja_JP.UTF-8; the core tests never need one.
 function(mirelon_add_test name)
   cmake_parse_arguments(ARG "XVFB" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
+  add_executable(${name} ${ARG_SOURCES} "${CMAKE_SOURCE_DIR}/tests/support/${MIRELON_PLATFORM_DIR}/host.cpp")
   target_include_directories(${name} PRIVATE "${CMAKE_SOURCE_DIR}/src" "${CMAKE_SOURCE_DIR}/tests")
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
   target_compile_definitions(${name} PRIVATE

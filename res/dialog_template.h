@@ -71,7 +71,8 @@ struct DialogTemplate {
   }
 };
 
-// Faces standing in for the Windows dialog fonts.
+// Faces standing in for the Windows dialog fonts ("ＭＳ Ｐゴシック", "ＭＳ ゴシック"), which the GUI
+// takes on Windows (DialogFaceName).
 inline constexpr std::string_view kProportionalFace = "IPAPGothic";
 inline constexpr std::string_view kFixedFace = "IPAGothic";
 

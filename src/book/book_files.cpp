@@ -37,6 +37,7 @@ std::string ReasonLine(FileError reason) {
     case FileError::NoSpace: return "\r\nディスクの空き容量が足りません"_sjis;
     case FileError::TooLarge: return "\r\nファイルが大きすぎます"_sjis;
     case FileError::ReadFailed: return "\r\nディスクの読み取りに失敗しました"_sjis;
+    case FileError::InUse: return "\r\nほかのプログラムがこのファイルを開いています"_sjis;
     case FileError::None:
     case FileError::Refused:
     case FileError::Failed: break;

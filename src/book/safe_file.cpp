@@ -4,7 +4,6 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <random>
 #include <set>
 #include <system_error>
@@ -97,12 +96,6 @@ void RemoveAll(const std::vector<fs::path>& paths) {
   for (const fs::path& path : paths) fs::remove(path, error);
 }
 
-// Opening for update neither creates nor truncates: it only asks whether writing is allowed.
-bool MayWrite(const fs::path& path) {
-  std::fstream probe(path, std::ios::in | std::ios::out | std::ios::binary);
-  return probe.is_open();
-}
-
 // The refusals that come before anything is written: a file that may not be written, or
 // something other than a file in its place.
 ReplaceOutcome CheckTargets(const std::vector<fs::path>& targets) {
@@ -111,7 +104,11 @@ ReplaceOutcome CheckTargets(const std::vector<fs::path>& targets) {
     const fs::file_status status = fs::status(targets[i], error);
     if (!fs::exists(status)) continue;
     if (!fs::is_regular_file(status)) return {FileIoResult::OpenFailed, i, FileError::Refused};
-    if (!MayWrite(targets[i])) return {FileIoResult::OpenFailed, i, FileError::NoPermission};
+    // A file that may be written but not replaced (held open by another program on Windows)
+    // would fail at its rename, after the files before it were replaced.
+    if (const FileError reason = CheckReplaceable(targets[i]); reason != FileError::None) {
+      return {FileIoResult::OpenFailed, i, reason};
+    }
   }
   return {};
 }

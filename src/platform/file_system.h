@@ -15,7 +15,8 @@
 namespace mirelon {
 
 // Whether `path` keeps within the platform's limits: its file name and the whole path, each
-// counted in the units the system counts (bytes of a name here, UTF-16 units where names are wide).
+// counted in the units the system counts (bytes of a name here, UTF-16 units where names are wide;
+// on Windows also the folder part, 255 units with its separators).
 bool FitsPathLimits(const std::filesystem::path& path);
 
 // The longest beginning of the file name `name` that leaves room for `reserve` more ASCII
@@ -30,6 +31,7 @@ enum class FileError {
   NoSpace,       // the disk (or the user's quota) is full
   TooLarge,      // over the process's or the file system's file-size limit
   Refused,       // not a regular file (a folder, FIFO or device), or larger than allowed
+  InUse,         // another program holds it open and lets nobody write or replace it (Windows)
   Failed,        // anything else: missing, an I/O error
   ReadFailed,    // opened, but reading broke off
 };
@@ -105,8 +107,12 @@ class FileLock {
 };
 
 // Forces the entries of `folder` (files created or renamed in it) to the disk; true also where
-// the system keeps them durable without being asked.
+// the system keeps them durable without being asked (Windows: RenameOver writes through).
 bool SyncFolder(const std::filesystem::path& folder);
+
+// Whether the existing file `path` may be replaced now: written, and renamed over. None, or why
+// not (NoPermission, ReadOnlyDisk, InUse; Refused for what is not a regular file).
+FileError CheckReplaceable(const std::filesystem::path& path);
 
 // Puts `from` in the place of `to` in one step (no moment without a file `to`), both in one folder;
 // a file `to` had is replaced, and its other hard links keep the old content.

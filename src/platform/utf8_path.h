@@ -9,13 +9,10 @@
 
 namespace mirelon {
 
-inline std::filesystem::path PathFromUtf8(std::string_view utf8) {
-  return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
-}
-
-inline std::string PathToUtf8(const std::filesystem::path& path) {
-  const std::u8string utf8 = path.u8string();
-  return std::string(reinterpret_cast<const char*>(utf8.data()), utf8.size());
-}
+// Never fails: where the text is no UTF-8 (a hand-edited setting) or a wide name holds a lone
+// surrogate, which the other side cannot hold, that piece becomes U+FFFD. Where names are bytes
+// they pass through unchanged either way.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+std::string PathToUtf8(const std::filesystem::path& path);
 
 }  // namespace mirelon

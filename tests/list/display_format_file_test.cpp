@@ -1,78 +1,13 @@
 #include "list/display_format_file.h"
 
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-#include <random>
-
-#include "list_test_support.h"
-#include "platform/settings_store.h"
-#include "support/recording_prompt.h"
+#include "display_format_file_support.h"
 
 namespace mirelon::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-class DisplayFormatFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("mirelon_list_" + std::to_string(std::random_device()()) + "_" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  fs::path Write(const std::string& name, const std::string& bytes) {
-    const fs::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-  static std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  // The format a refused load must leave alone.
-  static DisplayFormat Current() {
-    DisplayFormat format = BuiltInDisplayFormat();
-    format.displayedCount = 17;
-    return format;
-  }
-  // Loads `path` into Current() and returns the one message shown (empty when accepted).
-  std::string LoadMessage(const fs::path& path) {
-    DisplayFormat format = Current();
-    RecordingPrompt prompt;
-    const bool loaded = LoadDisplayFormatFile(path, format, prompt, settings_);
-    if (!loaded) {
-      EXPECT_EQ(format, Current()) << path;
-    }
-    EXPECT_EQ(prompt.shown.size(), loaded ? 0u : 1u);
-    return prompt.shown.empty() ? std::string() : Cp932ToUtf8(prompt.shown.front());
-  }
-  std::string SettingFile() const { return settings_.GetString("Misc", "settingFile", ""); }
-
-  fs::path folder_;
-  MemorySettingsStore settings_;
-};
-
-DisplayFormat SampleFormat() {
-  DisplayFormat format = LineOneFormat({{ListItemKind::Name, 12}, {ListItemKind::SendHistory, 10}});
-  SetLine(format, 2, {{ListItemKind::Memo1, 150}});
-  format.itemKind[29] = -2;
-  format.itemWidth[29] = 0x1234;
-  format.filter = 0x0102;
-  format.numbering = 2;
-  format.leftSpace = 8;
-  format.columnLayout = 6;
-  return format;
-}
 
 TEST_F(DisplayFormatFileTest, SavedFileHasTheFixedLayoutAndLoadsBackEveryField) {
   const fs::path path = folder_ / "表示書式.dat";
@@ -147,26 +82,6 @@ TEST_F(DisplayFormatFileTest, UnwritableFileIsReportedAndNotRemembered) {
   ASSERT_EQ(prompt.shown.size(), 1u);
   EXPECT_EQ(Cp932ToUtf8(prompt.shown[0]), path.string() + "\r\nファイルが壊れています");
   EXPECT_EQ(SettingFile(), "");
-}
-
-TEST_F(DisplayFormatFileTest, AFailedSaveLeavesTheOldFileWhole) {
-  const fs::path path = folder_ / "format.dat";
-  RecordingPrompt prompt;
-  ASSERT_TRUE(SaveDisplayFormatFile(path, DisplayFormat(), prompt, settings_));
-  const std::string old = ReadAll(path);
-  // A save that runs into the file-size limit half way, in a child process.
-  const pid_t child = fork();
-  if (child == 0) {
-    signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{100, 100};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    _exit(SaveDisplayFormatFile(path, SampleFormat(), prompt, settings_) ? 0 : 1);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  EXPECT_EQ(WEXITSTATUS(status), 1);
-  EXPECT_EQ(ReadAll(path), old);
-  EXPECT_EQ(LoadMessage(path), "");
 }
 
 TEST_F(DisplayFormatFileTest, ChoosersOpenWhereTheLastFormatFileWas) {

@@ -75,7 +75,7 @@ TEST_F(PostalImportTest, ARefusedFileLeavesTheFolderAsItWas) {
     prompt_.shown.clear();
     EXPECT_EQ(Import(c.address, c.business).outcome, c.outcome) << c.what;
     ASSERT_EQ(prompt_.shown.size(), 1u) << c.what;
-    EXPECT_EQ(Cp932ToUtf8(prompt_.shown[0]), Cp932ToUtf8(PathText(folder_.path())) + "/" + c.message) << c.what;
+    EXPECT_EQ(Cp932ToUtf8(prompt_.shown[0]), Cp932ToUtf8(PathText(folder_.path() / "")) + c.message) << c.what;
     EXPECT_EQ(Target("QUELTAUNIJUSHO.CSV"), address) << c.what;
     EXPECT_EQ(Target("QUELTAUNIJIGYO.CSV"), business) << c.what;
   }

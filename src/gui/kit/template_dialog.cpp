@@ -17,6 +17,7 @@
 #include <wx/utils.h>
 
 #include "gui/kit/dialog_background.h"
+#include "gui/kit/dialog_font.h"
 #include "gui/kit/notifying_label.h"
 #include "gui/kit/screen_fit.h"
 #include "gui/kit/up_down_control.h"
@@ -192,7 +193,7 @@ wxFont TemplateDialog::FittingFont() {
   // dialog units, and the buttons stay on the screen.
   const wxRect area = ScreenAreaOf(GetParent() != nullptr ? GetParent() : this);
   const wxSize room(area.width - kFrameAllowance.x, area.height - kFrameAllowance.y);
-  wxFont font(wxFontInfo(template_.fontPoints).FaceName(U8(template_.fontFace)));
+  wxFont font(wxFontInfo(template_.fontPoints).FaceName(DialogFaceName(template_.fontFace)));
   for (int points = template_.fontPoints; points > kSmallestPoints; --points) {
     SetFont(font);
     const wxSize size = ToPixels(0, 0, template_.width, template_.height).GetSize();

@@ -8,6 +8,7 @@
 #include <wx/fileconf.h>
 #include <wx/filename.h>
 
+#include "gui/kit/file_chooser.h"
 #include "platform/user_folders.h"
 #include "text/cp932.h"
 
@@ -16,14 +17,16 @@ namespace {
 
 // A file-based store keeps its file in the user's configuration folder ($XDG_CONFIG_HOME, by
 // default ~/.config), in a folder of the program's own, which wxFileConfig does not create:
-// without it the first value written on a fresh account would fail.
+// without it the first value written on a fresh account would fail. On Windows wxConfig is the
+// registry, and the vendor and application name its key:
+// HKEY_CURRENT_USER\Software\Ovrin Applications\Mirelon, a section a key below it.
 std::unique_ptr<wxConfig> UserConfig() {
   wxString localFile;
-  const std::filesystem::path base = UserConfigFolder();
   if constexpr (std::is_base_of_v<wxFileConfig, wxConfig>) {
+    const std::filesystem::path base = UserConfigFolder();
     // Without a home folder wxFileConfig's own choice stands.
     if (base.empty()) return std::make_unique<wxConfig>(kApplicationName, kVendorName);
-    const wxFileName file(wxString((base / kApplicationName).c_str(), wxConvFile), wxString(kApplicationName) + ".conf");
+    const wxFileName file(FromPath(base / kApplicationName), wxString(kApplicationName) + ".conf");
     if (!file.DirExists()) wxFileName::Mkdir(file.GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
     localFile = file.GetFullPath();
   }

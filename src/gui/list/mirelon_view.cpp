@@ -8,6 +8,7 @@
 #include "appcore/program_settings.h"
 #include "gui/kit/file_chooser.h"
 #include "gui/kit/message_box.h"
+#include "gui/kit/dialog_font.h"
 #include "gui/kit/print_setup.h"
 #include "gui/kit/wx_text.h"
 #include "gui/list/display_format_dialog.h"
@@ -42,7 +43,7 @@ std::optional<std::filesystem::path> ChooseFormatFile(wxWindow* parent, const Se
 // double-byte one 13, and each column after mixed text drifts by the count of half-width characters
 // before it. The pixel size nearest the nominal one at which the widths agree is taken.
 wxFont CellExactFont(const wxWindow& window) {
-  wxFont font(wxFontInfo(kListFontPoints).FaceName(U8(res::kFixedFace)).Family(wxFONTFAMILY_TELETYPE));
+  wxFont font(wxFontInfo(kListFontPoints).FaceName(DialogFaceName(res::kFixedFace)).Family(wxFONTFAMILY_TELETYPE));
   const int nominal = std::max(1, (kListFontPoints * window.GetDPI().y + 36) / 72);
   const auto width = [&window](const wxString& text, const wxFont& candidate) {
     int x = 0, y = 0;

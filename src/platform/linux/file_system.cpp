@@ -202,6 +202,15 @@ FileLock::~FileLock() {
   if (handle_ != kClosed) ::close(Descriptor(handle_));
 }
 
+FileError CheckReplaceable(const std::filesystem::path& path) {
+  // Opening for writing neither creates nor truncates: it only asks whether writing is allowed.
+  // A rename over the file needs nothing of the file itself.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return errno == ENXIO ? FileError::Refused : ErrorOf(errno);
+  ::close(fd);
+  return FileError::None;
+}
+
 FileError RenameOver(const std::filesystem::path& from, const std::filesystem::path& to) {
   return ::rename(from.c_str(), to.c_str()) == 0 ? FileError::None : ErrorOf(errno);
 }

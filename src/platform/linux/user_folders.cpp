@@ -50,12 +50,6 @@ std::filesystem::path ProgramExecutablePath() {
   return error ? std::filesystem::path() : path;
 }
 
-std::filesystem::path ProgramDataFolder() {
-  const std::filesystem::path executable = ProgramExecutablePath();
-  if (executable.empty()) return {};
-  return (executable.parent_path().parent_path() / "share" / "mirelon").lexically_normal();
-}
-
 std::filesystem::path UserDocumentsFolder() {
   const std::filesystem::path named = DocumentsFromUserDirs();
   std::error_code error;

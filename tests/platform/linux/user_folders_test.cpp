@@ -50,11 +50,5 @@ TEST(UserFolders, FollowTheXdgConventions) {
   EXPECT_EQ(UserDocumentsFolder(), home.path() / "ドキュメント");
 }
 
-TEST(UserFolders, ProgramDataSitsBesideTheExecutable) {
-  const std::filesystem::path executable = ProgramExecutablePath();
-  ASSERT_TRUE(executable.is_absolute());
-  EXPECT_EQ(ProgramDataFolder(), executable.parent_path().parent_path() / "share" / "mirelon");
-}
-
 }  // namespace
 }  // namespace mirelon

@@ -1,0 +1,7 @@
+#include "support/host.h"
+
+namespace mirelon::test {
+
+bool UnderWine() { return false; }
+
+}  // namespace mirelon::test
