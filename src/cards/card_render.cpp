@@ -4,7 +4,7 @@
 #include <hb.h>
 
 #include <algorithm>
-#include <cmath>
+#include <numbers>
 
 #include "cards/card_fonts.h"
 #include "text/cp932.h"
@@ -102,7 +102,7 @@ void PaintCell(cairo_t* cr, const CardCell& cell) {
       // A line turned to read downwards, the middle of its line box on x.
       const double mmPerUnit = em / face->unitsPerEm;
       cairo_translate(cr, cell.x, cell.y);
-      cairo_rotate(cr, M_PI / 2);
+      cairo_rotate(cr, std::numbers::pi / 2);
       cairo_translate(cr, 0, (face->ascender - face->descender) / 2 * mmPerUnit);
       cairo_scale(cr, cell.scale, 1);
       break;
@@ -176,7 +176,7 @@ void RenderCard(cairo_t* cr, const CardLayout& layout, const CardRenderOptions& 
     cairo_translate(cr, layout.offsetXMm, layout.offsetYMm);
     if (layout.rotate180) {
       cairo_translate(cr, kCardWidthMm, kCardHeightMm);
-      cairo_rotate(cr, M_PI);
+      cairo_rotate(cr, std::numbers::pi);
     }
   }
   if (layout.outline) DrawCard(cr, false);
