@@ -50,7 +50,7 @@ TEST(SafeFileKill, AKilledSaveLeavesOneWholeVersion) {
   for (int kill = 0; kill < kKills; ++kill) {
     const auto saver = StartedProcess::Start({ProgramExecutablePath(), "--gtest_also_run_disabled_tests",
                                               "--gtest_filter=SafeFileKill.DISABLED_SaveOverAndOver"});
-    ASSERT_TRUE(saver);
+    ASSERT_TRUE(saver) << "the saver did not start before kill " << kill << ", error " << GetLastError();
     std::this_thread::sleep_for(std::chrono::milliseconds(100 + random() % 600));
     const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, ProcessIdOf(*saver));
     ASSERT_NE(process, nullptr);
