@@ -100,8 +100,10 @@ FileError ReadPieces(HANDLE file, size_t maxSize, const std::function<void(std::
   }
 }
 
-FileError ReadAll(const std::filesystem::path& path, size_t maxSize,
-                  const std::function<void(std::string_view)>& take) {
+}  // namespace
+
+FileError ReadRegularFilePieces(const std::filesystem::path& path, size_t maxSize,
+                                const std::function<void(std::string_view)>& take) {
   HANDLE file = INVALID_HANDLE_VALUE;
   FileError result = OpenRegular(path, maxSize, file);
   if (result != FileError::None) return result;
@@ -110,16 +112,9 @@ FileError ReadAll(const std::filesystem::path& path, size_t maxSize,
   return result;
 }
 
-}  // namespace
-
 FileError ReadRegularFile(const std::filesystem::path& path, size_t maxSize, std::string& content) {
   content.clear();
-  return ReadAll(path, maxSize, [&content](std::string_view piece) { content.append(piece); });
-}
-
-FileError ReadRegularFilePieces(const std::filesystem::path& path, size_t maxSize,
-                                const std::function<void(std::string_view)>& take) {
-  return ReadAll(path, maxSize, take);
+  return ReadRegularFilePieces(path, maxSize, [&content](std::string_view piece) { content.append(piece); });
 }
 
 namespace {
