@@ -44,7 +44,8 @@ constexpr std::array kCommands = std::to_array<CommandEntry>({
      RunLookup},
     {"postal-import", "KEN_ALL.CSV [JIGYOSYO.CSV] [--to FOLDER]",
      "convert the public postal-code list (the address file in Shift-JIS or UTF-8, the business file) into the "
-     "postal data files QUELTAUNIJUSHO.CSV and QUELTAUNIJIGYO.CSV in FOLDER (default $XDG_DATA_HOME/Mirelon)",
+     "postal data files QUELTAUNIJUSHO.CSV and QUELTAUNIJIGYO.CSV in FOLDER (default the user's data folder: "
+     "$XDG_DATA_HOME/Mirelon, on Windows %LOCALAPPDATA%\\Mirelon)",
      RunPostalImport},
 });
 

@@ -33,7 +33,7 @@ int RunPostalImport(const std::vector<std::string>& args, ToolOutput& out) {
   if (!businessFile.empty()) request.businessFile = PathFromUtf8(businessFile);
   request.folder = folder.empty() ? UserDataFolder() : PathFromUtf8(folder);
   if (request.folder.empty()) {
-    out.Report("保存先のフォルダが決まりません (HOME も XDG_DATA_HOME もありません): --to で指定してください");
+    out.Report("ユーザーのデータフォルダが決まりません: --to で保存先を指定してください");
     return kExitFailure;
   }
 

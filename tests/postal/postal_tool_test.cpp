@@ -1,8 +1,9 @@
-// mirelon-tool's lookup and check commands, run in-process on the excerpt data.
+// mirelon-tool's lookup, check and postal-import commands, run in-process on the excerpt data.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "platform/utf8_path.h"
 #include "public_postal_support.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
@@ -12,8 +13,8 @@ namespace mirelon {
 namespace {
 
 const std::filesystem::path kExcerpt = std::filesystem::path(MIRELON_TEST_DATA) / "postal";
-const std::string kSjisData = (kExcerpt / "sjis" / "QUELTAJUSHO.CSV").string();
-const std::string kWideData = (kExcerpt / "utf16" / "QUELTAUNIJUSHO.CSV").string();
+const std::string kSjisData = PathToUtf8(kExcerpt / "sjis" / "QUELTAJUSHO.CSV");
+const std::string kWideData = PathToUtf8(kExcerpt / "utf16" / "QUELTAUNIJUSHO.CSV");
 
 struct Result {
   int status;
@@ -63,15 +64,15 @@ TEST_F(PostalToolTest, CheckPrintsTheRecordsToCheck) {
   test::WriteBytes(book, Sjis("あおき,105-0011,東京都港区芝公園４－１,,,,,青木一郎\r\n"
                               "いとう,105-0012,港区芝公園,,,,,伊藤能\r\n"
                               "うえだ,,港区,,,,,上田\r\n"));
-  Result check = Run({"check", book.string(), kWideData});
+  Result check = Run({"check", PathToUtf8(book), kWideData});
   EXPECT_EQ(check.status, 0);
   EXPECT_EQ(check.output, "  2  いとう                伊藤能\n  3  うえだ                上田\n");
 
   test::WriteBytes(book, Sjis("あおき,105-0011,東京都港区芝公園４－１,,,,,青木一郎\r\n"));
-  EXPECT_EQ(Run({"check", book.string(), kSjisData}).output, "　　　　該当するデータはありません\n");
-  Result missing = Run({"check", book.string(), (folder / "QUELTAJUSHO.CSV").string()});
+  EXPECT_EQ(Run({"check", PathToUtf8(book), kSjisData}).output, "　　　　該当するデータはありません\n");
+  Result missing = Run({"check", PathToUtf8(book), PathToUtf8(folder / "QUELTAJUSHO.CSV")});
   EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.errors, (folder / "QUELTAJUSHO.CSV").string() + "\nファイルのオープンに失敗しました\n");
+  EXPECT_EQ(missing.errors, PathToUtf8(folder / "QUELTAJUSHO.CSV") + "\nファイルのオープンに失敗しました\n");
 }
 
 TEST_F(PostalToolTest, PostalImportGivesDataTheLookupFinds) {
@@ -81,31 +82,23 @@ TEST_F(PostalToolTest, PostalImportGivesDataTheLookupFinds) {
                                  test::PublicAddressLine("1050011", "東京都", "港区", "１丁目）")));
   test::WriteBytes(business, Sjis(test::PublicBusinessLine("1058799", "表商事", "東京都", "港区", "芝公園", "１－１")));
   const auto data = folder / "data";
-  Result import = Run({"postal-import", address.string(), business.string(), "--to", data.string()});
+  Result import = Run({"postal-import", PathToUtf8(address), PathToUtf8(business), "--to", PathToUtf8(data)});
   EXPECT_EQ(import.status, 0);
   // One progress line, overwritten file by file, and the summary on a line of its own.
   EXPECT_EQ(import.errors, "\rKEN_ALL.CSV: 2 行\rJIGYOSYO.CSV: 1 行\n住所 1 件、事業所 1 件の郵便番号データを " +
-                               data.string() + " に書き込みました\n");
-  const std::string imported = (data / "QUELTAUNIJUSHO.CSV").string();
+                               PathToUtf8(data) + " に書き込みました\n");
+  const std::string imported = PathToUtf8(data / "QUELTAUNIJUSHO.CSV");
   EXPECT_EQ(Run({"lookup", imported, "--code", "1050011"}).output, "AddressResultDialog\n東京都港区芝公園（１丁目）\n");
   EXPECT_EQ(Run({"lookup", imported, "--company", "表商事"}).output, "BusinessCodeResultDialog\n1058799 東京都港区芝公園１－１　表商事\n");
-
-  // Without --to, the user's data folder.
-  const auto home = folder / "xdg";
-  ::setenv("XDG_DATA_HOME", home.c_str(), 1);
-  EXPECT_EQ(Run({"postal-import", address.string()}).status, 0);
-  ::unsetenv("XDG_DATA_HOME");
-  EXPECT_TRUE(std::filesystem::exists(home / "Mirelon" / "QUELTAUNIJUSHO.CSV"));
-  EXPECT_FALSE(std::filesystem::exists(home / "Mirelon" / "QUELTAUNIJIGYO.CSV"));
 }
 
 TEST_F(PostalToolTest, PostalImportRefusesAndWritesNothing) {
   const auto data = folder / "data";
   const auto wrong = folder / "KEN_ALL.CSV";
   test::WriteBytes(wrong, "a,b,c\r\n");
-  Result refused = Run({"postal-import", wrong.string(), "--to", data.string()});
+  Result refused = Run({"postal-import", PathToUtf8(wrong), "--to", PathToUtf8(data)});
   EXPECT_EQ(refused.status, 1);
-  EXPECT_EQ(refused.errors, wrong.string() + "\n1 行目が住所の郵便番号データ (KEN_ALL.CSV) の形式ではありません\n"
+  EXPECT_EQ(refused.errors, PathToUtf8(wrong) + "\n1 行目が住所の郵便番号データ (KEN_ALL.CSV) の形式ではありません\n"
                                              "郵便番号データは書き込みませんでした\n");
   EXPECT_FALSE(std::filesystem::exists(data));
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{

@@ -16,6 +16,7 @@
 #include "support/command_output.h"
 #include "support/temp_folder.h"
 #include "text/cp932.h"
+#include "tool/program_file.h"
 #include "tool/tool_commands.h"
 
 namespace mirelon {
@@ -149,7 +150,7 @@ TEST_F(Tool, ADestinationFileThatIsNoBookIsKeptWithoutForce) {
   };
   const Case cases[] = {
       {"UTF-8 text", "名前,住所\r\n", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write},
-      {"a program", "#!/bin/sh\nexit 0\n", std::filesystem::perms::owner_all},
+      {"a program", test::SystemProgramFile().bytes, test::SystemProgramFile().perms},
       {"binary data", std::string("a\0b\r\n", 5), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write},
   };
   for (const Case& c : cases) {

@@ -8,9 +8,12 @@
 
 namespace mirelon {
 
+// Whether cards can be drawn at all: wx was built with its cairo renderer.
+bool CanDrawCards();
+
 // `origin` is where the paper's top-left corner is in device units, `unitsPerMm` the device units
-// in a millimetre. A DC without a cairo context draws nothing.
-void DrawCardOnDc(wxDC& dc, const CardLayout& layout, const CardRenderOptions& options,
-                              wxPoint2DDouble origin, double unitsPerMm);
+// in a millimetre. False, with nothing drawn, for a DC that gives no cairo context.
+bool DrawCardOnDc(wxDC& dc, const CardLayout& layout, const CardRenderOptions& options,
+                  wxPoint2DDouble origin, double unitsPerMm);
 
 }  // namespace mirelon

@@ -6,6 +6,7 @@
 
 #include "cards/card_stock.h"
 #include "gui/cards/card_drawing.h"
+#include "gui/kit/wx_text.h"
 
 namespace mirelon {
 namespace {
@@ -33,15 +34,18 @@ void CardPreviewPanel::SetCard(std::optional<CardLayout> card, const wxString& n
 void CardPreviewPanel::Draw(wxDC& dc, wxSize size) const {
   dc.SetBackground(wxBrush(wxColour(0x80, 0x80, 0x80)));
   dc.Clear();
-  if (!card_) {
+  const auto drawNote = [&](const wxString& note) {
     dc.SetTextForeground(*wxWHITE);
-    const wxSize extent = dc.GetTextExtent(note_);
-    dc.DrawText(note_, (size.x - extent.x) / 2, (size.y - extent.y) / 2);
+    const wxSize extent = dc.GetTextExtent(note);
+    dc.DrawText(note, (size.x - extent.x) / 2, (size.y - extent.y) / 2);
+  };
+  if (!card_) {
+    drawNote(note_);
     return;
   }
   const double pxPerMm = std::min(size.x / (kCardWidthMm + 2 * kMarginMm), size.y / (kCardHeightMm + 2 * kMarginMm));
   const wxPoint2DDouble origin((size.x - kCardWidthMm * pxPerMm) / 2, (size.y - kCardHeightMm * pxPerMm) / 2);
-  DrawCardOnDc(dc, *card_, {.preview = true}, origin, pxPerMm);
+  if (!DrawCardOnDc(dc, *card_, {.preview = true}, origin, pxPerMm)) drawNote(U8("カードを表示できません"));
 }
 
 }  // namespace mirelon

@@ -10,6 +10,7 @@
 #include <wx/checklst.h>
 #include <wx/choice.h>
 #include <wx/dcmemory.h>
+#include <wx/dcsvg.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/scrolwin.h>
@@ -200,6 +201,17 @@ TEST_F(CardPrintTest, ThePreviewDrawsTheCardWithInkInTheNameArea) {
   clicked.SetEventObject(&list);
   list.ProcessWindowEvent(clicked);
   EXPECT_EQ(dialog.PreviewIndex(), 0);
+}
+
+// A DC that gives no cairo context (an SVG file here) shows why the card is missing, not a
+// blank card.
+TEST_F(CardPrintTest, APreviewThatCannotDrawSaysSo) {
+  test::TempFolder folder;
+  {
+    wxSVGFileDC dc(FromPath(folder / "preview.svg"), 400, 600);
+    Dialog().Preview().Draw(dc, wxSize(400, 600));
+  }
+  EXPECT_NE(test::ReadBytes(folder / "preview.svg").find("カードを表示できません"), std::string::npos);
 }
 
 TEST_F(CardPrintTest, SavesThePdfChosenInTheFileChooser) {
