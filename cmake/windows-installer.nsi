@@ -1,6 +1,6 @@
 ; The Windows installer: both programs, the manual and the card fonts in the layout the programs
 ; look for (bin\ beside share\mirelon\), a Start-menu entry, and an uninstaller that takes all of it
-; away again. scripts/build-windows passes VERSION, BIN, MANUAL, FONTS and OUTFILE.
+; away again. scripts/build-windows passes VERSION, BIN, MANUAL, FONTS, ICON and OUTFILE.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -10,6 +10,8 @@ RequestExecutionLevel admin
 !define MENU_ENTRY "$SMPROGRAMS\Mirelon 年賀状住所録.lnk"
 
 Name "Mirelon ${VERSION}"
+Icon "${ICON}"
+UninstallIcon "${ICON}"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Mirelon"
 InstallDirRegKey HKLM "${KEY}" "InstallLocation"
@@ -34,6 +36,8 @@ Section
   CreateShortcut "${MENU_ENTRY}" "$INSTDIR\bin\mirelon.exe"
   WriteRegStr HKLM "${KEY}" "DisplayName" "Mirelon 年賀状住所録"
   WriteRegStr HKLM "${KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${KEY}" "DisplayIcon" '"$INSTDIR\bin\mirelon.exe",0'
+  WriteRegStr HKLM "${KEY}" "Publisher" "Ovrin Applications"
   WriteRegStr HKLM "${KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
 SectionEnd

@@ -1,0 +1,33 @@
+# mirelon_program_resources(TARGET DESCRIPTION [ICON]): on Windows, links TARGET with what Windows
+# shows of a program (version information in Japanese, the manifest of res/windows, and with ICON
+# the program's icon made from res/mirelon_*.png and wx's own resources). Elsewhere it does nothing.
+function(mirelon_program_resources target description)
+  if(NOT WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "ICON" "" "" ${ARGN})
+  set(MIRELON_RC_DIR "${CMAKE_SOURCE_DIR}/res/windows")
+  set(MIRELON_RC_NAME "${target}")
+  set(MIRELON_RC_DESCRIPTION "${description}")
+  set(MIRELON_RC_EXTRA "")
+  if(ARG_ICON)
+    find_package(Python3 REQUIRED COMPONENTS Interpreter)
+    set(sizes 16 32 48 64 128 256)
+    list(TRANSFORM sizes REPLACE "(.+)" "${CMAKE_SOURCE_DIR}/res/mirelon_\\1.png" OUTPUT_VARIABLE pngs)
+    set(icon "${CMAKE_CURRENT_BINARY_DIR}/mirelon.ico")
+    add_custom_command(OUTPUT "${icon}"
+      COMMAND Python3::Interpreter "${MIRELON_RC_DIR}/make_icon.py" "${icon}" ${pngs}
+      DEPENDS "${MIRELON_RC_DIR}/make_icon.py" ${pngs} VERBATIM)
+    # The first icon by name is the one Explorer shows; wx's resources (cursors, bitmaps) come
+    # without wx's manifest, as the program brings its own.
+    set(MIRELON_RC_EXTRA "AAA_MIRELON ICON \"${icon}\"\n#define wxUSE_NO_MANIFEST 1\n#include \"wx/msw/wx.rc\"")
+  endif()
+  set(rc "${CMAKE_CURRENT_BINARY_DIR}/${target}.rc")
+  configure_file("${MIRELON_RC_DIR}/program.rc.in" "${rc}" @ONLY)
+  if(ARG_ICON)
+    set_source_files_properties("${rc}" PROPERTIES OBJECT_DEPENDS "${icon};${MIRELON_RC_DIR}/mirelon.manifest")
+  else()
+    set_source_files_properties("${rc}" PROPERTIES OBJECT_DEPENDS "${MIRELON_RC_DIR}/mirelon.manifest")
+  endif()
+  target_sources(${target} PRIVATE "${rc}")
+endfunction()
