@@ -5,11 +5,25 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <span>
 
 namespace mirelon {
 
 // The arguments after the program's name; returns the exit status.
 int ProgramMain(std::span<const std::filesystem::path> arguments);
+
+// How the program's text output is encoded.
+enum class TextOutputEncoding { Utf8, Cp932 };
+
+struct StandardStreams {
+  std::ostream* out;
+  std::ostream* err;
+};
+
+// Standard output and error for text in `encoding`. A console window (on Windows) is given the text
+// as characters, so it shows Japanese whatever its code page; files, pipes and terminals get the
+// bytes unchanged. Call it once.
+StandardStreams TextStreams(TextOutputEncoding encoding);
 
 }  // namespace mirelon

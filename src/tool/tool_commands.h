@@ -47,4 +47,7 @@ const CommandEntry* FindCommand(std::string_view name);
 // and usage to `err`; returns the exit status.
 int RunTool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
+// Whether the arguments ask for messages and results in Shift-JIS (--sjis).
+bool AsksForShiftJis(const std::vector<std::string>& arguments);
+
 }  // namespace mirelon::tool

@@ -1,5 +1,4 @@
 // mirelon-tool: reads and writes Mirelon books from the command line, exactly as the program does.
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -11,5 +10,7 @@ int mirelon::ProgramMain(std::span<const std::filesystem::path> arguments) {
   // The commands read their words in UTF-8 and turn the file names among them back into paths.
   std::vector<std::string> words;
   for (const std::filesystem::path& argument : arguments) words.push_back(PathToUtf8(argument));
-  return tool::RunTool(words, std::cout, std::cerr);
+  const StandardStreams streams =
+      TextStreams(tool::AsksForShiftJis(words) ? TextOutputEncoding::Cp932 : TextOutputEncoding::Utf8);
+  return tool::RunTool(words, *streams.out, *streams.err);
 }

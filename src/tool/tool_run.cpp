@@ -1,4 +1,5 @@
 // The tool's front: options common to every command, help, and the command's usage on misuse.
+#include <algorithm>
 #include <exception>
 
 #include "appcore/app_identity.h"
@@ -34,14 +35,14 @@ void PrintHelp(std::ostream& stream) {
 }
 
 int RunChecked(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  bool sjis = false;
+  const bool sjis = AsksForShiftJis(arguments);
   bool utf8Books = false;
   bool force = false;
   bool help = false;
   std::vector<std::string> words;
   for (const std::string& argument : arguments) {
     if (argument == "--sjis") {
-      sjis = true;
+      continue;
     } else if (argument == "--utf8") {
       utf8Books = true;
     } else if (argument == "--force") {
@@ -81,6 +82,10 @@ int RunChecked(const std::vector<std::string>& arguments, std::ostream& out, std
 }
 
 }  // namespace
+
+bool AsksForShiftJis(const std::vector<std::string>& arguments) {
+  return std::ranges::find(arguments, "--sjis") != arguments.end();
+}
 
 int RunTool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   try {
