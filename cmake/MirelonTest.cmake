@@ -18,10 +18,11 @@ function(mirelon_add_test name)
   if(ARG_XVFB AND CMAKE_CROSSCOMPILING_EMULATOR)
     # Under the emulator (wine) each case runs on a display of its own, registered by name, so
     # that a case the emulator cannot run can be left out by name: the display and the locale
-    # go before the emulator.
+    # go before the emulator. One case at a time: wine's programs share one desktop, whose
+    # foreground window takes the keys that any of them sends.
     set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR
                  ${MIRELON_DISPLAY_ENVIRONMENT} ${display} ${CMAKE_CROSSCOMPILING_EMULATOR})
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES RESOURCE_LOCK emulator_desktop)
   elseif(ARG_XVFB)
     # One display for the whole executable: starting Xvfb per test would cost more than the tests.
     add_test(NAME ${name} COMMAND ${MIRELON_DISPLAY_ENVIRONMENT} ${display} $<TARGET_FILE:${name}>)
