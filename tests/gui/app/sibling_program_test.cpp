@@ -104,7 +104,7 @@ TEST_F(QueltaLaunchTest, CtrlAsksAgainAtTheStoredProgramAndTheEditorFollowsRecor
                 ExpectDialog<wxFileDialog>([&](wxFileDialog& dialog) {
                   EXPECT_EQ(std::string(dialog.GetMessage().utf8_str()), "Quelta 実行ファイルの検索");
                   EXPECT_EQ(std::string(dialog.GetDirectory().utf8_str()), stored.folder().string());
-                  EXPECT_EQ(std::string(dialog.GetFilename().utf8_str()), "quelta");
+                  EXPECT_EQ(std::string(dialog.GetFilename().utf8_str()), PathToUtf8(stored.executable().filename()));
                   dialog.SetPath(wxString::FromUTF8(chosen.executable().string()));
                   return wxID_OK;
                 }),

@@ -89,15 +89,22 @@ class FreshUserRegistry {
 };
 
 // The settings go to the registry key of the vendor and the program, a section a key below it,
-// as the sibling program's users find them.
+// as the sibling program's users find them, and come back verbatim, variables and all.
 TEST(UserSettings, TheLastFileIsRememberedFromTheFirstStart) {
   const FreshUserRegistry fresh;
   const wchar_t* misc = L"Software\\Ovrin Applications\\Mirelon\\Misc";
   ASSERT_EQ(RegistryText(misc, L"recentFile"), "");
+  const std::pair<const char*, const char*> values[] = {
+      {misc::kRecentFile, "C:\\住所録\\表.csv"},
+      {"queltaPath", "%ProgramFiles%\\Quelta\\quelta.exe"},
+      {"settingFile", "~/$HOME/${USER}/一覧.ini"},
+  };
   WxSettingsStore store;
-  store.SetString(misc::kSection, misc::kRecentFile, "C:\\住所録\\表.csv");
+  for (const auto& [name, value] : values) store.SetString(misc::kSection, name, value);
   StoreListSettings(store, DisplayFormat{}, true);
-  EXPECT_EQ(WxSettingsStore().GetString(misc::kSection, misc::kRecentFile, ""), "C:\\住所録\\表.csv");
+  for (const auto& [name, value] : values) {
+    EXPECT_EQ(WxSettingsStore().GetString(misc::kSection, name, ""), value) << name;
+  }
   EXPECT_EQ(RegistryText(misc, L"recentFile"), "C:\\住所録\\表.csv");
   HKEY list = nullptr;
   EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Ovrin Applications\\Mirelon\\List", 0, KEY_READ, &list),
