@@ -9,15 +9,15 @@
 #include <string>
 #include <string_view>
 
+#include "platform/utf8_path.h"
+
 namespace mirelon::test {
 
 class TempFolder {
  public:
-  TempFolder() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() / ("mirelon-test-" + std::to_string(random()) + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-  }
+  TempFolder() { Create("mirelon-test-"); }
+  // Its name begins with `utf8Prefix`.
+  explicit TempFolder(std::string_view utf8Prefix) { Create(PathFromUtf8(utf8Prefix)); }
   ~TempFolder() {
     std::error_code error;
     std::filesystem::remove_all(path_, error);
@@ -29,6 +29,13 @@ class TempFolder {
   std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
  private:
+  void Create(const std::filesystem::path& prefix) {
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() / prefix;
+    path_ += std::to_string(random()) + std::to_string(random());
+    std::filesystem::create_directories(path_);
+  }
+
   std::filesystem::path path_;
 };
 

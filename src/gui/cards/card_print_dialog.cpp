@@ -102,7 +102,8 @@ void CardPrintDialog::ShrinkToScreen() {
   settingsPanel_->SetMinSize(wxSize(settingsPanel_->GetSizer()->CalcMin().x + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X),
                                     kSmallSettingsHeight));
   Fit();
-  const wxSize over = GetSize() - room;
+  // What the controls need, not the window's size: Windows holds a window within the screen.
+  const wxSize over = GetSizer()->CalcMin() + (GetSize() - GetClientSize()) - room;
   const wxSize preview = preview_->GetMinSize();
   int width = preview.x - std::max(0, over.x);
   int height = preview.y - std::max(0, over.y);

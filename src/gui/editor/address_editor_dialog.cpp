@@ -28,11 +28,14 @@ using namespace res;
 namespace {
 
 // The editor's window: Enter does nothing, and the exit button, Escape and the close box ask
-// the editor first.
+// the editor first. It is the program's main window, owned by no other: a dialog made without a
+// parent is otherwise given the program's top window as its owner, and when the editor comes
+// back from the list window that is the list frame, which takes its owned windows with it as it
+// closes.
 class EditorWindow final : public TemplateDialog {
  public:
   EditorWindow(const DialogTemplate& dialogTemplate, std::function<void()> onCancel)
-      : TemplateDialog(nullptr, dialogTemplate), onCancel_(std::move(onCancel)) {}
+      : TemplateDialog(nullptr, dialogTemplate, wxDIALOG_NO_PARENT), onCancel_(std::move(onCancel)) {}
 
  protected:
   void OnOk() override {}

@@ -145,9 +145,9 @@ wxWindow* CreateControl(TemplateDialog* dialog, const res::ControlTemplate& cont
 
 }  // namespace
 
-TemplateDialog::TemplateDialog(wxWindow* parent, const res::DialogTemplate& dialogTemplate)
+TemplateDialog::TemplateDialog(wxWindow* parent, const res::DialogTemplate& dialogTemplate, long extraStyle)
     : wxDialog(parent, wxID_ANY, U8(dialogTemplate.caption), wxDefaultPosition, wxDefaultSize,
-               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX),
+               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | extraStyle),
       template_(dialogTemplate) {
   Build();
 }

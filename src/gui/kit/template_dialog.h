@@ -12,7 +12,8 @@ namespace mirelon {
 
 class TemplateDialog : public wxDialog {
  public:
-  TemplateDialog(wxWindow* parent, const res::DialogTemplate& dialogTemplate);
+  // `extraStyle` adds to the templates' own (wxDIALOG_NO_PARENT for the program's main window).
+  TemplateDialog(wxWindow* parent, const res::DialogTemplate& dialogTemplate, long extraStyle = 0);
 
   const res::DialogTemplate& Template() const { return template_; }
   // A rectangle in dialog units of this dialog's font, in pixels.

@@ -2,26 +2,23 @@
 // (started.txt: the argument count, the arguments and its working folder), carries out the task
 // in quelta-task.txt there, shows a top-level window titled "Quelta", and exits once a file named
 // quit appears (or after a minute, so that a failed test leaves nothing behind).
-// Its window's class (WM_CLASS) is its executable's name, as a toolkit sets it, and the window
-// carries its process id. Task lines:
+// Its window is the system's own (<system>/stand_in_window.cpp): on X11 its class (WM_CLASS) is
+// the executable's name, as a toolkit sets it, and it carries the process id; on Windows its class
+// begins with "Afx:", as the sibling's framework names it. Task lines:
 //   title TEXT           the window's title instead of "Quelta"
 //   class NAME           the window's class instead (another program's window)
 //   hidden               the window is created but never shown
 //   append FILE TEXT     TEXT and CR LF added at the end of FILE (a new record)
 //   drop-last FILE       the last line of FILE removed (a record gone)
 //   remove FILE          FILE deleted
-#include <X11/Xatom.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <thread>
+
+#include "gui/app/stand_in_window.h"
 
 namespace {
 
@@ -46,13 +43,13 @@ void DropLastLine(const std::filesystem::path& path) {
 
 int main(int argc, char** argv) {
   {
-    std::ofstream started("started.txt", std::ios::app);
+    std::ofstream started("started.txt", std::ios::binary | std::ios::app);
     started << argc << "\n";
     for (int i = 0; i < argc; ++i) started << argv[i] << "\n";
     started << std::filesystem::current_path().string() << "\n";
   }
   std::string title = "Quelta";
-  std::string windowClass = std::filesystem::path(argv[0]).filename().string();
+  std::string windowClass;
   bool hidden = false;
   std::ifstream task("quelta-task.txt");
   for (std::string line; std::getline(task, line);) {
@@ -69,28 +66,12 @@ int main(int argc, char** argv) {
     if (verb == "remove") std::filesystem::remove(file);
   }
 
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) return 2;
-  const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 600, 400, 200, 80, 1,
-                                            BlackPixel(display, 0), WhitePixel(display, 0));
-  XStoreName(display, window, title.c_str());
-  XChangeProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), XInternAtom(display, "UTF8_STRING", False),
-                  8, PropModeReplace, reinterpret_cast<const unsigned char*>(title.data()), static_cast<int>(title.size()));
-  XClassHint hint{windowClass.data(), windowClass.data()};
-  XSetClassHint(display, window, &hint);
-  const long pid = getpid();
-  XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(&pid), 1);
-  if (!hidden) XMapWindow(display, window);
-  XSync(display, False);
-  WriteFile("ready", "");
-
-  const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(1);
-  while (!std::filesystem::exists("quit") && std::chrono::steady_clock::now() < end) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  {
+    mirelon::test::StandInWindow window(title, windowClass, hidden);
+    WriteFile("ready", "");
+    const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    while (!std::filesystem::exists("quit") && std::chrono::steady_clock::now() < end) window.Serve();
+    std::filesystem::remove("quit");
   }
-  std::filesystem::remove("quit");
-  XDestroyWindow(display, window);
-  XCloseDisplay(display);
   return 0;
 }

@@ -304,7 +304,8 @@ TEST_F(CardPrintTest, SmallScreenKeepsEveryPartUsable) {
     ASSERT_NE(window, nullptr) << part.id;
     const wxRect rect(dialog.ScreenToClient(window->GetScreenPosition()), window->GetSize());
     EXPECT_TRUE(client.Contains(rect)) << part.id;
-    EXPECT_GE(rect.width, part.least.x) << part.id;
+    // Or what the control asks for, where that is less (Windows sizes a spin for its digits).
+    EXPECT_GE(rect.width, std::min(part.least.x, window->GetBestSize().x)) << part.id;
     EXPECT_GE(rect.height, part.least.y) << part.id;
   }
   // The settings column scrolls to its last control.

@@ -41,7 +41,7 @@ class OptionsDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
     book_.SetPrompt(&prompt_);
-    book_.file.directory = folder_.path().string() + "/";
+    book_.file.directory = folder_.path();
     book_.file.baseName = "book";
     book_.file.extension = ".csv";
     book_.file.sendExists = true;

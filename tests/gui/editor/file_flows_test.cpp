@@ -1,133 +1,28 @@
 // "ファイル読込" and "ファイル書込" over real files in a temporary folder, with the file choosers,
 // questions and messages answered as a user would.
-#include <sys/resource.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
-#include <csignal>
-#include <cstdlib>
-#include <cstring>
-#include <optional>
-
-#include <wx/combobox.h>
-#include <wx/filedlg.h>
 #include <wx/spinbutt.h>
 
-#include "appcore/program_settings.h"
 #include "book/book_files.h"
-#include "gui/support/book_test_files.h"
-#include "gui/support/editor_fixture.h"
-#include "gui/dialogs/merge_dialog.h"
-#include "gui/editor/address_editor_dialog.h"
-#include "gui/app/application_services.h"
-#include "gui/kit/file_chooser.h"
+#include "gui/editor/file_flows_fixture.h"
 #include "gui/kit/message_box.h"
-#include "gui/kit/wx_settings_store.h"
-#include "gui/support/gui_test_support.h"
-#include "platform/utf8_path.h"
-#include "res/merge_resources.h"
 
 namespace mirelon {
 namespace {
 
 using namespace literals;
+using test::ChooserDeclined;
+using test::ComboItems;
+using test::Cp932Lines;
 using test::ExpectDialog;
 using test::ExpectMessage;
-using test::Cp932Lines;
-using test::ReadBytes;
-using test::WriteBytes;
+using test::FileFlowsTest;
+using test::FileMessage;
 using test::LabelOf;
+using test::MergeClosed;
+using test::ReadBytes;
 using test::TextOf;
-using test::ScopedEnvironment;
 using test::Type;
-
-const std::filesystem::path kExamples = std::filesystem::path(MIRELON_TEST_DATA) / ".." / ".." / "examples";
-
-// The chooser, checked for its title, filter and initial folder, answered with `path`.
-ExpectDialog<wxFileDialog> Chooser(std::string_view title, const std::filesystem::path& folder,
-                                   const std::filesystem::path& path) {
-  return ExpectDialog<wxFileDialog>([=](wxFileDialog& dialog) {
-    EXPECT_EQ(std::string(dialog.GetMessage().utf8_str()), title);
-    EXPECT_EQ(std::string(dialog.GetWildcard().utf8_str()), "CSVﾌｧｲﾙ (*.csv)|*.csv");
-    EXPECT_EQ(std::string(dialog.GetDirectory().utf8_str()), PathToUtf8(folder));
-    dialog.SetPath(FromPath(path));
-    return wxID_OK;
-  });
-}
-
-// The save chooser offered again after a failure, declined.
-ExpectDialog<wxFileDialog> ChooserDeclined() {
-  return ExpectDialog<wxFileDialog>([](wxFileDialog& dialog) {
-    EXPECT_EQ(std::string(dialog.GetMessage().utf8_str()), "書き込みCSVファイル選択");
-    return wxID_CANCEL;
-  });
-}
-
-// The merge window, closed without a join.
-ExpectDialog<HistoryMergeDialog> MergeClosed() {
-  return ExpectDialog<HistoryMergeDialog>([](HistoryMergeDialog& dialog) {
-    test::Click(&dialog, res::kIdMergeClose);
-    return wxID_CANCEL;
-  });
-}
-
-std::string FileMessage(const std::filesystem::path& path, std::string_view reason) {
-  return PathToUtf8(path) + "\n" + std::string(reason);
-}
-
-std::vector<std::string> ComboItems(wxWindow* window, int id) {
-  std::vector<std::string> items;
-  for (const wxString& item : test::ControlOf<wxComboBox>(window, id).GetStrings()) items.emplace_back(item.utf8_str());
-  return items;
-}
-
-class FileFlowsTest : public test::EditorTest {
- protected:
-  void SetUp() override {
-    EditorTest::SetUp();
-    std::filesystem::create_directory(Documents());
-    services_.readFile = [this](wxWindow* parent) { return app_.ReadFile(parent); };
-    services_.writeFile = [this](wxWindow* parent) { app_.WriteFile(parent); };
-  }
-  // A user with a documents folder and no recent file: the choosers start there.
-  std::filesystem::path Documents() const { return home_ / "Documents"; }
-
-  std::filesystem::path CopySample() {
-    for (const char* name : {"sample.csv", "sample_nos.csv", "sample_nen.csv"}) {
-      std::filesystem::copy_file(kExamples / name, folder_ / name);
-    }
-    return folder_ / "sample.csv";
-  }
-  std::string RecentFile() { return ReadMiscString(settings_, misc::kRecentFile); }
-  // The open chooser in the folder of the last file used (else the documents), answered with `path`.
-  ExpectDialog<wxFileDialog> OpenChooser(const std::filesystem::path& path) {
-    const std::string recent = RecentFile();
-    return Chooser("読み込みCSVファイル選択", recent.empty() ? Documents() : std::filesystem::path(recent).parent_path(),
-                   path);
-  }
-  ExpectDialog<wxFileDialog> SaveChooser(const std::filesystem::path& path) {
-    const std::string recent = RecentFile();
-    return Chooser("書き込みCSVファイル選択", recent.empty() ? Documents() : std::filesystem::path(recent).parent_path(),
-                   path);
-  }
-  // The editor's buttons, with the program's flows behind them.
-  void Read() { test::Click(window_, res::kIdReadFile); }
-  void Write() { test::Click(window_, res::kIdWriteFile); }
-  // Sets the book's family to `name` in the test folder as if it had been read from there.
-  void HoldFamily(std::string_view name) {
-    book_.file.directory = folder_.path().string() + "/";
-    book_.file.baseName = name;
-    book_.file.extension = ".csv";
-    book_.file.sendExists = true;
-  }
-
-  ApplicationServices app_{state_};
-  test::TempFolder folder_;
-  test::TempFolder home_;
-  ScopedEnvironment homeVariable_{"HOME", home_.path().c_str()};
-  ScopedEnvironment configVariable_{"XDG_CONFIG_HOME", nullptr};
-};
+using test::WriteBytes;
 
 TEST_F(FileFlowsTest, EachNameOfAFamilyReadsTheWholeFamilyAndShowsPageOne) {
   const std::filesystem::path send = CopySample();
@@ -345,30 +240,6 @@ TEST_F(FileFlowsTest, ASaveNameThatIsNotCsvWritesNothing) {
   EXPECT_EQ(RecentFile(), "");
 }
 
-// A file that cannot be opened: a socket, which even the superuser cannot open as a file.
-void MakeSocketFile(const std::filesystem::path& path) {
-  const int handle = socket(AF_UNIX, SOCK_STREAM, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-  ASSERT_EQ(bind(handle, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-  close(handle);
-}
-
-TEST_F(FileFlowsTest, AFileThatCannotBeOpenedOrReadIsReportedAndTheOthersAreStillRead) {
-  WriteBytes(folder_ / "f.csv", Cp932Lines({"アイ,1"}));
-  MakeSocketFile(folder_ / "f_nos.csv");
-  std::filesystem::create_directory(folder_ / "f_nen.csv");  // no file to open
-  Open();
-  wxTEST_DIALOG(Read(), OpenChooser(folder_ / "f.csv"),
-                ExpectMessage(FileMessage(folder_ / "f_nos.csv", "ファイルのオープンに失敗しました"), wxID_OK),
-                ExpectMessage(FileMessage(folder_ / "f_nen.csv", "ファイルのオープンに失敗しました"), wxID_OK));
-  EXPECT_EQ(book_.recordCount(), 1);
-  // What is in memory is not the family on disk: it counts as changed.
-  EXPECT_TRUE(book_.modified);
-  EXPECT_FALSE(Enabled(res::kIdLaunchQuelta));
-}
-
 TEST_F(FileFlowsTest, AUtf8BookIsReadAfterAYesAndABinaryFileIsReportedAsBroken) {
   WriteBytes(folder_ / "u.csv", "アイ,1\r\n");  // UTF-8 as a text editor saves it
   Open();
@@ -384,68 +255,6 @@ TEST_F(FileFlowsTest, AUtf8BookIsReadAfterAYesAndABinaryFileIsReportedAsBroken) 
                 OpenChooser(folder_ / "b.csv"), ExpectMessage(FileMessage(folder_ / "b.csv", "ファイルが壊れています"), wxID_OK));
   EXPECT_EQ(book_.recordCount(), 0);
   EXPECT_TRUE(book_.modified);  // so the next read or exit asks before anything is lost
-}
-
-TEST_F(FileFlowsTest, AFolderThatTakesNoFilesIsReportedForTheFirstFile) {
-  AddRecord("アイ");
-  book_.modified = true;
-  Open();
-  const std::filesystem::path folder = "/proc/self";
-  wxTEST_DIALOG(Write(), SaveChooser(folder / "m.csv"),
-                ExpectMessage(FileMessage(folder / "m.csv", "ファイルのオープンに失敗しました"), wxID_OK),
-                ChooserDeclined());
-  EXPECT_TRUE(book_.modified);
-  EXPECT_FALSE(Enabled(res::kIdLaunchQuelta));
-  EXPECT_EQ(RecentFile(), "");
-}
-
-// The disk fills up: the process may not write files beyond a few bytes.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
- private:
-  rlimit saved_{};
-};
-
-// A failed save offers the save chooser: the book goes where it says, as after a first save.
-TEST_F(FileFlowsTest, AWriteThatRunsOutOfSpaceKeepsTheFilesOnDiskAndOffersToWriteElsewhere) {
-  const std::filesystem::path send = CopySample();
-  Open();
-  wxTEST_DIALOG(Read(), OpenChooser(send), MergeClosed());
-  const std::string sendBefore = ReadBytes(send);
-  const std::string historyBefore = ReadBytes(folder_ / "sample_nen.csv");
-  Type(window_, res::kIdAddress2, "新しい住所");
-  test::TempFolder elsewhere;
-  std::optional<FileSizeLimit> full(std::in_place, 200);
-  // The family is written as one: the first file that fails is named, and none is replaced.
-  wxTEST_DIALOG(Write(), ExpectMessage("ファイルに保存します", wxID_OK),
-                ExpectMessage(FileMessage(send, "ファイルが壊れています\nファイルが大きすぎます"), wxID_OK),
-                ExpectDialog<wxFileDialog>([&](wxFileDialog& dialog) {
-                  EXPECT_EQ(std::string(dialog.GetMessage().utf8_str()), "書き込みCSVファイル選択");
-                  full.reset();  // another disk
-                  dialog.SetPath(FromPath(elsewhere / "moved.csv"));
-                  return wxID_OK;
-                }));
-  EXPECT_EQ(ReadBytes(send), sendBefore);
-  EXPECT_EQ(ReadBytes(folder_ / "sample_nen.csv"), historyBefore);
-  // Nothing left behind but the family's lock file.
-  for (const auto& entry : std::filesystem::directory_iterator(folder_.path())) {
-    const bool lock = entry.path().filename().string().ends_with("lk");
-    EXPECT_TRUE(lock || entry.path().extension() == ".csv") << "left behind: " << entry.path();
-  }
-  EXPECT_NE(ReadBytes(elsewhere / "moved.csv").find("新しい住所"_sjis), std::string::npos);
-  EXPECT_TRUE(book_.file.sendExists && book_.file.noSendExists && book_.file.historyExists);
-  EXPECT_EQ(RecentFile(), PathToUtf8(elsewhere / "moved.csv"));
-  EXPECT_EQ(LabelOf(window_, res::kIdFileName), "moved");
-  EXPECT_TRUE(Enabled(res::kIdLaunchQuelta));
 }
 
 // Return (also an input method user's second Return) answers with what keeps everything.
@@ -468,17 +277,6 @@ TEST_F(FileFlowsTest, DestructiveQuestionsKeepEverythingByDefault) {
   ASSERT_NE(editor_->Window(), nullptr);
   EXPECT_EQ(book_.recordCount(), 1);
   EXPECT_EQ(ReadBytes(folder_ / "old.csv"), "");
-}
-
-// The remembered file goes to the user's own settings, even on an account where the program
-// has never stored anything.
-TEST(UserSettings, TheLastFileIsRememberedFromTheFirstStart) {
-  test::TempFolder home;
-  const ScopedEnvironment homeVariable("HOME", home.path().c_str());
-  const ScopedEnvironment configVariable("XDG_CONFIG_HOME", nullptr);
-  WxSettingsStore(/*user's own*/).SetString(misc::kSection, misc::kRecentFile, "/a/b.csv");
-  EXPECT_EQ(WxSettingsStore().GetString(misc::kSection, misc::kRecentFile, ""), "/a/b.csv");
-  EXPECT_TRUE(std::filesystem::exists(home / ".config" / "Mirelon" / "Mirelon.conf"));
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "gui/support/gui_test_support.h"
 
-#include <cstdlib>
-
 #include <wx/app.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
@@ -123,20 +121,22 @@ void ClickReal(wxWindow* window, int id) {
   ClickReal(window, id, wxPoint(size.x / 2, size.y / 2));
 }
 
+// wx sets the C library's copy of the environment too, which getenv reads on every system.
 ScopedEnvironment::ScopedEnvironment(const char* name, const char* value) : name_(name) {
-  if (const char* old = std::getenv(name)) previous_ = old;
+  wxString old;
+  if (wxGetEnv(name, &old)) previous_ = old.utf8_str();
   if (value != nullptr) {
-    setenv(name, value, 1);
+    wxSetEnv(name, wxString::FromUTF8(value));
   } else {
-    unsetenv(name);
+    wxUnsetEnv(name);
   }
 }
 
 ScopedEnvironment::~ScopedEnvironment() {
   if (previous_) {
-    setenv(name_, previous_->c_str(), 1);
+    wxSetEnv(name_, wxString::FromUTF8(*previous_));
   } else {
-    unsetenv(name_);
+    wxUnsetEnv(name_);
   }
 }
 

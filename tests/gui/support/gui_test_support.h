@@ -75,7 +75,7 @@ void TypeReal(wxWindow* window, int id, const char* ascii);  // select all, then
 void ClickReal(wxWindow* window, int id, wxPoint at, bool right = false);
 void ClickReal(wxWindow* window, int id);  // in the middle
 
-// Windows GTK shows above all others (tooltips, menus) on the X server now (shown_popups.cpp).
+// Windows shown above all others (tooltips, menus) on the screen now (<system>/shown_popups.cpp).
 int ShownPopups();
 
 // An environment variable set (or, for a null `value`, removed) for the life of the object, then
