@@ -1,11 +1,12 @@
-# mirelon_program_resources(TARGET DESCRIPTION [ICON]): on Windows, links TARGET with what Windows
-# shows of a program (version information in Japanese, the manifest of res/windows, and with ICON
-# the program's icon made from res/mirelon_*.png and wx's own resources). Elsewhere it does nothing.
+# mirelon_program_resources(TARGET DESCRIPTION [ICON] [MANIFEST]): on Windows, links TARGET with
+# what Windows shows of a program: version information in Japanese, with ICON the program's icon
+# made from res/mirelon_*.png, with MANIFEST the manifest of res/windows (a program with wx gets it
+# with wx's resources from src/gui/kit). Elsewhere it does nothing.
 function(mirelon_program_resources target description)
   if(NOT WIN32)
     return()
   endif()
-  cmake_parse_arguments(ARG "ICON" "" "" ${ARGN})
+  cmake_parse_arguments(ARG "ICON;MANIFEST" "" "" ${ARGN})
   set(MIRELON_RC_DIR "${CMAKE_SOURCE_DIR}/res/windows")
   set(MIRELON_RC_NAME "${target}")
   set(MIRELON_RC_DESCRIPTION "${description}")
@@ -18,16 +19,14 @@ function(mirelon_program_resources target description)
     add_custom_command(OUTPUT "${icon}"
       COMMAND Python3::Interpreter "${MIRELON_RC_DIR}/make_icon.py" "${icon}" ${pngs}
       DEPENDS "${MIRELON_RC_DIR}/make_icon.py" ${pngs} VERBATIM)
-    # The first icon by name is the one Explorer shows; wx's resources (cursors, bitmaps) come
-    # without wx's manifest, as the program brings its own.
-    set(MIRELON_RC_EXTRA "AAA_MIRELON ICON \"${icon}\"\n#define wxUSE_NO_MANIFEST 1\n#include \"wx/msw/wx.rc\"")
+    # The first icon by name is the one Explorer shows.
+    string(APPEND MIRELON_RC_EXTRA "AAA_MIRELON ICON \"${icon}\"\n")
+  endif()
+  if(ARG_MANIFEST)
+    string(APPEND MIRELON_RC_EXTRA "CREATEPROCESS_MANIFEST_RESOURCE_ID RT_MANIFEST \"${MIRELON_RC_DIR}/mirelon.manifest\"\n")
   endif()
   set(rc "${CMAKE_CURRENT_BINARY_DIR}/${target}.rc")
   configure_file("${MIRELON_RC_DIR}/program.rc.in" "${rc}" @ONLY)
-  if(ARG_ICON)
-    set_source_files_properties("${rc}" PROPERTIES OBJECT_DEPENDS "${icon};${MIRELON_RC_DIR}/mirelon.manifest")
-  else()
-    set_source_files_properties("${rc}" PROPERTIES OBJECT_DEPENDS "${MIRELON_RC_DIR}/mirelon.manifest")
-  endif()
+  set_source_files_properties("${rc}" PROPERTIES OBJECT_DEPENDS "${icon};${MIRELON_RC_DIR}/mirelon.manifest")
   target_sources(${target} PRIVATE "${rc}")
 endfunction()
