@@ -1,4 +1,4 @@
-// A laid-out card drawn on a wx DC through wx's cairo renderer, so the window, the
+// A laid-out card drawn on a wx DC through cairo (gui/kit/dc_cairo.h), so the window, the
 // printer and a memory bitmap share the renderer of the PDF files.
 #pragma once
 
@@ -7,9 +7,6 @@
 #include "cards/card_render.h"
 
 namespace mirelon {
-
-// Whether cards can be drawn at all: wx was built with its cairo renderer.
-bool CanDrawCards();
 
 // `origin` is where the paper's top-left corner is in device units, `unitsPerMm` the device units
 // in a millimetre. False, with nothing drawn, for a DC that gives no cairo context.

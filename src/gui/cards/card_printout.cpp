@@ -3,9 +3,7 @@
 #include <wx/dc.h>
 
 #include "gui/cards/card_drawing.h"
-#include "gui/kit/message_box.h"
 #include "gui/kit/print_setup.h"
-#include "gui/kit/wx_text.h"
 
 namespace mirelon {
 namespace {
@@ -33,16 +31,11 @@ bool CardPrintout::OnPrintPage(int page) {
   // The paper rectangle is relative to the printable area's corner, where the DC's origin is.
   const wxRect paper = GetPaperRectPixels();
   const double unitsPerMm = ppiX / kMmPerInch;
-  // False stops the job on Windows; GTK goes on regardless, which PrintCards forestalls.
+  // False stops the job on Windows; GTK prints the page regardless.
   return DrawCardOnDc(*dc, cards_[static_cast<size_t>(page - 1)], {}, wxPoint2DDouble(paper.x, paper.y), unitsPerMm);
 }
 
 bool PrintCards(wxWindow* parent, PrintSetup& printSetup, std::vector<CardLayout> cards, const wxString& title) {
-  // Blank cards are worse than none: without the renderer nothing is sent to the printer.
-  if (!CanDrawCards()) {
-    ShowMessageBoxText(U8("印刷できませんでした"));
-    return false;
-  }
   wxPrintData& data = printSetup.PrintData();
   const wxPaperSize paper = data.GetPaperId();
   const wxPrintOrientation orientation = data.GetOrientation();
